@@ -1,0 +1,83 @@
+// The life of the window outside the recalculation: load, splash click, start-up computation,
+// closing with its farewell, and the timer that ends the program.
+#include "app/CalcoTess.h"
+#include "app/gestori.h"
+#include "files/chiodi.h"
+#include "files/file_testo.h"
+#include "geometry/perimetri.h"
+#include "numeric/modulo1.h"
+#include "verification/conversioni.h"
+
+namespace tessaro {
+
+void CalcoTess::Form_Load() {
+    dimensiona(3600, 3000);
+    centra();
+    Picture3 = {true, "Cliccare sull'immagine per proseguire!", finestra.Height - 700, 0, 0,
+                finestra.Width, finestra.Height};
+    dati.in_avvio = 1;
+}
+
+void CalcoTess::Picture3_MouseUp() {
+    if (!Picture3.Visible || dati.in_avvio != 1) return;
+    Picture3.Visible = false;
+    avvia_calcolo();
+}
+
+void CalcoTess::avvia_calcolo() {
+    const Geometria schermo = piattaforma.schermo();
+    finestra.Top = schermo.Height;
+    finestra.Left = schermo.Width;
+    piattaforma.finestra(finestra);
+    cartella_lavoro = piattaforma.cartella_corrente();
+    for (int i = 1; i <= 20; ++i) {
+        dimensiona(6000 + i * 3930 / 20, 3200 + i * 4600 / 20);
+        centra();
+        piattaforma.processa_eventi();
+    }
+    dimensiona(9930, 7800);
+    centra();
+    dati.scala = 2.0;
+    // A first perimeter from the defaults; a fault here must not stop the start-up.
+    protetto([this] {
+        if (lenient(Text1[5].Text) * lenient(Text1[6].Text) * lenient(Text1[7].Text) <= 0) return;
+        dati.deff = strict(Text1[5].Text);
+        dati.a = strict(Text1[6].Text);
+        dati.b = strict(Text1[7].Text);
+        const double E = (massimo(dati.a, dati.b) + dati.deff) * dati.scala;
+        Pic.Scale(-E, E, E, -E);
+        const double k = minimo(2.0, 1 + fsqrt(fdiv(200, 10 * dati.deff)));
+        Text1[22].Text = show(R(k, 3));
+        Text1[38].Text = "1000";
+        Text1[24].Text = "1000";
+        calcola_u0(*this);
+        Text1[18].Text = show(R(dati.W1x, 2));
+        Text1[17].Text = show(R(dati.W1y, 2));
+    });
+    dati.in_avvio = 0;
+    piattaforma.processa_eventi();
+    Command1_Click(0);
+}
+
+bool CalcoTess::Form_QueryUnload() {
+    Picture3.Visible = true;
+    Picture3.testo = "   *** GRAZIE PER L'ATTENZIONE !!!";
+    Picture3.testo_y = Picture3.Height - 700;
+    for (int i = 20; i >= 0; --i) {
+        dimensiona(3600 + i * 6330 / 20, 3000 + i * 4800 / 20);
+        centra();
+        piattaforma.processa_eventi();
+    }
+    Timer1_Enabled = true;
+    piattaforma.timer(true);
+    return true;
+}
+
+void CalcoTess::Timer1_Timer() {
+    Timer1_Enabled = false;
+    piattaforma.timer(false);
+    elimina_file(percorso_chiodi(cartella_lavoro));
+    piattaforma.termina();
+}
+
+} // namespace tessaro

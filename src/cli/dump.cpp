@@ -1,0 +1,55 @@
+// The dump of a session script.
+#include "cli/dump.h"
+
+#include "app/CalcoTess.h"
+
+#include <sstream>
+
+namespace tessaro {
+namespace {
+
+template <std::size_t N> std::string attivo(const std::array<bool, N>& gruppo) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (gruppo[i]) return std::to_string(i);
+    return "-";
+}
+
+} // namespace
+
+std::string dump(const CalcoTess& f) {
+    std::ostringstream o;
+    for (std::size_t i = 0; i < f.Text1.size(); ++i) o << "Text1(" << i << ")=" << f.Text1[i].Text << '\n';
+    o << "fichiodo=" << f.fichiodo.Text << '\n'
+      << "Text2=" << f.Text2.Text << '\n'
+      << "Text3=" << f.Text3.Text << '\n'
+      << "Text4=" << f.Text4.Text << '\n'
+      << "Text5=" << f.Text5.Text << '\n';
+    o << "disabled=";
+    const char* sep = "";
+    for (std::size_t i = 0; i < f.Text1.size(); ++i)
+        if (!f.Text1[i].Enabled) {
+            o << sep << i;
+            sep = " ";
+        }
+    o << '\n';
+    o << "Option1=" << attivo(f.Option1) << '\n'
+      << "Option2=" << attivo(f.Option2) << '\n'
+      << "Option3=" << attivo(f.Option3) << '\n';
+    for (const int i : {2, 3, 6, 7, 8, 9, 16, 17, 18, 27, 28, 36, 41, 45})
+        o << "Label1(" << i << ")=" << f.Label1[static_cast<std::size_t>(i)].Caption << '\n';
+    o << "Label10=" << f.Label10.Caption << '\n'
+      << "Label8=" << f.Label8.Caption << '\n'
+      << "Label9=" << f.Label9.Caption << '\n'
+      << "Label6=" << f.Label6.Caption << '\n';
+    for (std::size_t i = 0; i < f.Label3.size(); ++i) o << "Label3(" << i << ")=" << f.Label3[i].Caption << '\n';
+    o << "Label3(4).color=" << (f.Label3[4].ForeColor == QBColor(5) ? "magenta" : "black") << '\n';
+    o << "Label4(1)=" << f.Label4[1].Caption << '\n'
+      << "Label4(3)=" << f.Label4[3].Caption << '\n'
+      << "Label4(3).style=" << (f.Label4[3].FontBold ? "red-bold" : "normal") << '\n';
+    o << "Frame5=" << f.Frame5.Caption << '\n'
+      << "Frame4.visible=" << (f.Frame4.Visible ? 1 : 0) << '\n';
+    o << "title=" << f.Caption << '\n' << "end\n";
+    return o.str();
+}
+
+} // namespace tessaro

@@ -1,0 +1,51 @@
+// tessaro-cli: runs a session script on the calculator without a window.
+#include "cli/sessione.h"
+#include "drawing/qt/font_canvas.h"
+
+#include <QGuiApplication>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+namespace {
+
+int uso() {
+    std::cerr << "uso: tessaro-cli run SCRIPT [--workdir DIR]\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3 && argc != 5) return uso();
+    if (std::string(argv[1]) != "run") return uso();
+    std::filesystem::path script = argv[2];
+    std::filesystem::path cartella;
+    if (argc == 5) {
+        if (std::string(argv[3]) != "--workdir") return uso();
+        cartella = argv[4];
+    }
+    std::ifstream in(script, std::ios::binary);
+    if (!in) {
+        std::cerr << "tessaro-cli: impossibile leggere " << script.string() << '\n';
+        return 1;
+    }
+    if (!cartella.empty()) {
+        std::error_code ec;
+        std::filesystem::current_path(cartella, ec);
+        if (ec) {
+            std::cerr << "tessaro-cli: cartella di lavoro non valida: " << cartella.string() << '\n';
+            return 1;
+        }
+    }
+    // Fonts and pictures need a GUI application, but never a display.
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    int qt_argc = 1;
+    QGuiApplication app(qt_argc, argv);
+    tessaro::MisuraQt misura;
+    tessaro::Sessione sessione(std::cout, std::cerr, misura, {});
+    return sessione.esegui(in);
+}

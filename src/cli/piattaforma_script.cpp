@@ -1,0 +1,32 @@
+// The platform of a session script.
+#include "cli/piattaforma_script.h"
+
+#include <filesystem>
+
+namespace tessaro {
+
+std::string PiattaformaScript::rispondi(const DialogoFile& d) {
+    if (risposte_.empty()) return d.nome_iniziale; // no answer waiting: cancelled
+    std::string nome = risposte_.front();
+    risposte_.pop_front();
+    return nome == "cancel" ? d.nome_iniziale : nome;
+}
+
+void PiattaformaScript::messaggio(const std::string& testo, const std::string&, Icona) {
+    std::string riga;
+    for (std::size_t i = 0; i < testo.size(); ++i) {
+        if (testo[i] == '\r' && i + 1 < testo.size() && testo[i + 1] == '\n') continue;
+        riga += testo[i] == '\n' || testo[i] == '\r' ? std::string("\\n") : std::string(1, testo[i]);
+    }
+    out_ << "message=" << riga << '\n';
+}
+
+void PiattaformaScript::apri_documento(const std::string& percorso) {
+    out_ << "open=" << percorso << '\n';
+}
+
+std::string PiattaformaScript::cartella_corrente() {
+    return std::filesystem::current_path().string();
+}
+
+} // namespace tessaro

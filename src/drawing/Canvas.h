@@ -1,0 +1,82 @@
+// The plan canvas Pic: world window, pen and drawing state, and the picture kept as a display
+// list in world coordinates. The Qt painter, SVG and PNG replay the list; tests read it.
+#pragma once
+
+#include "verification/DatiCalcolo.h"
+
+#include <string>
+#include <vector>
+
+namespace tessaro {
+
+// Text extents of the canvas font in pixels: Qt font metrics in the window and the CLI, a
+// fixed metric in core tests.
+class MisuraTesto {
+public:
+    virtual ~MisuraTesto() = default;
+    virtual double larghezza_px(const std::string& testo) const = 0;
+    virtual double altezza_px(const std::string& testo) const = 0;
+};
+
+struct Colore {
+    int r = 0, g = 0, b = 0;
+    bool operator==(const Colore&) const = default;
+};
+
+// The standard 16-colour table: 1 dark blue, 5 magenta, 7 light grey, 15 bright white, ...
+Colore QBColor(int indice);
+
+struct Elemento {
+    enum class Tipo { linea, rettangolo, arco, punto, testo };
+    Tipo tipo = Tipo::linea;
+    Punto p1;            // start of a line, corner of a box, centre of an arc, dot, text top-left
+    Punto p2;            // end of a line, opposite corner of a box
+    double r = 0;        // arc radius
+    double s = 0, e = 0; // arc from s counter-clockwise to e, rad; a whole circle is 0 to 2π
+    bool intero = false; // whole circle
+    std::string testo;
+    int colore = 15;     // QBColor index
+    int larghezza = 1;   // pixels
+    int stile = 0;       // 0 solid, 2 dotted
+};
+
+class Canvas {
+public:
+    static constexpr int LATO_PX = 236; // the canvas is a square of this many pixels
+
+    explicit Canvas(const MisuraTesto& misura) : misura_(&misura) {}
+
+    // State.
+    double ScaleLeft = 0, ScaleTop = 0, ScaleWidth = LATO_PX, ScaleHeight = LATO_PX;
+    double CurrentX = 0, CurrentY = 0;
+    int ForeColor = 15;
+    int DrawWidth = 1;
+    int DrawStyle = 0;
+
+    void Cls();
+    void Scale(double x1, double y1, double x2, double y2);
+    void Line(double x1, double y1, double x2, double y2);       // absolute
+    void LineStep(double x1, double y1, double dx, double dy);   // start and offset
+    void LineTo(double x2, double y2);                           // from the pen
+    void LineBy(double dx, double dy);                           // from the pen, by offset
+    void LineSteps(double dx1, double dy1, double dx2, double dy2); // two offsets from the pen
+    void Box(double x2, double y2);                              // box from the pen
+    void Circle(double x, double y, double r);                   // whole circle
+    void Circle(double x, double y, double r, double s);         // arc from s to 2π
+    void Circle(double x, double y, double r, double s, double e);
+    void PSet(double x, double y);
+    void Print(const std::string& testo);
+    double TextWidth(const std::string& testo) const;
+    double TextHeight(const std::string& testo) const; // negative when y points up
+
+    const std::vector<Elemento>& elementi() const { return elementi_; }
+
+private:
+    Elemento nuovo(Elemento::Tipo tipo) const;
+    void arco(double x, double y, double r, double s, double e, bool intero);
+
+    const MisuraTesto* misura_;
+    std::vector<Elemento> elementi_;
+};
+
+} // namespace tessaro

@@ -1,0 +1,24 @@
+// The font of the canvas and its metrics, from the fonts actually installed.
+#pragma once
+
+#include "drawing/Canvas.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+
+namespace tessaro {
+
+// "Arial Narrow" 8.25 pt, or the closest narrow sans font installed.
+QFont font_canvas();
+
+class MisuraQt : public MisuraTesto {
+public:
+    MisuraQt() : metriche_(font_canvas()) {}
+    double larghezza_px(const std::string& testo) const override;
+    double altezza_px(const std::string& testo) const override;
+
+private:
+    QFontMetricsF metriche_;
+};
+
+} // namespace tessaro

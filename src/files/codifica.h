@@ -1,0 +1,16 @@
+// Windows-1252, the code page of every file the program writes and reads.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tessaro {
+
+// UTF-8 to Windows-1252; a character the code page lacks becomes "?".
+std::string a_cp1252(std::string_view utf8);
+// Windows-1252 to UTF-8.
+std::string da_cp1252(std::string_view cp1252);
+// Number of characters of a UTF-8 text (one byte each once written).
+std::size_t caratteri(std::string_view utf8);
+
+} // namespace tessaro

@@ -1,0 +1,13 @@
+// Small numeric routines shared by several subsystems.
+#pragma once
+
+#include <utility>
+
+namespace tessaro {
+
+inline double minimo(double x, double y) { return x < y ? x : y; }
+inline double massimo(double x, double y) { return x > y ? x : y; }
+
+template <class T> void scambia(T& x, T& y) { std::swap(x, y); }
+
+} // namespace tessaro

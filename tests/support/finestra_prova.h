@@ -1,0 +1,47 @@
+// Test ground: a fixed text metric and a form model started in a working folder of its own.
+#pragma once
+
+#include "app/CalcoTess.h"
+#include "cli/piattaforma_script.h"
+
+#include <filesystem>
+#include <memory>
+#include <sstream>
+#include <string>
+
+namespace tessaro::prova {
+
+// Every character 5 pixels wide, every line 13 pixels high.
+class MisuraFissa : public MisuraTesto {
+public:
+    double larghezza_px(const std::string& t) const override { return 5.0 * t.size(); }
+    double altezza_px(const std::string&) const override { return 13.0; }
+};
+
+// A temporary folder, made current while the object lives and removed afterwards.
+class CartellaProva {
+public:
+    CartellaProva();
+    ~CartellaProva();
+    const std::filesystem::path& percorso() const { return percorso_; }
+
+private:
+    std::filesystem::path percorso_, precedente_;
+};
+
+// The window loaded and started (splash clicked) in its own working folder; what the platform
+// shows (messages, opened documents) is collected in `uscita`.
+struct FinestraProva {
+    FinestraProva();
+    std::string testo(int i) const { return f->Text1[static_cast<std::size_t>(i)].Text; }
+    // Types a text into field i and leaves the field.
+    void digita(int i, const std::string& testo);
+
+    CartellaProva cartella;
+    std::ostringstream uscita;
+    MisuraFissa misura;
+    PiattaformaScript piattaforma{uscita};
+    std::unique_ptr<CalcoTess> f;
+};
+
+} // namespace tessaro::prova

@@ -1,0 +1,73 @@
+// The conversions between texts and numbers, case by case.
+#include "numeric/aritmetica.h"
+#include "verification/conversioni.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+namespace tessaro {
+
+TEST(Conversioni, LenientReadsTheLeadingNumber) {
+    const std::pair<const char*, double> casi[] = {
+        {"1,5", 1},     {"  2.5  ", 2.5}, {"1 2 3", 123}, {"-14500", -14500}, {"abc", 0},
+        {"", 0},        {".", 0},         {"-", 0},       {".5", 0.5},        {"-.5", -0.5},
+        {"1.2.3", 1.2}, {"3e2", 300},     {"3e", 3},      {"3e+", 3},         {"2.5x7", 2.5},
+        {"+7", 7},      {"1e-400", 0},    {"\t 12", 12},  {"- 5", -5},        {"12 e2", 1200}};
+    for (const auto& [testo, valore] : casi) EXPECT_DOUBLE_EQ(lenient(testo), valore) << testo;
+    EXPECT_THROW(lenient("1e999"), Fault);
+}
+
+TEST(Conversioni, StrictAcceptsOnlyAWholeNumber) {
+    for (const char* t : {"1,5", "", " ", "abc", "1 2", "1.2.3", "3e", "e3", ".", "-", "inf",
+                          "nan", "0x10", "1e999", "12abc", "--1", "1d2"})
+        EXPECT_FALSE(try_strict(t).has_value()) << t;
+    const std::pair<const char*, double> casi[] = {
+        {" 2.5 ", 2.5}, {"-14500", -14500}, {"+3", 3}, {".5", 0.5}, {"5.", 5},
+        {"1.10", 1.1},  {"3E2", 300},       {"1e-3", 0.001}, {"\t7\t", 7}, {"-0", 0}};
+    for (const auto& [testo, valore] : casi) EXPECT_DOUBLE_EQ(strict(testo), valore) << testo;
+    EXPECT_THROW(strict("1,5"), Fault);
+    EXPECT_TRUE(is_numeric(" 2.5 "));
+    EXPECT_FALSE(is_numeric("1,5"));
+}
+
+TEST(Conversioni, RoundingHalvesToEvenOnTheStoredDouble) {
+    EXPECT_EQ(R(2.5, 0), 2);
+    EXPECT_EQ(R(3.5, 0), 4);
+    EXPECT_EQ(R(-2.5, 0), -2);
+    EXPECT_EQ(R(0.125, 2), 0.12);  // exactly halfway in binary
+    EXPECT_EQ(R(0.375, 2), 0.38);
+    // 0.123455 is stored slightly below the half, 1.0005 slightly below as well.
+    EXPECT_EQ(show(R(0.123455, 5)), "0.12345");
+    EXPECT_EQ(show(R(1.0005, 3)), "1");
+    EXPECT_EQ(show(R(3227.27272727, 1)), "3227.3");
+    EXPECT_EQ(show(R(-0.0004, 3)), "0");
+}
+
+TEST(Conversioni, PlainAndShortForms) {
+    const std::pair<double, const char*> casi[] = {
+        {18.5, "18.5"}, {20, "20"}, {-10000, "-10000"}, {0.52032, "0.52032"}, {1e-5, "0.00001"},
+        {1.1, "1.1"},   {0.1 + 0.2, "0.3"}, {123456789012345678.0, "123456789012346000"},
+        {1.0 / 3.0, "0.333333333333333"}, {-0.0, "0"}, {27.75, "27.75"}};
+    for (const auto& [valore, testo] : casi) EXPECT_EQ(show(valore), testo);
+    EXPECT_EQ(short_form(1), " 1");
+    EXPECT_EQ(short_form(-0.0), " 0");
+    EXPECT_EQ(short_form(-15), "-15");
+    EXPECT_EQ(short_form(38.5), " 38.5");
+    EXPECT_THROW(show(std::numeric_limits<double>::infinity()), Fault);
+    EXPECT_THROW(show(std::numeric_limits<double>::quiet_NaN()), Fault);
+}
+
+TEST(Conversioni, IgnoreTheLocaleOfTheProcess) {
+    // A window toolkit may switch the process to a locale whose decimal separator is a comma.
+    const char* precedente = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string salvato = precedente ? precedente : "C";
+    if (!std::setlocale(LC_NUMERIC, "it_IT.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+        GTEST_SKIP() << "no locale with a decimal comma installed";
+    EXPECT_DOUBLE_EQ(strict("2.5"), 2.5);
+    EXPECT_DOUBLE_EQ(lenient("2.5"), 2.5);
+    EXPECT_EQ(show(2.5), "2.5");
+    std::setlocale(LC_NUMERIC, salvato.c_str());
+}
+
+} // namespace tessaro

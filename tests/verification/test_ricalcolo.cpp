@@ -1,0 +1,135 @@
+// The recalculation: the defaults recomputed, the load formats, every guard, hostile texts.
+#include "support/finestra_prova.h"
+
+#include "cli/dump.h"
+#include "verification/conversioni.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+
+namespace tessaro {
+
+using prova::FinestraProva;
+
+namespace {
+// The dump without the line of field i (the text just typed there).
+std::string senza_campo(std::string d, int i) {
+    const auto p = d.find("Text1(" + std::to_string(i) + ")=");
+    return d.erase(p, d.find('\n', p) + 1 - p);
+}
+} // namespace
+
+TEST(Ricalcolo, DefaultsRecomputedAtStartUp) {
+    FinestraProva w;
+    EXPECT_EQ(w.testo(36), "1000");
+    EXPECT_EQ(w.testo(35), "-10000");
+    EXPECT_EQ(w.testo(34), "0");
+    EXPECT_EQ(w.testo(27), "0");
+    EXPECT_EQ(w.testo(22), "1.735");
+    EXPECT_EQ(w.testo(26), "3227.3"); // fyd = 3550/1.10 below fy,lim = 3425
+    EXPECT_EQ(w.testo(28), "18.5");
+    EXPECT_EQ(w.testo(29), "27.5");
+    EXPECT_EQ(w.testo(10), "0.8");
+    EXPECT_EQ(w.testo(13), "0.52032");
+    EXPECT_EQ(w.testo(21), "200");
+    EXPECT_EQ(w.testo(20), "664.956");
+    EXPECT_DOUBLE_EQ(w.f->dati.fck, 332);
+    // vmin = 0.035·k^1.5·√(fck/10)·10 with k as shown.
+    EXPECT_EQ(w.f->Label3[5].Caption, show(R(0.035 * std::pow(1.735, 1.5) * std::sqrt(33.2) * 10, 3)));
+    EXPECT_EQ(w.f->Frame5.Caption, "VERIFICHE (Veff =14500 kg):");
+    EXPECT_EQ(w.f->Label4[3].Caption, "kg (> Veff: OK)");
+    EXPECT_EQ(w.f->Label4[1].Caption, "kg (> Veff': OK)");
+    EXPECT_FALSE(w.f->Frame4.Visible);
+}
+
+TEST(Ricalcolo, ReadsBackTheShownValues) {
+    FinestraProva w;
+    // A ratio typed with more decimals than field 10 shows: τrdc follows the shown value.
+    w.f->Text1[10].Text = "0.81234567";
+    w.f->Text1[9].Text = "abc"; // step 8 skipped: field 10 keeps what was typed
+    w.f->Text1_LostFocus(5);
+    EXPECT_EQ(w.testo(10), "0.81234567");
+    const double k = 1.735, fck = 332;
+    const double tau = 0.18 / 1.6 * k * std::cbrt(0.81234567 * fck / 10) * 10;
+    EXPECT_EQ(w.f->Label3[0].Caption, show(R(tau, 3)));
+}
+
+TEST(Ricalcolo, ServiceActionsGiveTheDesignActions) {
+    FinestraProva w;
+    w.f->imposta_Option3(0, true);
+    EXPECT_FALSE(w.f->Text1[0].Enabled);
+    EXPECT_TRUE(w.f->Text1[36].Enabled);
+    w.f->Text1[34].Text = "123.45";
+    w.digita(35, "-20000");
+    EXPECT_EQ(w.testo(1), "-29000");
+    EXPECT_EQ(w.testo(0), "1450");
+    EXPECT_EQ(w.testo(2), "179"); // 123.45·1.45 = 179.0025
+    EXPECT_DOUBLE_EQ(w.f->dati.Mxd, 179);
+    w.f->imposta_Option3(1, true);
+    w.digita(1, "-14500");
+    EXPECT_EQ(w.testo(35), "-10000");
+}
+
+TEST(Ricalcolo, GuardsEndThePassQuietly) {
+    struct Caso {
+        int campo;
+        const char* testo;
+    };
+    for (const Caso c : {Caso{1, "0"}, {1, "100"}, {37, "0"}, {37, "-1"}, {38, "-5"}, {5, "1,5"}}) {
+        FinestraProva w;
+        const std::string prima = senza_campo(dump(*w.f), c.campo);
+        w.digita(c.campo, c.testo);
+        EXPECT_EQ(senza_campo(dump(*w.f), c.campo), prima) << c.campo << " " << c.testo;
+    }
+}
+
+TEST(Ricalcolo, NoRailsStopsBeforeThePerimeter) {
+    FinestraProva w;
+    w.f->Text1[28].Text = "20";
+    w.f->Text1[5].Text = "36";
+    w.digita(31, "0");
+    EXPECT_EQ(w.testo(28), "18"); // caps applied before the guard
+    EXPECT_EQ(w.testo(22), "1.735"); // k and the perimeter not recomputed
+    EXPECT_EQ(w.testo(20), "664.956");
+}
+
+TEST(Ricalcolo, FailingColumnFaceIsRedAndBold) {
+    FinestraProva w;
+    w.digita(1, "-500000");
+    EXPECT_EQ(w.f->Label4[3].Caption, "kg (< Veff: !!)");
+    EXPECT_TRUE(w.f->Label4[3].FontBold);
+    EXPECT_EQ(w.f->Label4[3].ForeColor, ROSSO_SCURO);
+    EXPECT_FALSE(w.f->Frame4.Visible);
+    w.digita(1, "-200000");
+    EXPECT_EQ(w.f->Label4[3].Caption, "kg (> Veff: OK)");
+    EXPECT_FALSE(w.f->Label4[3].FontBold);
+    EXPECT_EQ(w.f->Label4[1].Caption, "kg (< Veff': !!)");
+    EXPECT_TRUE(w.f->Frame4.Visible);
+}
+
+TEST(Ricalcolo, HostileTextsNeverCrashNorShowNonNumbers) {
+    const char* testi[] = {"", "abc", "1e308", "-1e308", "1e-320", "0", "-0", "1,5", "  ",
+                           "99999999999999999999", "-7", "NaN", "inf", "0.0000001", "\xff\xfe"};
+    for (int campo = 0; campo < 39; ++campo) {
+        for (const char* t : testi) {
+            FinestraProva w;
+            w.digita(campo, t);
+            w.f->Command1_Click(0);
+            const std::string d = senza_campo(dump(*w.f), campo);
+            for (const char* vietato : {"nan", "inf", "e+", "e-"})
+                EXPECT_EQ(d.find(vietato), std::string::npos)
+                    << "campo " << campo << " testo " << t << "\n" << d;
+        }
+    }
+}
+
+TEST(Ricalcolo, ResetsTheStudList) {
+    FinestraProva w;
+    std::ifstream in(w.cartella.percorso() / "chiodi.tmp", std::ios::binary);
+    std::string contenuto((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(contenuto, " 1             0            interno\r\n");
+}
+
+} // namespace tessaro

@@ -34,6 +34,8 @@ public:
     virtual void apri_documento(const std::string& percorso) = 0;
     virtual void processa_eventi() = 0;
     virtual std::string cartella_corrente() = 0;
+    // The folder of the installed program (where the manual also lies).
+    virtual std::string cartella_programma() = 0;
     // Screen size in twips, and the window placed at the given geometry.
     virtual Geometria schermo() = 0;
     virtual void finestra(const Geometria& g) = 0;

@@ -29,4 +29,10 @@ std::string PiattaformaScript::cartella_corrente() {
     return std::filesystem::current_path().string();
 }
 
+std::string PiattaformaScript::cartella_programma() {
+    std::error_code ec;
+    const auto eseguibile = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : eseguibile.parent_path().string();
+}
+
 } // namespace tessaro

@@ -23,6 +23,7 @@ public:
     void apri_documento(const std::string& percorso) override;
     void processa_eventi() override {}
     std::string cartella_corrente() override;
+    std::string cartella_programma() override;
     Geometria schermo() override { return {0, 0, 1920 * 15, 1080 * 15}; }
     void finestra(const Geometria&) override {}
     void timer(bool attivo) override { timer_ = attivo; }

@@ -10,4 +10,7 @@ inline double massimo(double x, double y) { return x > y ? x : y; }
 
 template <class T> void scambia(T& x, T& y) { std::swap(x, y); }
 
+// arctan(x / √(1 − x²)); x must lie strictly inside (−1, 1), otherwise it is a fault.
+double arcsin(double x);
+
 } // namespace tessaro

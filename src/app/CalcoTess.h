@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <random>
 #include <string>
 
 namespace tessaro {
@@ -70,6 +71,9 @@ public:
     DatiCalcolo dati;
     std::string cartella_lavoro;   // folder of the working files and of the manual
     std::unique_ptr<FileTesto> nfile_chiodi; // chiodi.tmp while the rail design writes it
+    // Uniform numbers in [0, 1) from a fixed start, so that every run of the program draws
+    // the same sequence.
+    double casuale() { return static_cast<double>(generatore_()) / 4294967296.0; }
 
     Piattaforma& piattaforma;
 
@@ -102,6 +106,7 @@ public:
     void centra();
 
 private:
+    std::mt19937 generatore_;
     void avvia_calcolo();
     void chiudi_finestra();
 };

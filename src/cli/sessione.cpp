@@ -138,6 +138,8 @@ Sessione::Esito Sessione::clicca(const std::string& argomento) {
         f.imposta_Option3(i, true);
     else if (controllo(argomento, "Command1", 10, i))
         f.Command1_Click(i);
+    else if (controllo(argomento, "Command2", 1, i))
+        f.Command2_Click(i);
     else
         return Esito::non_compresa;
     dopo_evento();

@@ -1,6 +1,7 @@
 // Handlers of the shape and load-format options and of the stud diameter.
 #include "app/CalcoTess.h"
 #include "app/gestori.h"
+#include "reinforcement/armatura.h"
 #include "verification/conversioni.h"
 
 namespace tessaro {
@@ -26,20 +27,7 @@ void CalcoTess::Option3_Click(int) {
 void CalcoTess::fichiodo_Change() {
     protetto([this] {
         if (dati.in_avvio == 1 || !is_numeric(fichiodo.Text)) return;
-        const double fi = strict(fichiodo.Text);        // mm
-        Label3[16].Caption = show(R(fi * fi / 400 * PI, 4)); // one stud, cm²
-        const double Af = strict(Label3[16].Caption);
-        const double n_tral = strict(Text1[31].Text);
-        const DatiCalcolo& g = dati;
-        // Studs that cross the failure zone: 1.5·d/S perimeters when the zone ends within
-        // the rail, the layers placed otherwise.
-        const double Af_tot = 1.5 * g.deff <= g.L_tral + g.S
-                                  ? fdiv(n_tral * Af * 1.5 * g.deff, g.S)
-                                  : n_tral * (g.nlayer * Af);
-        Label3[12].Caption = show(R(Af_tot, 2));
-        const double Vrd_s =
-            strict(Label3[12].Caption) * strict(Text1[26].Text) + g.TAUrdc * 0.75 * g.u1 * g.deff;
-        Label3[13].Caption = show(R(Vrd_s, 0));
+        armatura_effettiva(*this);
     });
 }
 

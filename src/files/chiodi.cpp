@@ -15,4 +15,8 @@ void azzera_chiodi(const std::string& cartella_lavoro) {
     f.chiudi();
 }
 
+void riga_chiodo(FileTesto* file, double primo, double secondo) {
+    if (file) file->riga(RigaZone().numero(primo).zona().numero(secondo));
+}
+
 } // namespace tessaro

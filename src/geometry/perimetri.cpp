@@ -154,16 +154,20 @@ double ku0(const CalcoTess& f, double dist) {
     return std::sin(fdiv(PI * dist, 12 * d));
 }
 
+double taglio_foro(const CalcoTess& f) {
+    // The panel's texts are read leniently: an unconfirmed entry must not stop the
+    // recalculation.
+    const double p = lenient(f.Text5.Text), q = lenient(f.Text4.Text);
+    return 6 * f.dati.deff > std::sqrt(p * p + q * q) ? f.dati.uc_foro : 0;
+}
+
 void calcola_u0(CalcoTess& f) {
     didascalie(f, false);
     if (f.Option1[0])
         rettangolare(f);
     else if (f.Option1[1])
         circolare(f);
-    // An opening strictly nearer than 6·d to the column axis cuts its share off u1. The
-    // panel's texts are read leniently: an unconfirmed entry must not stop the recalculation.
-    const double p = lenient(f.Text5.Text), q = lenient(f.Text4.Text);
-    if (6 * f.dati.deff > std::sqrt(p * p + q * q)) f.dati.u1 -= f.dati.uc_foro;
+    f.dati.u1 -= taglio_foro(f);
     f.Text1[19].Text = show(R(f.dati.Aq, 3));
     f.Text1[20].Text = show(R(f.dati.u1, 3));
     f.Text1[21].Text = show(R(f.dati.u0, 3));

@@ -10,6 +10,10 @@ class CalcoTess;
 // 1 from 6·d on.
 double ku0(const CalcoTess& f, double dist);
 
+// The length of control perimeter lost to an opening: uc_foro when the opening lies strictly
+// nearer than 6·d to the column axis, 0 otherwise.
+double taglio_foro(const CalcoTess& f);
+
 // Chooses interior, edge or corner by the shortest control perimeter, rotates the axes when
 // the edge lies on the b side, and sets u0, u1, Aq, rid_a, rid_b and fields 19 to 21.
 void calcola_u0(CalcoTess& f);

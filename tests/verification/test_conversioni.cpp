@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdlib>
+#include <filesystem>
 
 namespace tessaro {
 
@@ -59,15 +61,23 @@ TEST(Conversioni, PlainAndShortForms) {
 }
 
 TEST(Conversioni, IgnoreTheLocaleOfTheProcess) {
-    // A window toolkit may switch the process to a locale whose decimal separator is a comma.
-    const char* precedente = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string salvato = precedente ? precedente : "C";
-    if (!std::setlocale(LC_NUMERIC, "it_IT.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
-        GTEST_SKIP() << "no locale with a decimal comma installed";
+    // A window toolkit may switch the process to the user's locale, whose decimal separator
+    // may be a comma. Build an Italian locale in a folder of our own to try it.
+    const auto cartella = std::filesystem::temp_directory_path() / "tessaro-locale";
+    const std::string comando = "localedef -i it_IT -f UTF-8 " + (cartella / "it_IT.UTF-8").string() +
+                                " >/dev/null 2>&1";
+    std::filesystem::create_directories(cartella);
+    if (std::system(comando.c_str()) != 0) GTEST_SKIP() << "localedef cannot build it_IT";
+    setenv("LOCPATH", cartella.c_str(), 1);
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "it_IT.UTF-8"), nullptr);
+    EXPECT_DOUBLE_EQ(std::strtod("2.5", nullptr), 2.0); // the locale really reads a comma
     EXPECT_DOUBLE_EQ(strict("2.5"), 2.5);
     EXPECT_DOUBLE_EQ(lenient("2.5"), 2.5);
     EXPECT_EQ(show(2.5), "2.5");
-    std::setlocale(LC_NUMERIC, salvato.c_str());
+    EXPECT_EQ(show(R(2.25, 1)), "2.2");
+    std::setlocale(LC_NUMERIC, "C");
+    unsetenv("LOCPATH");
+    std::filesystem::remove_all(cartella);
 }
 
 } // namespace tessaro

@@ -86,6 +86,13 @@ std::string da_cp1252(std::string_view cp1252) {
     return out;
 }
 
+std::string maiuscole(std::string_view testo) {
+    std::string out(testo);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
 std::size_t caratteri(std::string_view utf8) {
     std::size_t n = 0;
     for (std::size_t i = 0; i < utf8.size(); ++n) leggi_utf8(utf8, i);

@@ -69,6 +69,13 @@ bool FileTesto::chiudi() {
     return buono_;
 }
 
+bool FileTesto::chiudi(Piattaforma& piattaforma) {
+    if (chiudi()) return true;
+    piattaforma.messaggio("Impossibile scrivere il file " + destinazione_.string(),
+                          "Errore di scrittura", Icona::esclamazione);
+    return false;
+}
+
 void elimina_file(const std::filesystem::path& p) {
     std::error_code ec;
     std::filesystem::remove(p, ec);

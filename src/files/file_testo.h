@@ -2,6 +2,8 @@
 // and a replacement that never destroys the previous file.
 #pragma once
 
+#include "app/Piattaforma.h"
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -36,6 +38,9 @@ public:
     void riga(std::string_view utf8);
     void riga(const RigaZone& r) { riga(r.str()); }
     bool chiudi(); // true when the destination now holds every line
+    // The same, and a failure is told to the user: a file the user asked for is never lost
+    // in silence.
+    bool chiudi(Piattaforma& piattaforma);
     bool buono() const { return buono_; }
 
 private:

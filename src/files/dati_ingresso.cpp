@@ -1,0 +1,100 @@
+// The input record: one table of its 48 items drives both the writing and the reading.
+#include "files/dati_ingresso.h"
+
+#include "app/CalcoTess.h"
+#include "files/codifica.h"
+#include "files/file_testo.h"
+#include "files/lettore_voci.h"
+#include "verification/conversioni.h"
+
+#include <fstream>
+
+namespace tessaro {
+namespace {
+
+// One item: a text control, or the state of one option button.
+struct Voce {
+    enum Tipo { testo, Option1, Option3 } tipo;
+    int indice = 0;                     // the Text1 field, or the option button
+    Campo CalcoTess::*membro = nullptr; // the text controls outside Text1
+};
+
+// Lines 1 to 39 the fields of Text1, then the stud diameter, the opening panel and the states
+// of the first two shape buttons and of the two load formats.
+const std::array<Voce, 48> record = [] {
+    std::array<Voce, 48> r{};
+    for (int i = 0; i < 39; ++i)
+        r[static_cast<std::size_t>(i)] = {Voce::testo, i};
+    r[39] = {Voce::testo, 0, &CalcoTess::fichiodo};
+    r[40] = {Voce::testo, 0, &CalcoTess::Text2};
+    r[41] = {Voce::testo, 0, &CalcoTess::Text3};
+    r[42] = {Voce::testo, 0, &CalcoTess::Text4};
+    r[43] = {Voce::testo, 0, &CalcoTess::Text5};
+    r[44] = {Voce::Option1, 0};
+    r[45] = {Voce::Option1, 1};
+    r[46] = {Voce::Option3, 0};
+    r[47] = {Voce::Option3, 1};
+    return r;
+}();
+
+template <class Finestra> auto& campo(Finestra& f, const Voce& v) {
+    return v.membro ? f.*v.membro : f.Text1[static_cast<std::size_t>(v.indice)];
+}
+
+std::string testo_voce(const CalcoTess& f, const Voce& v) {
+    const auto i = static_cast<std::size_t>(v.indice);
+    switch (v.tipo) {
+    case Voce::Option1:
+        return f.Option1[i] ? "True" : "False";
+    case Voce::Option3:
+        return f.Option3[i] ? "True" : "False";
+    default:
+        return campo(f, v).Text;
+    }
+}
+
+// Puts one item into its control; false when a state is neither "True" nor "False".
+bool imposta_voce(CalcoTess& f, const Voce& v, const std::string& letto) {
+    if (v.tipo == Voce::testo) {
+        const std::string testo = is_numeric(letto) ? show(strict(letto)) : letto;
+        if (v.membro == &CalcoTess::fichiodo)
+            f.imposta_fichiodo(testo);
+        else
+            campo(f, v).Text = testo;
+        return true;
+    }
+    const std::string parola = maiuscole(letto);
+    const bool on = parola == "TRUE";
+    if (!on && parola != "FALSE") return false;
+    if (v.tipo == Voce::Option1)
+        f.imposta_Option1(v.indice, on);
+    else
+        f.imposta_Option3(v.indice, on);
+    return true;
+}
+
+} // namespace
+
+std::filesystem::path percorso_ultimo_input(const std::string& cartella_lavoro) {
+    return std::filesystem::path(cartella_lavoro) / "ZR_tessa.tmp";
+}
+
+bool salva_dati(const CalcoTess& f, const std::filesystem::path& nome) {
+    FileTesto file(nome);
+    for (const Voce& v : record)
+        file.riga(testo_voce(f, v));
+    return file.chiudi(f.piattaforma);
+}
+
+bool carica_dati(CalcoTess& f, const std::filesystem::path& nome) {
+    std::ifstream in(nome, std::ios::binary);
+    if (!in) return false;
+    LettoreVoci lettore(in);
+    for (const Voce& v : record) {
+        const auto letto = lettore.voce();
+        if (!letto || !imposta_voce(f, v, *letto)) return false;
+    }
+    return true;
+}
+
+} // namespace tessaro

@@ -1,0 +1,165 @@
+// The input record of the data files: exact bytes, round trips, short and broken files, and
+// writes that fail.
+#include "support/finestra_prova.h"
+
+#include "files/dati_ingresso.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace tessaro {
+
+namespace {
+namespace fs = std::filesystem;
+
+std::string leggi(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void scrivi(const fs::path& p, const std::string& contenuto) {
+    std::ofstream(p, std::ios::binary) << contenuto;
+}
+
+// The texts of the defaults as the controls hold them before any recalculation.
+const char* const iniziali[] = {
+    "1450", "-14500", "0",    "0",   "40",   "37",     "40",    "60",   "0.8",  "0.8",
+    "0.2",  "400",    "1.6",  "0.5", "3550", "1.10",   "0.2",   "0.2",  "0.2",  "50",
+    "30",   "37",     "40",   "0.2", "1000", "2",      "3050",  "0",    "18.5", "27.5",
+    "0",    "12",     "0.2",  "0",   "0",    "-10000", "1000",  "1.45", "1000", "0.0",
+    "30",   "20",     "1000", "50",  "True", "False",  "False", "True"};
+
+std::string righe(int quante) {
+    std::string r;
+    for (int i = 0; i < quante; ++i)
+        r += std::string(iniziali[i]) + "\r\n";
+    return r;
+}
+} // namespace
+
+TEST(DatiIngresso, TheRecordIsFortyEightLinesInTheOrderOfTheControls) {
+    prova::CartellaProva c;
+    prova::MisuraFissa misura;
+    std::ostringstream uscita;
+    PiattaformaScript piattaforma(uscita);
+    CalcoTess f(piattaforma, misura); // loaded, not started: every control holds its default
+    ASSERT_TRUE(salva_dati(f, "a.CSE"));
+    EXPECT_EQ(leggi("a.CSE"), righe(48));
+    f.Option1 = {false, false, false, true, false, false}; // an octagon: both states off
+    f.Text3.Text = "città";
+    ASSERT_TRUE(salva_dati(f, "a.CSE"));
+    const std::string scritto = leggi("a.CSE");
+    EXPECT_NE(scritto.find("\r\ncitt\xe0\r\n"), std::string::npos);
+    EXPECT_NE(scritto.find("\r\nFalse\r\nFalse\r\nFalse\r\nTrue\r\n"), std::string::npos);
+}
+
+TEST(DatiIngresso, SaveLoadSaveGivesTheSameInputsInThePlainNumberForm) {
+    prova::FinestraProva a;
+    a.f->Text3.Text = "città";
+    a.f->imposta_Option1(1, true);
+    a.f->imposta_Option3(0, true);
+    ASSERT_TRUE(salva_dati(*a.f, "uno.CSE"));
+
+    prova::FinestraProva b;
+    ASSERT_TRUE(carica_dati(*b.f, a.cartella.percorso() / "uno.CSE"));
+    EXPECT_EQ(b.testo(15), "1.1");
+    EXPECT_EQ(b.f->fichiodo.Text, "0");
+    EXPECT_EQ(b.f->Text3.Text, "città");
+    for (int i = 0; i < 39; ++i) {
+        if (i != 15) {
+            EXPECT_EQ(b.testo(i), a.testo(i)) << i;
+        }
+    }
+    EXPECT_EQ(b.f->Option1, a.f->Option1);
+    EXPECT_EQ(b.f->Option3, a.f->Option3);
+    // The click handlers ran: no diagonal rails for a circle, service actions entered.
+    EXPECT_FALSE(b.f->Text1[30].Enabled);
+    EXPECT_FALSE(b.f->Text1[1].Enabled);
+    EXPECT_TRUE(b.f->Text1[35].Enabled);
+
+    ASSERT_TRUE(salva_dati(*b.f, "due.CSE"));
+    ASSERT_TRUE(carica_dati(*b.f, "due.CSE"));
+    ASSERT_TRUE(salva_dati(*b.f, "tre.CSE"));
+    EXPECT_EQ(leggi("due.CSE"), leggi("tre.CSE"));
+}
+
+TEST(DatiIngresso, TheStudDiameterRaisesItsChangeEvent) {
+    prova::FinestraProva a;
+    a.f->imposta_fichiodo("12.0");
+    ASSERT_TRUE(salva_dati(*a.f, "d.CSE"));
+    prova::FinestraProva b;
+    ASSERT_TRUE(carica_dati(*b.f, a.cartella.percorso() / "d.CSE"));
+    EXPECT_EQ(b.f->fichiodo.Text, "12");
+    EXPECT_EQ(b.f->Label3[16].Caption, "1.131");
+}
+
+TEST(DatiIngresso, AShortFileLoadsWhatItHas) {
+    prova::FinestraProva w;
+    w.f->Text1[4].Text = "55";
+    scrivi("corto.CSE", "900\r\n-20000.0\r\n 7 ");
+    EXPECT_FALSE(carica_dati(*w.f, "corto.CSE"));
+    EXPECT_EQ(w.testo(0), "900");
+    EXPECT_EQ(w.testo(1), "-20000");
+    EXPECT_EQ(w.testo(2), "7");
+    EXPECT_EQ(w.testo(3), "0");
+    EXPECT_EQ(w.testo(4), "55");
+    EXPECT_FALSE(carica_dati(*w.f, "manca.CSE"));
+    EXPECT_EQ(w.testo(0), "900");
+}
+
+TEST(DatiIngresso, ACommaShiftsEveryLaterItemAndTheStatesStopTheReading) {
+    prova::FinestraProva w;
+    std::string r = righe(48);
+    r.replace(r.find("40\r\n37"), 2, "1,5"); // field 4
+    scrivi("virgola.CSE", r);
+    w.f->imposta_Option1(2, true);
+    EXPECT_FALSE(carica_dati(*w.f, "virgola.CSE"));
+    EXPECT_EQ(w.testo(4), "1");
+    EXPECT_EQ(w.testo(5), "5");
+    EXPECT_EQ(w.testo(6), "37");
+    EXPECT_EQ(w.testo(38), "1.45");
+    EXPECT_EQ(w.f->Text5.Text, "1000");
+    // The first state would read "50", which is no state: the shape stays as it was.
+    EXPECT_TRUE(w.f->Option1[2]);
+}
+
+TEST(DatiIngresso, StatesOffLeaveTheOtherShapesAsTheyWere) {
+    prova::FinestraProva w;
+    std::string r = righe(44) + "False\r\nFalse\r\nfalse\r\nTRUE\r\n";
+    scrivi("ottagono.CSE", r);
+    w.f->imposta_Option1(3, true);
+    EXPECT_TRUE(carica_dati(*w.f, "ottagono.CSE"));
+    EXPECT_EQ(w.f->Option1, (std::array<bool, 6>{false, false, false, true, false, false}));
+    EXPECT_EQ(w.f->Option3, (std::array<bool, 2>{false, true}));
+    scrivi("stato.CSE", righe(44) + "Vero\r\n");
+    EXPECT_FALSE(carica_dati(*w.f, "stato.CSE"));
+    EXPECT_TRUE(w.f->Option1[3]);
+}
+
+TEST(DatiIngresso, GarbageLoadsWhatItCanAndTheWindowGoesOn) {
+    prova::FinestraProva w;
+    std::string rumore;
+    for (int i = 0; i < 1 << 16; ++i)
+        rumore += static_cast<char>((i * 7919 + i / 253) % 256);
+    scrivi("rumore.CSE", rumore);
+    carica_dati(*w.f, "rumore.CSE");
+    w.f->Command1_Click(0);
+    scrivi("nul.CSE", std::string(1 << 20, '\0'));
+    EXPECT_FALSE(carica_dati(*w.f, "nul.CSE"));
+    EXPECT_FALSE(carica_dati(*w.f, w.cartella.percorso())); // a folder
+    // Valid again: the window takes a good file after the broken ones.
+    scrivi("buono.CSE", righe(48));
+    EXPECT_TRUE(carica_dati(*w.f, "buono.CSE"));
+    w.f->Command1_Click(0);
+    EXPECT_EQ(w.f->Label3[0].Caption, "5.824");
+}
+
+TEST(DatiIngresso, AFailedWriteIsTold) {
+    prova::FinestraProva w;
+    EXPECT_FALSE(salva_dati(*w.f, w.cartella.percorso() / "manca" / "x.CSE"));
+    EXPECT_EQ(w.uscita.str(), "message=Impossibile scrivere il file " +
+                                  (w.cartella.percorso() / "manca" / "x.CSE").string() + "\n");
+}
+
+} // namespace tessaro

@@ -5,6 +5,7 @@
 
 #include "app/Piattaforma.h"
 #include "drawing/Canvas.h"
+#include "files/unita.h"
 #include "verification/DatiCalcolo.h"
 
 #include <array>
@@ -70,6 +71,7 @@ public:
 
     DatiCalcolo dati;
     std::string cartella_lavoro;   // folder of the working files and of the manual
+    UnitaMisura unita;             // labels and factors of the report
     std::unique_ptr<FileTesto> nfile_chiodi; // chiodi.tmp while the rail design writes it
     // Uniform numbers in [0, 1) from a fixed start, so that every run of the program draws
     // the same sequence.
@@ -108,7 +110,12 @@ public:
 private:
     std::mt19937 generatore_;
     void avvia_calcolo();
+    void carica_input(const std::string& nome);
     void chiudi_finestra();
+    void salva();
+    void carica();
+    void aiuto();
+    void informazioni();
 };
 
 } // namespace tessaro

@@ -3,6 +3,7 @@
 #include "app/CalcoTess.h"
 #include "app/gestori.h"
 #include "files/chiodi.h"
+#include "files/dati_ingresso.h"
 #include "files/file_testo.h"
 #include "geometry/perimetri.h"
 #include "numeric/modulo1.h"
@@ -37,6 +38,7 @@ void CalcoTess::avvia_calcolo() {
     }
     dimensiona(9930, 7800);
     centra();
+    DeterminaFattori(*this);
     dati.scala = 2.0;
     // A first perimeter from the defaults; a fault here must not stop the start-up.
     protetto([this] {
@@ -54,9 +56,17 @@ void CalcoTess::avvia_calcolo() {
         Text1[18].Text = show(R(dati.W1x, 2));
         Text1[17].Text = show(R(dati.W1y, 2));
     });
+    carica_input(percorso_ultimo_input(cartella_lavoro).string());
     dati.in_avvio = 0;
     piattaforma.processa_eventi();
     Command1_Click(0);
+}
+
+// The input record read back from a file; when all of it was read, the load-format fields
+// are enabled to match the format restored. A file that cannot be opened or read ends the
+// reading there and the items read stay.
+void CalcoTess::carica_input(const std::string& nome) {
+    if (carica_dati(*this, nome)) Option3_Click(Option3[0] ? 0 : 1);
 }
 
 bool CalcoTess::Form_QueryUnload() {

@@ -1,7 +1,15 @@
 // The recalculation entry point and the command buttons.
 #include "app/CalcoTess.h"
 #include "app/gestori.h"
+#include "app/versione.h"
+#include "files/chiodi.h"
+#include "files/codifica.h"
+#include "files/dati_ingresso.h"
+#include "files/file_testo.h"
+#include "files/rapporto.h"
 #include "verification/ricalcolo.h"
+
+#include <filesystem>
 
 namespace tessaro {
 
@@ -21,15 +29,83 @@ void CalcoTess::Command1_Click(int Index) {
             dati.scala *= 1.1;
             Text1_LostFocus(5);
             break;
+        case 3: // "Stampa"
+            stampa_tess(*this);
+            break;
         case 4: // "Foro": the opening panel, centred on the window
             Picture1.Visible = true;
             Picture1.Left = (finestra.Width - Picture1.Width) / 2;
             Picture1.Top = (finestra.Height - Picture1.Height) / 2;
             break;
+        case 5: // "OK": the input is kept for the next start, then the window closes
+            salva_dati(*this, percorso_ultimo_input(cartella_lavoro));
+            chiudi_finestra();
+            break;
+        case 6: // "Annulla": closes without keeping the input
+            elimina_file(percorso_chiodi(cartella_lavoro));
+            chiudi_finestra();
+            break;
+        case 7: // "Salva"
+            salva();
+            break;
+        case 8: // "Carica"
+            carica();
+            break;
+        case 9: // "Help"
+            aiuto();
+            break;
+        case 10: // "info"
+            informazioni();
+            break;
         default:
             break;
         }
     });
+}
+
+// The close request that the window makes of itself: the same farewell and delayed end as a
+// request from the desktop.
+void CalcoTess::chiudi_finestra() { Form_QueryUnload(); }
+
+void CalcoTess::salva() {
+    std::string nome = piattaforma.dialogo_salva({"SALVA DATI", cartella_lavoro, "*.CSE", "*.CSE"});
+    if (nome == "*.CSE") return; // cancelled
+    if (maiuscole(nome).find(".CSE") == std::string::npos) nome += ".CSE";
+    salva_dati(*this, nome);
+}
+
+void CalcoTess::carica() {
+    const std::string nome =
+        piattaforma.dialogo_apri({"CARICA DATI", cartella_lavoro, "*.CSE", "*.CSE"});
+    if (nome != "*.CSE") carica_input(nome); // a cancelled dialog reads nothing
+    Caption = "Calcolo chiodatura per tessaro - " + nome;
+    Command1_Click(0);
+}
+
+// The manual lies in the working folder, or else beside the installed program. Its path goes
+// to the viewer as one argument, never inside a command line.
+void CalcoTess::aiuto() {
+    for (const std::string& cartella : {cartella_lavoro, piattaforma.cartella_programma()}) {
+        if (cartella.empty()) continue;
+        const auto manuale = std::filesystem::path(cartella) / "manualechiodi.pdf";
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(manuale, ec)) {
+            piattaforma.apri_documento(manuale.string());
+            return;
+        }
+    }
+    piattaforma.messaggio("Impossibile trovare il manuale manualechiodi.pdf", "Help",
+                          Icona::esclamazione);
+}
+
+void CalcoTess::informazioni() {
+    piattaforma.messaggio(std::string("Tessaro, versione ") + versione_programma + "\n" +
+                              "Verifica a punzonamento di una piastra in c.a. su un pilastro\n"
+                              "(EN 1992-1-1, 6.4) e progetto dei tralicci di chiodi\n"
+                              "Unità: cm, kg, kg/mq, kgm, kg/cmq\n" +
+                              "Costruito con Qt " + versione_qt + "\n" +
+                              "Manuale: manualechiodi.pdf (pulsante Help)",
+                          "Informazioni generali", Icona::informazione);
 }
 
 } // namespace tessaro

@@ -1,0 +1,195 @@
+// Start-up, closing, the stud diameter and the command buttons of the window.
+#include "support/finestra_prova.h"
+
+#include "files/dati_ingresso.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace tessaro {
+
+namespace {
+namespace fs = std::filesystem;
+
+std::string leggi(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// A platform whose program folder is chosen by the test.
+class PiattaformaConProgramma : public PiattaformaScript {
+  public:
+    PiattaformaConProgramma(std::ostream& out, std::string cartella)
+        : PiattaformaScript(out), cartella_(std::move(cartella)) {}
+    std::string cartella_programma() override { return cartella_; }
+
+  private:
+    std::string cartella_;
+};
+} // namespace
+
+TEST(Avvio, TheLastInputIsRestoredAndTheLoadFormatFollowsIt) {
+    prova::FinestraProva a;
+    a.digita(4, "45");
+    a.f->imposta_Option3(0, true);
+    a.f->Command1_Click(5); // "OK"
+    ASSERT_TRUE(fs::exists("ZR_tessa.tmp"));
+
+    prova::MisuraFissa misura;
+    std::ostringstream uscita;
+    PiattaformaScript piattaforma(uscita);
+    CalcoTess b(piattaforma, misura);
+    b.Form_Load();
+    b.Picture3_MouseUp();
+    EXPECT_EQ(b.Text1[4].Text, "45");
+    EXPECT_TRUE(b.Option3[0]);
+    for (const int i : {0, 1, 2, 3})
+        EXPECT_FALSE(b.Text1[static_cast<std::size_t>(i)].Enabled);
+    EXPECT_EQ(b.Label3[0].Caption, "5.824"); // "Aggiorna" ran on the restored input
+}
+
+TEST(Avvio, AShortLastInputStopsTheRestoringBeforeTheLoadFormat) {
+    prova::CartellaProva c;
+    std::ofstream("ZR_tessa.tmp", std::ios::binary) << "1450\r\n-14500\r\n0\r\n0\r\n42\r\n";
+    prova::MisuraFissa misura;
+    std::ostringstream uscita;
+    PiattaformaScript piattaforma(uscita);
+    CalcoTess f(piattaforma, misura);
+    f.Form_Load();
+    f.Picture3_MouseUp();
+    EXPECT_EQ(f.Text1[4].Text, "42");
+    EXPECT_EQ(f.Text1[5].Text, "37");
+    for (const auto& campo : f.Text1)
+        EXPECT_TRUE(campo.Enabled); // no Option3_Click ran
+    EXPECT_EQ(f.unita.momenti, "[daNm]");
+    EXPECT_EQ(f.unita.f_forze, 1.0);
+}
+
+TEST(Opzioni, TypingAStudDiameterShowsTheAreaOfOneStud) {
+    prova::FinestraProva w;
+    w.f->imposta_fichiodo("12");
+    EXPECT_EQ(w.f->Label3[16].Caption, "1.131"); // 12²/400·π = 1.1310 cm²
+    w.f->imposta_fichiodo("12 mm");              // no number: the stud labels stay
+    EXPECT_EQ(w.f->Label3[16].Caption, "1.131");
+    w.f->imposta_fichiodo("16");
+    EXPECT_EQ(w.f->Label3[16].Caption, "2.0106");
+}
+
+TEST(Chiusura, EveryRequestIsRefusedOnceAndTheTimerEndsTheProgram) {
+    prova::FinestraProva w;
+    ASSERT_TRUE(fs::exists("chiodi.tmp"));
+    EXPECT_TRUE(w.f->Form_QueryUnload());
+    EXPECT_TRUE(w.f->Picture3.Visible);
+    EXPECT_EQ(w.f->Picture3.testo, "   *** GRAZIE PER L'ATTENZIONE !!!");
+    EXPECT_EQ(w.f->Picture3.testo_y, w.f->Picture3.Height - 700);
+    EXPECT_EQ(w.f->finestra.Width, 3600);
+    EXPECT_TRUE(w.piattaforma.timer_attivo());
+    EXPECT_FALSE(w.piattaforma.terminato());
+    EXPECT_TRUE(w.f->Form_QueryUnload()); // a second request: refused again
+    w.f->Timer1_Timer();
+    EXPECT_FALSE(w.piattaforma.timer_attivo());
+    EXPECT_TRUE(w.piattaforma.terminato());
+    EXPECT_FALSE(fs::exists("chiodi.tmp"));
+    w.f->Timer1_Timer(); // the file already gone: nothing to complain about
+}
+
+TEST(Comandi, OkKeepsTheInputAndAnnullaDoesNot) {
+    prova::FinestraProva w;
+    w.f->Command1_Click(6); // "Annulla"
+    EXPECT_FALSE(fs::exists("ZR_tessa.tmp"));
+    EXPECT_FALSE(fs::exists("chiodi.tmp"));
+    EXPECT_TRUE(w.piattaforma.timer_attivo()); // the farewell has begun
+    prova::FinestraProva v;
+    v.f->Command1_Click(5); // "OK"
+    EXPECT_TRUE(fs::exists("ZR_tessa.tmp"));
+    EXPECT_TRUE(v.piattaforma.timer_attivo());
+}
+
+TEST(Comandi, OkInAFolderThatCannotBeWrittenSaysSoAndStillCloses) {
+    prova::FinestraProva w;
+    w.f->cartella_lavoro = (w.cartella.percorso() / "manca").string();
+    w.f->Command1_Click(5);
+    EXPECT_NE(w.uscita.str().find("message=Impossibile scrivere il file "), std::string::npos);
+    EXPECT_TRUE(w.piattaforma.timer_attivo());
+}
+
+TEST(Comandi, SalvaAppendsTheSuffixOnlyWhenTheNameLacksIt) {
+    prova::FinestraProva w;
+    for (const char* nome : {"dati", "altro.cse", "terzo.CSE.bak", "cancel"})
+        w.piattaforma.accoda_risposta(nome);
+    for (int i = 0; i < 4; ++i)
+        w.f->Command1_Click(7);
+    EXPECT_TRUE(fs::exists("dati.CSE"));
+    EXPECT_TRUE(fs::exists("altro.cse"));
+    EXPECT_TRUE(fs::exists("terzo.CSE.bak"));
+    std::size_t file = 0;
+    for (const auto& e : fs::directory_iterator(w.cartella.percorso()))
+        file += e.is_regular_file();
+    EXPECT_EQ(file, 4u); // and chiodi.tmp; the cancelled dialog wrote nothing
+}
+
+TEST(Comandi, CaricaCancelledReadsNothingButSetsTheTitleAndRecalculates) {
+    prova::FinestraProva w;
+    std::ofstream("*.CSE", std::ios::binary) << "999\r\n";
+    w.f->Text1[0].Text = "1500";
+    w.f->Command1_Click(8);
+    EXPECT_EQ(w.testo(0), "1500");
+    EXPECT_EQ(w.f->Caption, "Calcolo chiodatura per tessaro - *.CSE");
+    EXPECT_EQ(w.testo(36), "1034.5"); // the recalculation followed
+}
+
+TEST(Comandi, HelpOpensTheManualOfTheWorkingFolderOrElseOfTheProgram) {
+    prova::CartellaProva programma;
+    std::ofstream(programma.percorso() / "manualechiodi.pdf") << "%PDF";
+    prova::FinestraProva lavoro; // current folder from here on
+    prova::MisuraFissa misura;
+    std::ostringstream uscita;
+    PiattaformaConProgramma piattaforma(uscita, programma.percorso().string());
+    CalcoTess f(piattaforma, misura);
+    f.Form_Load();
+    f.Picture3_MouseUp();
+    f.Command1_Click(9);
+    EXPECT_EQ(uscita.str(), "open=" + (programma.percorso() / "manualechiodi.pdf").string() + "\n");
+    std::ofstream("manualechiodi.pdf") << "%PDF";
+    uscita.str("");
+    f.Command1_Click(9);
+    EXPECT_EQ(uscita.str(),
+              "open=" + (lavoro.cartella.percorso() / "manualechiodi.pdf").string() + "\n");
+    // Nowhere to be found: the user is told, nothing is opened.
+    fs::remove("manualechiodi.pdf");
+    fs::remove(programma.percorso() / "manualechiodi.pdf");
+    uscita.str("");
+    f.Command1_Click(9);
+    EXPECT_EQ(uscita.str(), "message=Impossibile trovare il manuale manualechiodi.pdf\n");
+}
+
+TEST(Rapporto, ACancelledOrFailedReportOpensNothing) {
+    prova::FinestraProva w;
+    w.f->Command1_Click(3); // no answer waiting: cancelled
+    EXPECT_EQ(w.uscita.str(), "");
+    w.piattaforma.accoda_risposta("manca/r.txt");
+    w.f->Command1_Click(3);
+    EXPECT_EQ(w.uscita.str(), "message=Impossibile scrivere il file manca/r.txt\n");
+}
+
+TEST(Rapporto, AnOpeningAddsItsReductionsAndEveryLineIsWritten) {
+    prova::FinestraProva w;
+    w.f->dati.uc_foro = 66.5;
+    w.f->dati.W1x_foro = 0; // with W1x = 0 the share is 0/0, which prints as blanks
+    w.f->dati.W1y_foro = 1000;
+    w.piattaforma.accoda_risposta("foro.txt");
+    w.f->Command1_Click(3);
+    const std::string r = leggi("foro.txt");
+    EXPECT_NE(r.find("\r\n\r\n| RIDUZIONI PER FORO (in %):\r\n|   uc     |   W1x    |   W1y    "
+                     "|\r\n|    9.091 |          |  100.000 |\r\n\r\n| SOLLECITAZIONE:\r\n"),
+              std::string::npos)
+        << r;
+    std::size_t righe = 0;
+    for (const char c : r)
+        righe += c == '\n';
+    EXPECT_EQ(righe, 64u);
+    EXPECT_TRUE(r.ends_with("|    NO\r\n"));
+}
+
+} // namespace tessaro

@@ -2,8 +2,12 @@
 // NAME.script prints NAME.expected; a file NAME.FILE.expected is compared with FILE of the
 // working folder after the run (the stud list, a report, a data file); the files of the folder
 // NAME.files are copied into the working folder first. On a mismatch NAME.actual (or
-// NAME.FILE.actual) is written beside the expected file.
+// NAME.FILE.actual) is written beside the expected file. The printed output names the working
+// folder, a new temporary folder at every run, as WORKDIR, and the Qt version of the build as
+// QTVERSION, so that the expected output holds on any machine.
 #include "support/finestra_prova.h"
+
+#include "app/versione.h"
 
 #include "cli/sessione.h"
 
@@ -32,6 +36,15 @@ void confronta(const fs::path& atteso, const std::string& effettivo) {
     ADD_FAILURE() << atteso.filename() << " differs; see " << actual;
 }
 
+std::string stabile(std::string testo, const fs::path& lavoro) {
+    const std::pair<std::string, std::string> sostituzioni[] = {
+        {lavoro.string(), "WORKDIR"}, {std::string("Qt ") + versione_qt, "Qt QTVERSION"}};
+    for (const auto& [da, a] : sostituzioni)
+        for (auto i = testo.find(da); i != std::string::npos; i = testo.find(da, i + a.size()))
+            testo.replace(i, da.size(), a);
+    return testo;
+}
+
 class Script : public testing::TestWithParam<std::string> {};
 
 TEST_P(Script, MatchesItsExpectedOutput) {
@@ -45,7 +58,7 @@ TEST_P(Script, MatchesItsExpectedOutput) {
     Sessione s(out, err, misura, {});
     std::ifstream in(cartella / (nome + ".script"), std::ios::binary);
     EXPECT_EQ(s.esegui(in), 0) << err.str();
-    confronta(cartella / (nome + ".expected"), out.str());
+    confronta(cartella / (nome + ".expected"), stabile(out.str(), lavoro.percorso()));
     const std::string prefisso = nome + ".";
     for (const auto& e : fs::directory_iterator(cartella)) {
         const std::string f = e.path().filename().string();

@@ -29,43 +29,6 @@ class PiattaformaConProgramma : public PiattaformaScript {
 };
 } // namespace
 
-TEST(Avvio, TheLastInputIsRestoredAndTheLoadFormatFollowsIt) {
-    prova::FinestraProva a;
-    a.digita(4, "45");
-    a.f->imposta_Option3(0, true);
-    a.f->Command1_Click(5); // "OK"
-    ASSERT_TRUE(fs::exists("ZR_tessa.tmp"));
-
-    prova::MisuraFissa misura;
-    std::ostringstream uscita;
-    PiattaformaScript piattaforma(uscita);
-    CalcoTess b(piattaforma, misura);
-    b.Form_Load();
-    b.Picture3_MouseUp();
-    EXPECT_EQ(b.Text1[4].Text, "45");
-    EXPECT_TRUE(b.Option3[0]);
-    for (const int i : {0, 1, 2, 3})
-        EXPECT_FALSE(b.Text1[static_cast<std::size_t>(i)].Enabled);
-    EXPECT_EQ(b.Label3[0].Caption, "5.824"); // "Aggiorna" ran on the restored input
-}
-
-TEST(Avvio, AShortLastInputStopsTheRestoringBeforeTheLoadFormat) {
-    prova::CartellaProva c;
-    std::ofstream("ZR_tessa.tmp", std::ios::binary) << "1450\r\n-14500\r\n0\r\n0\r\n42\r\n";
-    prova::MisuraFissa misura;
-    std::ostringstream uscita;
-    PiattaformaScript piattaforma(uscita);
-    CalcoTess f(piattaforma, misura);
-    f.Form_Load();
-    f.Picture3_MouseUp();
-    EXPECT_EQ(f.Text1[4].Text, "42");
-    EXPECT_EQ(f.Text1[5].Text, "37");
-    for (const auto& campo : f.Text1)
-        EXPECT_TRUE(campo.Enabled); // no Option3_Click ran
-    EXPECT_EQ(f.unita.momenti, "[daNm]");
-    EXPECT_EQ(f.unita.f_forze, 1.0);
-}
-
 TEST(Opzioni, TypingAStudDiameterShowsTheAreaOfOneStud) {
     prova::FinestraProva w;
     w.f->imposta_fichiodo("12");
@@ -92,18 +55,6 @@ TEST(Chiusura, EveryRequestIsRefusedOnceAndTheTimerEndsTheProgram) {
     EXPECT_TRUE(w.piattaforma.terminato());
     EXPECT_FALSE(fs::exists("chiodi.tmp"));
     w.f->Timer1_Timer(); // the file already gone: nothing to complain about
-}
-
-TEST(Comandi, OkKeepsTheInputAndAnnullaDoesNot) {
-    prova::FinestraProva w;
-    w.f->Command1_Click(6); // "Annulla"
-    EXPECT_FALSE(fs::exists("ZR_tessa.tmp"));
-    EXPECT_FALSE(fs::exists("chiodi.tmp"));
-    EXPECT_TRUE(w.piattaforma.timer_attivo()); // the farewell has begun
-    prova::FinestraProva v;
-    v.f->Command1_Click(5); // "OK"
-    EXPECT_TRUE(fs::exists("ZR_tessa.tmp"));
-    EXPECT_TRUE(v.piattaforma.timer_attivo());
 }
 
 TEST(Comandi, OkInAFolderThatCannotBeWrittenSaysSoAndStillCloses) {

@@ -38,22 +38,6 @@ std::string righe(int quante) {
 }
 } // namespace
 
-TEST(DatiIngresso, TheRecordIsFortyEightLinesInTheOrderOfTheControls) {
-    prova::CartellaProva c;
-    prova::MisuraFissa misura;
-    std::ostringstream uscita;
-    PiattaformaScript piattaforma(uscita);
-    CalcoTess f(piattaforma, misura); // loaded, not started: every control holds its default
-    ASSERT_TRUE(salva_dati(f, "a.CSE"));
-    EXPECT_EQ(leggi("a.CSE"), righe(48));
-    f.Option1 = {false, false, false, true, false, false}; // an octagon: both states off
-    f.Text3.Text = "città";
-    ASSERT_TRUE(salva_dati(f, "a.CSE"));
-    const std::string scritto = leggi("a.CSE");
-    EXPECT_NE(scritto.find("\r\ncitt\xe0\r\n"), std::string::npos);
-    EXPECT_NE(scritto.find("\r\nFalse\r\nFalse\r\nFalse\r\nTrue\r\n"), std::string::npos);
-}
-
 TEST(DatiIngresso, SaveLoadSaveGivesTheSameInputsInThePlainNumberForm) {
     prova::FinestraProva a;
     a.f->Text3.Text = "città";
@@ -106,22 +90,6 @@ TEST(DatiIngresso, AShortFileLoadsWhatItHas) {
     EXPECT_EQ(w.testo(4), "55");
     EXPECT_FALSE(carica_dati(*w.f, "manca.CSE"));
     EXPECT_EQ(w.testo(0), "900");
-}
-
-TEST(DatiIngresso, ACommaShiftsEveryLaterItemAndTheStatesStopTheReading) {
-    prova::FinestraProva w;
-    std::string r = righe(48);
-    r.replace(r.find("40\r\n37"), 2, "1,5"); // field 4
-    scrivi("virgola.CSE", r);
-    w.f->imposta_Option1(2, true);
-    EXPECT_FALSE(carica_dati(*w.f, "virgola.CSE"));
-    EXPECT_EQ(w.testo(4), "1");
-    EXPECT_EQ(w.testo(5), "5");
-    EXPECT_EQ(w.testo(6), "37");
-    EXPECT_EQ(w.testo(38), "1.45");
-    EXPECT_EQ(w.f->Text5.Text, "1000");
-    // The first state would read "50", which is no state: the shape stays as it was.
-    EXPECT_TRUE(w.f->Option1[2]);
 }
 
 TEST(DatiIngresso, StatesOffLeaveTheOtherShapesAsTheyWere) {

@@ -1,0 +1,156 @@
+// Discretized control perimeters and the sums over a chain of points.
+#include "geometry/poligono.h"
+
+#include "app/CalcoTess.h"
+
+#include <cmath>
+
+namespace tessaro {
+namespace {
+
+// The chain being built in Xpol, Ypol, Lpol; point N is its last.
+class Catena {
+  public:
+    explicit Catena(DatiCalcolo& g) : g_(g) { g_.Lpol[0] = 0; }
+
+    int N = 0;
+
+    void inizio(double x, double y) {
+        g_.Xpol[0] = x;
+        g_.Ypol[0] = y;
+    }
+
+    // A straight run S cm long along the unit direction (ux, uy), in pieces of equal length.
+    void tratto(double S, double ux, double uy) {
+        const std::int16_t n = pezzi(S, g_.passo_arco);
+        for (int j = 1; j <= n; ++j) {
+            const double l = S / n;
+            pezzo(l * ux, l * uy, l);
+        }
+    }
+
+    // A quarter turn of radius r in 31 chords whose assigned length is the arc's. It starts
+    // heading along +x, or along +y when `da_verticale`.
+    void quarto(double r, bool da_verticale) {
+        const double c = 2 * r * std::sin(TETA / 2);
+        for (int j = 1; j <= 31; ++j) {
+            const double psi = (j - 0.5) * TETA;
+            if (da_verticale)
+                pezzo(-std::sin(psi) * c, std::cos(psi) * c, g_.passo_arco);
+            else
+                pezzo(std::cos(psi) * c, std::sin(psi) * c, g_.passo_arco);
+        }
+    }
+
+    // Point N lies on the axis: the chain goes on with its own points reflected, in reverse
+    // order, about the x axis (y becomes −y) or the y axis (x becomes −x).
+    void specchia(bool asse_x) {
+        const int K = N;
+        for (int i = 1; i <= K; ++i) {
+            g_.Xpol[K + i] = asse_x ? g_.Xpol[K - i] : -g_.Xpol[K - i];
+            g_.Ypol[K + i] = asse_x ? -g_.Ypol[K - i] : g_.Ypol[K - i];
+            g_.Lpol[K + i] = g_.Lpol[K - i + 1];
+        }
+        N = 2 * K;
+    }
+
+  private:
+    void pezzo(double dx, double dy, double L) {
+        ++N;
+        g_.Xpol[N] = g_.Xpol[N - 1] + dx;
+        g_.Ypol[N] = g_.Ypol[N - 1] + dy;
+        g_.Lpol[N] = L;
+    }
+
+    DatiCalcolo& g_;
+};
+
+void valuta_poligono(DatiCalcolo& g, int N) {
+    valuta_catena(g, N, [&g](int i) { return Riga{g.Lpol[i], g.Xpol[i], g.Ypol[i]}; });
+}
+
+} // namespace
+
+std::int16_t pezzi(double S, double passo) {
+    const std::int16_t n = nearest(fdiv(S, passo) + 1);
+    return n > 50 ? std::int16_t{50} : n;
+}
+
+void valuta_catena(DatiCalcolo& g, int n, const std::function<Riga(int)>& riga) {
+    double perimetro = 0, sx = 0, sy = 0;
+    for (int i = 1; i <= n; ++i) {
+        const Riga p = riga(i - 1), q = riga(i);
+        perimetro += q[0];
+        sx += q[0] * (p[1] + q[1]) / 2;
+        sy += q[0] * (p[2] + q[2]) / 2;
+    }
+    g.perim_pol = checked(perimetro);
+    g.xG = fdiv(sx, perimetro);
+    g.yG = fdiv(sy, perimetro);
+    const double y0 = riga(0)[2];
+    double Wx = 0, Wy = 0, area = 0;
+    for (int i = 1; i <= n; ++i) {
+        const Riga p = riga(i - 1), q = riga(i);
+        Wx += q[0] * (std::fabs(p[1] - g.xG) + std::fabs(q[1] - g.xG)) / 2;
+        Wy += q[0] * (std::fabs(p[2] - g.yG) + std::fabs(q[2] - g.yG)) / 2;
+        area += ((p[2] + q[2]) / 2 - y0) * (p[1] - q[1]);
+    }
+    g.Wx_pol = checked(Wx);
+    g.Wy_pol = checked(Wy);
+    g.area_pol = checked(area);
+}
+
+void crea_polig(CalcoTess& f, double r) {
+    DatiCalcolo& g = f.dati;
+    const double a = g.a, b = g.b;
+    g.passo_arco = r * TETA;
+    Catena c(g);
+    if (f.Option2[0]) { // a quarter from the bottom axis to the right axis, mirrored twice
+        c.inizio(0, -(b / 2 + r));
+        c.tratto(a / 2, 1, 0);
+        c.quarto(r, false);
+        c.tratto(b / 2, 0, 1);
+        c.specchia(true);
+        c.specchia(false);
+    } else if (f.Option2[1]) { // the lower half from the slab edge, mirrored
+        c.inizio(-(a / 2 + g.Db_a), -(b / 2 + r));
+        c.tratto(g.Db_a + a, 1, 0);
+        c.quarto(r, false);
+        c.tratto(b / 2, 0, 1);
+        c.specchia(true);
+    } else if (f.Option2[2]) { // from the lower slab edge up, round the corner, to the left one
+        c.inizio(a / 2 + g.dcrit, -(b / 2 + g.Db_b));
+        c.tratto(b + g.Db_b, 0, 1);
+        c.quarto(r, true);
+        c.tratto(g.Db_a + a, -1, 0);
+    }
+    valuta_poligono(g, c.N);
+}
+
+void crea_polig_circ(CalcoTess& f, double R) {
+    DatiCalcolo& g = f.dati;
+    const double a = g.a;
+    g.passo_arco = R * TETA;
+    Catena c(g);
+    if (f.Option2[0]) {
+        c.inizio(0, -R);
+        c.quarto(R, false);
+        c.specchia(true);
+        c.specchia(false);
+    } else if (f.Option2[1]) {
+        c.inizio(-(a / 2 + g.Db_a), -R);
+        c.tratto(a / 2 + g.Db_a, 1, 0);
+        c.quarto(R, false);
+        c.specchia(true);
+    } else if (f.Option2[2]) {
+        c.inizio(a / 2 + g.dcrit, -(a / 2 + g.Db_b));
+        c.tratto(a / 2 + g.Db_b, 0, 1);
+        c.quarto(R, true);
+        c.tratto(a / 2 + g.Db_a, -1, 0);
+    }
+    valuta_poligono(g, c.N);
+    for (int i = 1; i <= c.N; ++i)
+        f.Pic.PSet(g.Xpol[i], g.Ypol[i]);
+}
+
+} // namespace tessaro

@@ -1,0 +1,107 @@
+// Discretized perimeters: piece counts, lengths, centroids and enclosed slab areas.
+#include "geometry/colonna.h"
+
+#include "geometry/poligono.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace tessaro {
+
+using prova::colonna;
+using prova::FinestraProva;
+
+namespace {
+// π is the program's 3.141592654, so a quarter of 31 chords ends some 1e-8 cm off the axis:
+// centroids are 0 and areas match to about 1e-9 of their size, not to the last digit.
+
+// Area between the 31 chords of a quarter turn of radius r and its centre.
+double quarto_di_corde(double r) {
+    return 31 * r * r * std::sin(TETA) / 2;
+}
+} // namespace
+
+TEST(Poligono, PiecesOfAStraightRun) {
+    struct Caso {
+        double S, passo;
+        int pezzi;
+    };
+    // nearest(S/passo + 1) with halves to even, at least 1 for S = 0, at most 50.
+    for (const Caso c : {Caso{0, 1, 1},
+                         {0.4, 1, 1},
+                         {1.5, 1, 2},
+                         {2.5, 1, 4},
+                         {49.4, 1, 50},
+                         {1000, 1, 50},
+                         {30, 74 * TETA, 9}})
+        EXPECT_EQ(pezzi(c.S, c.passo), c.pezzi) << c.S << " " << c.passo;
+    EXPECT_THROW(pezzi(10, 0), Fault);
+    EXPECT_THROW(pezzi(40000, 1), Fault); // beyond a 16-bit count
+}
+
+TEST(Poligono, InteriorRectangle) {
+    FinestraProva w;
+    colonna(*w.f, 40, 60, 1000, 1000, 37, 0);
+    crea_polig(*w.f, 74);
+    const DatiCalcolo& g = w.f->dati;
+    EXPECT_NEAR(g.perim_pol, 2 * (40 + 60) + 2 * PI * 74, 1e-9);
+    EXPECT_NEAR(g.xG, 0, 1e-9);
+    EXPECT_NEAR(g.yG, 0, 1e-9);
+    EXPECT_NEAR(g.area_pol, 40 * 60 + 2 * 74 * (40 + 60) + 4 * quarto_di_corde(74), 1e-5);
+    // Quarters of 6 + 31 + 9 pieces: the chain closes on point 0 after 184 pieces.
+    EXPECT_EQ(g.Ypol[0], -104);
+    EXPECT_NEAR(g.Xpol[184], 0, 1e-12);
+    EXPECT_NEAR(g.Ypol[184], -104, 1e-12);
+}
+
+TEST(Poligono, OpenChainsEndOnTheSlabEdges) {
+    FinestraProva w;
+    const DatiCalcolo& g = w.f->dati;
+    colonna(*w.f, 40, 60, 0, 1000, 37, 1); // edge at the face: 12 + 31 + 9 pieces, mirrored
+    crea_polig(*w.f, 74);
+    EXPECT_EQ(g.Xpol[0], -20);
+    EXPECT_NEAR(g.Xpol[104], -20, 1e-12);
+    EXPECT_NEAR(g.Ypol[104], 104, 1e-12);
+    EXPECT_NEAR(g.perim_pol, 2 * 40 + 60 + PI * 74, 1e-9);
+    EXPECT_NEAR(g.area_pol, 40 * (60 + 148) + 74 * 60 + 2 * quarto_di_corde(74), 1e-5);
+    // Corner: measured from the lower slab edge, the column and both strips included.
+    colonna(*w.f, 40, 60, 10, 20, 37, 2);
+    crea_polig(*w.f, 74);
+    EXPECT_EQ(g.Xpol[0], 94);
+    EXPECT_EQ(g.Ypol[0], -50);
+    EXPECT_NEAR(g.perim_pol, (60 + 20) + PI * 74 / 2 + (40 + 10), 1e-9);
+    EXPECT_NEAR(g.area_pol, 50 * (80 + 74) + 74 * 80 + quarto_di_corde(74), 1e-5);
+}
+
+TEST(Poligono, CircleIsMarkedPointByPointOnThePlan) {
+    FinestraProva w;
+    colonna(*w.f, 40, 40, 1000, 1000, 37, 0);
+    w.f->Pic.Cls();
+    w.f->Pic.ForeColor = 9;
+    w.f->Pic.DrawWidth = 3;
+    crea_polig_circ(*w.f, 94);
+    const DatiCalcolo& g = w.f->dati;
+    EXPECT_NEAR(g.perim_pol, 124 * 94 * PI / 62, 1e-9);
+    EXPECT_NEAR(g.area_pol, 4 * quarto_di_corde(94), 1e-5);
+    const auto& e = w.f->Pic.elementi();
+    ASSERT_EQ(e.size(), 124u);
+    for (const Elemento& p : e) {
+        EXPECT_EQ(p.tipo, Elemento::Tipo::punto);
+        EXPECT_EQ(p.colore, 9);
+        EXPECT_EQ(p.larghezza, 3);
+        EXPECT_NEAR(std::hypot(p.p1.x, p.p1.y), 94, 1e-9); // every vertex on the circle
+    }
+}
+
+TEST(Poligono, NoPositionOrNoDistanceIsAFault) {
+    FinestraProva w;
+    colonna(*w.f, 40, 60, 1000, 1000, 37, 0);
+    w.f->Option2 = {false, false, false};
+    EXPECT_THROW(crea_polig(*w.f, 74), Fault); // an empty chain has no centroid
+    w.f->imposta_Option2(0, true);
+    EXPECT_THROW(crea_polig(*w.f, 0), Fault);
+    EXPECT_THROW(crea_polig_circ(*w.f, 0), Fault);
+}
+
+} // namespace tessaro

@@ -2,6 +2,7 @@
 // closing with its farewell, and the timer that ends the program.
 #include "app/CalcoTess.h"
 #include "app/gestori.h"
+#include "drawing/pianta.h"
 #include "files/chiodi.h"
 #include "files/dati_ingresso.h"
 #include "files/file_testo.h"
@@ -53,6 +54,7 @@ void CalcoTess::avvia_calcolo() {
         Text1[38].Text = "1000";
         Text1[24].Text = "1000";
         calcola_u0(*this);
+        disegna(*this);
         Text1[18].Text = show(R(dati.W1x, 2));
         Text1[17].Text = show(R(dati.W1y, 2));
     });

@@ -1,6 +1,7 @@
 // Handlers of the shape and load-format options and of the stud diameter.
 #include "app/CalcoTess.h"
 #include "app/gestori.h"
+#include "drawing/pianta.h"
 #include "reinforcement/armatura.h"
 #include "verification/conversioni.h"
 
@@ -15,6 +16,7 @@ void CalcoTess::Option1_Click(int Index) {
             Text1[30].Text = "0";
             Text1[30].Enabled = false;
         }
+        disegna(*this);
     });
 }
 

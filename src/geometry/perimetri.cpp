@@ -154,12 +154,12 @@ double ku0(const CalcoTess& f, double dist) {
     return std::sin(fdiv(PI * dist, 12 * d));
 }
 
-double taglio_foro(const CalcoTess& f) {
-    // The panel's texts are read leniently: an unconfirmed entry must not stop the
-    // recalculation.
+bool foro_vicino(const CalcoTess& f) {
     const double p = lenient(f.Text5.Text), q = lenient(f.Text4.Text);
-    return 6 * f.dati.deff > std::sqrt(p * p + q * q) ? f.dati.uc_foro : 0;
+    return 6 * f.dati.deff > std::sqrt(p * p + q * q);
 }
+
+double taglio_foro(const CalcoTess& f) { return foro_vicino(f) ? f.dati.uc_foro : 0; }
 
 void calcola_u0(CalcoTess& f) {
     didascalie(f, false);

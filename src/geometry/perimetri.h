@@ -10,8 +10,13 @@ class CalcoTess;
 // 1 from 6·d on.
 double ku0(const CalcoTess& f, double dist);
 
-// The length of control perimeter lost to an opening: uc_foro when the opening lies strictly
-// nearer than 6·d to the column axis, 0 otherwise.
+// An opening whose position (Text4, Text5, cm) lies strictly nearer than 6·d to the column
+// axis. The panel's texts are read leniently: an unconfirmed entry must not stop a
+// recalculation.
+bool foro_vicino(const CalcoTess& f);
+
+// The length of control perimeter lost to an opening: uc_foro when the opening is near as
+// above, 0 otherwise.
 double taglio_foro(const CalcoTess& f);
 
 // Chooses interior, edge or corner by the shortest control perimeter, rotates the axes when

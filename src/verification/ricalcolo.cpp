@@ -2,6 +2,8 @@
 #include "verification/ricalcolo.h"
 
 #include "app/CalcoTess.h"
+#include "app/gestori.h"
+#include "drawing/pianta.h"
 #include "files/chiodi.h"
 #include "geometry/perimetri.h"
 #include "numeric/modulo1.h"
@@ -55,6 +57,7 @@ bool geometria(CalcoTess& f) {
     g.Db_a = campo(f, 38);
     g.Db_b = campo(f, 24);
     calcola_u0(f);
+    disegna(f);
     scrivi(f, 18, R(g.W1x, 2));
     scrivi(f, 17, R(g.W1y, 2));
     return true;
@@ -93,6 +96,7 @@ void verifica(CalcoTess& f) {
         if (strict(f.Label3[1].Caption) > g.Veff1) {
             f.Frame4.Visible = false;
             f.Label4[1].Caption = "kg (> Veff': OK)";
+            disegna(f);
         } else {
             f.Frame4.Visible = true;
             f.Label4[1].Caption = "kg (< Veff': !!)";
@@ -117,6 +121,9 @@ void ricalcola(CalcoTess& f, int Index) {
     g.Mxd = campo(f, 2);
     g.Myd = campo(f, 3);
     azzera_chiodi(f.cartella_lavoro);
+    // The plan of the previous pass's geometry. A fault there must not keep this pass from
+    // reading the new inputs, or a geometry that faults once would stop every later pass.
+    protetto([&] { disegna(f); });
 
     if (guardia(f, 5) * guardia(f, 6) * guardia(f, 7) > 0) {
         if (!geometria(f)) return;

@@ -126,8 +126,13 @@ TEST(Rapporto, ACancelledOrFailedReportOpensNothing) {
 
 TEST(Rapporto, AnOpeningAddsItsReductionsAndEveryLineIsWritten) {
     prova::FinestraProva w;
+    // The recalculation that runs before the report ends at once (Nd = 0), so that it does not
+    // recompute the opening's shares set here.
+    w.f->Text1[1].Text = "0";
     w.f->dati.uc_foro = 66.5;
+    w.f->Text1[18].Text = "0";
     w.f->dati.W1x_foro = 0; // with W1x = 0 the share is 0/0, which prints as blanks
+    w.f->Text1[17].Text = "0";
     w.f->dati.W1y_foro = 1000;
     w.piattaforma.accoda_risposta("foro.txt");
     w.f->Command1_Click(3);

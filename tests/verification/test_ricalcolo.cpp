@@ -125,6 +125,20 @@ TEST(Ricalcolo, HostileTextsNeverCrashNorShowNonNumbers) {
     }
 }
 
+TEST(Ricalcolo, APerimeterThatFaultsDoesNotStopLaterPasses) {
+    FinestraProva w;
+    w.f->Text1[6].Text = "700";
+    w.digita(5, "0.1"); // 350 cm in pieces of 0.01 cm: beyond a 16-bit count, a fault
+    EXPECT_EQ(w.testo(21), "1520");
+    // The next pass first draws the geometry of this one, which faults again; it must still
+    // read the corrected inputs.
+    w.f->Text1[6].Text = "40";
+    w.digita(5, "37");
+    EXPECT_EQ(w.testo(21), "200");
+    EXPECT_EQ(w.testo(18), "45972.85");
+    EXPECT_EQ(w.testo(32), "1");
+}
+
 TEST(Ricalcolo, ResetsTheStudList) {
     FinestraProva w;
     std::ifstream in(w.cartella.percorso() / "chiodi.tmp", std::ios::binary);

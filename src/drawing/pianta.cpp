@@ -1,0 +1,22 @@
+// The plan drawing.
+#include "drawing/pianta.h"
+
+#include "app/CalcoTess.h"
+#include "geometry/moduli.h"
+#include "verification/conversioni.h"
+
+namespace tessaro {
+
+void disegna(CalcoTess& f) {
+    DatiCalcolo& g = f.dati;
+    const double p = lenient(f.Text1[5].Text) * lenient(f.Text1[6].Text) * lenient(f.Text1[7].Text);
+    if (!(p > 0)) return; // an empty, zero or negative deff, a or b: the picture stays
+    g.dcrit = g.deff + g.deff;
+    if (g.in_avvio == 1) return;
+
+    // The section with the slab edges, then the outlines and the dotted control perimeter.
+
+    calcola_W(f);
+}
+
+} // namespace tessaro

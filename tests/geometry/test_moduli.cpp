@@ -1,0 +1,121 @@
+// Section moduli of the control perimeter: the integration primitives, the closed form of the
+// interior rectangle, the edge and corner formulas against the discretized chain, the opening.
+#include "geometry/colonna.h"
+
+#include "geometry/moduli.h"
+#include "geometry/poligono.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace tessaro {
+
+using prova::colonna;
+using prova::FinestraProva;
+
+TEST(Moduli, SegmentIntegral) {
+    struct Caso {
+        double x1, y1, x2, y2, e1, e2, W;
+    };
+    for (const Caso c : {
+             // Ends on opposite sides: 1·1/2 + 3·3/2 wherever the segment of length 4 lies.
+             Caso{0, 0, 4, 0, -1, 3, 5},
+             {7, -2, 7, 2, -1, 3, 5},
+             {1, 1, 1 + 2.4, 1 - 3.2, 3, -1, 5},
+             // A zero end is no crossing: one trapezoid.
+             {0, 0, 4, 0, 0, 3, 6},
+             {0, 0, 4, 0, -2, 0, 4},
+             {0, 0, 0, 3, -2, -4, 9},
+         })
+        EXPECT_DOUBLE_EQ(Wd_line(c.x1, c.y1, c.x2, c.y2, c.e1, c.e2), c.W) << c.e1 << " " << c.e2;
+}
+
+TEST(Moduli, ArcIntegralByThreeGaussPoints) {
+    // ∫ sin over a quarter turn is 1; the three-point rule gives 1.0000081.
+    EXPECT_NEAR(Wd_arco(1, 0, 0, 1, 1, 0, 1), 1.0000081, 5e-8);
+    // A constant distance is integrated exactly: c times the arc length.
+    EXPECT_NEAR(Wd_arco(74, 0, 0, 74, 74, 30, 30), 30 * 74 * 2 * std::atan(1.0), 1e-9);
+    EXPECT_THROW(Wd_arco(0, 0, 0, 0, 0, 1, 2), Fault);
+}
+
+TEST(Moduli, InteriorRectangleMatchesTheClosedForm) {
+    struct Caso {
+        double a, b, d;
+    };
+    for (const Caso c : {Caso{40, 60, 37}, {80, 25, 15}}) {
+        FinestraProva w;
+        colonna(*w.f, c.a, c.b, 1000, 1000, c.d, 0);
+        calcola_W(*w.f);
+        const DatiCalcolo& g = w.f->dati;
+        const auto forma_chiusa = [&](double a, double b) {
+            return b * b / 2 + a * b + 4 * a * c.d + 16 * c.d * c.d + 2 * PI * c.d * b;
+        };
+        EXPECT_NEAR(g.W1x / forma_chiusa(c.a, c.b), 1, 1e-5) << c.a << " × " << c.b;
+        EXPECT_NEAR(g.W1y / forma_chiusa(c.b, c.a), 1, 1e-5) << c.a << " × " << c.b;
+        EXPECT_NEAR(g.xG, 0, 1e-9);
+        EXPECT_NEAR(g.yG, 0, 1e-9);
+    }
+}
+
+TEST(Moduli, EdgeAndCornerCentroidsAgreeWithTheDiscretizedChain) {
+    struct Caso {
+        const char *Db_a, *Db_b;
+        int posizione;
+    };
+    for (const Caso c :
+         {Caso{"0", "1000", 1}, {"1000", "12", 1}, {"10", "20", 2}, {"60", "45", 2}}) {
+        FinestraProva w;
+        w.f->Text1[38].Text = c.Db_a;
+        w.digita(24, c.Db_b);
+        ASSERT_EQ(w.f->posizione(), c.posizione) << c.Db_a << " " << c.Db_b;
+        const DatiCalcolo& g = w.f->dati;
+        const double W1x = g.W1x, xG = g.xG, yG = g.yG;
+        crea_polig(*w.f, g.dcrit);
+        EXPECT_NEAR(xG, g.xG, 0.01) << c.Db_a << " " << c.Db_b;
+        EXPECT_NEAR(yG, g.yG, 0.01) << c.Db_a << " " << c.Db_b;
+        // Along an edge the perimeter lies on one side of y = yG: the chain's integral agrees
+        // to the chord approximation.
+        if (c.posizione == 1) {
+            EXPECT_NEAR(W1x / g.Wy_pol, 1, 1e-4);
+        }
+    }
+}
+
+TEST(Moduli, CircularInteriorColumnIsSymmetric) {
+    FinestraProva w;
+    w.f->imposta_Option1(1, true);
+    colonna(*w.f, 40, 40, 1000, 1000, 37, 0);
+    calcola_W(*w.f);
+    const DatiCalcolo& g = w.f->dati;
+    EXPECT_NEAR(g.W1x / g.W1y, 1, 1e-9);
+    EXPECT_NEAR(g.W1x / (4 * 94 * 94), 1, 1e-3); // ∮ |y| dl = 4·R² on the circle
+}
+
+TEST(Moduli, OpeningChordIsTakenOffOnlyWhenNearerThanSixD) {
+    FinestraProva w;
+    colonna(*w.f, 40, 60, 1000, 1000, 37, 0);
+    DatiCalcolo& g = w.f->dati;
+    g.foro_I1 = {94, -20};
+    g.foro_I2 = {94, 25};
+    w.f->Text4.Text = "222"; // exactly 6·d from the column axis: ignored
+    w.f->Text5.Text = "0";
+    calcola_W(*w.f);
+    EXPECT_EQ(g.W1x_foro, 0);
+    EXPECT_EQ(g.W1y_foro, 0);
+    const double W1x = g.W1x, W1y = g.W1y;
+    w.f->Text4.Text = "221.9x"; // an unconfirmed panel entry is read leniently
+    calcola_W(*w.f);
+    EXPECT_DOUBLE_EQ(g.W1x_foro, 20 * 20 / 2.0 + 25 * 25 / 2.0); // crosses the x axis
+    EXPECT_DOUBLE_EQ(g.W1y_foro, 94 * 45);
+    EXPECT_DOUBLE_EQ(g.W1x, W1x - g.W1x_foro);
+    EXPECT_DOUBLE_EQ(g.W1y, W1y - g.W1y_foro);
+    // Shapes without a perimeter get the chord alone.
+    w.f->imposta_Option1(3, true);
+    calcola_W(*w.f);
+    EXPECT_EQ(g.W1x, 0);
+    EXPECT_EQ(g.W1y, 0);
+    EXPECT_DOUBLE_EQ(g.W1y_foro, 94 * 45);
+}
+
+} // namespace tessaro

@@ -5,6 +5,7 @@
 #include "app/gestori.h"
 #include "drawing/pianta.h"
 #include "files/chiodi.h"
+#include "geometry/beta.h"
 #include "geometry/perimetri.h"
 #include "numeric/modulo1.h"
 #include "verification/conversioni.h"
@@ -132,6 +133,13 @@ void ricalcola(CalcoTess& f, int Index) {
     if (guardia(f, 11) > 0) {
         g.fck = 0.83 * campo(f, 11);
         scrivi(f, 13, R(0.6 * (1 - g.fck / 2500), 5));
+    }
+    if (f.Option1[1]) {
+        calcola_beta1_circ(f);
+        calcola_beta2_circ(f);
+    } else if (f.Option1[0]) {
+        calcola_beta1(f);
+        calcola_beta2(f);
     }
     verifica(f);
 }

@@ -100,6 +100,11 @@ void rettangolare(CalcoTess& f) {
     }
 }
 
+// The column-face perimeter of a circular column at a slab edge counts the slab-edge distances
+// as well; it can never exceed the column's own circumference π·D, or Vrd,max would be
+// credited to concrete that is not at the column face.
+double faccia_circolare(double u0, double D) { return minimo(u0, PI * D); }
+
 void circolare(CalcoTess& f) {
     DatiCalcolo& g = f.dati;
     const double d = g.deff;
@@ -113,7 +118,7 @@ void circolare(CalcoTess& f) {
     case Caso::angolo: {
         const double Da = g.Db_a, Db = g.Db_b;
         f.imposta_Option2(2, true);
-        g.u0 = PI * D / 4 + D + Da + Db;
+        g.u0 = faccia_circolare(PI * D / 4 + D + Da + Db, D);
         g.u1 = uK;
         g.Aq = (Da + D + 2 * d) * (Db + D + 2 * d) + (D / 2 + 2 * d) * (D / 2 + 2 * d) * (PI / 4 - 1);
         g.rid_b = fdiv(Db, 0.75 * PI * (4 * d + D) - D - Da);
@@ -126,7 +131,7 @@ void circolare(CalcoTess& f) {
         if (ruotato) ruota_assi(f, uA, uB);
         const double Da = g.Db_a;
         f.imposta_Option2(1, true);
-        g.u0 = PI * D / 2 + D + 2 * Da;
+        g.u0 = faccia_circolare(PI * D / 2 + D + 2 * Da, D);
         g.u1 = uA;
         g.Aq = (D / 2 + Da) * (4 * d + D) + PI * (2 * d + D / 2) * (2 * d + D / 2) / 2;
         const double peso = fdiv(Da, 0.25 * PI * (4 * d + D) - D / 2);

@@ -121,6 +121,21 @@ TEST(Perimetri, CircularEdgeOnTheBSideWeighsTheBSide) {
     EXPECT_EQ(g.Db_a, 10);
     EXPECT_EQ(g.rid_a, 1);
     EXPECT_NEAR(g.rid_b, 10 / (0.25 * PI * (4 * d + 40) - 20), 1e-12);
+    EXPECT_NEAR(g.u0, PI * 40 / 2 + 40 + 2 * 10, 1e-9); // below the circumference
+}
+
+TEST(Perimetri, CircularFacePerimeterNeverExceedsTheCircumference) {
+    FinestraProva w;
+    w.f->imposta_Option1(1, true);
+    w.digita(38, "127"); // edge just before the switch to interior
+    EXPECT_EQ(w.f->posizione(), 1);
+    EXPECT_NEAR(w.f->dati.u0, PI * 40, 1e-9);
+    w.digita(38, "0");
+    EXPECT_NEAR(w.f->dati.u0, PI * 40 / 2 + 40, 1e-9); // the slab edge at the column face
+    w.f->Text1[38].Text = "60";
+    w.digita(24, "60"); // corner
+    EXPECT_EQ(w.f->posizione(), 2);
+    EXPECT_NEAR(w.f->dati.u0, PI * 40, 1e-9);
 }
 
 } // namespace tessaro

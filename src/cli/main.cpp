@@ -1,5 +1,6 @@
 // tessaro-cli: runs a session script on the calculator without a window.
 #include "cli/sessione.h"
+#include "drawing/qt/esporta.h"
 #include "drawing/qt/font_canvas.h"
 
 #include <QGuiApplication>
@@ -46,6 +47,6 @@ int main(int argc, char** argv) {
     int qt_argc = 1;
     QGuiApplication app(qt_argc, argv);
     tessaro::MisuraQt misura;
-    tessaro::Sessione sessione(std::cout, std::cerr, misura, {});
+    tessaro::Sessione sessione(std::cout, std::cerr, misura, tessaro::esporta);
     return sessione.esegui(in);
 }

@@ -35,8 +35,6 @@ void Canvas::Scale(double x1, double y1, double x2, double y2) {
     ScaleTop = y1;
     ScaleWidth = x2 - x1;
     ScaleHeight = y2 - y1;
-    CurrentX = 0;
-    CurrentY = 0;
 }
 
 void Canvas::Line(double x1, double y1, double x2, double y2) {
@@ -91,6 +89,16 @@ void Canvas::PSet(double x, double y) {
     elementi_.push_back(e);
     CurrentX = x;
     CurrentY = y;
+}
+
+void Canvas::FilledTriangle(Punto v1, Punto v2, Punto v3) {
+    Elemento e = nuovo(Elemento::Tipo::triangolo);
+    e.p1 = v1;
+    e.p2 = v2;
+    e.p3 = v3;
+    elementi_.push_back(e);
+    CurrentX = v1.x;
+    CurrentY = v1.y;
 }
 
 void Canvas::Print(const std::string& testo) {

@@ -27,10 +27,11 @@ struct Colore {
 Colore QBColor(int indice);
 
 struct Elemento {
-    enum class Tipo { linea, rettangolo, arco, punto, testo };
+    enum class Tipo { linea, rettangolo, arco, punto, testo, triangolo };
     Tipo tipo = Tipo::linea;
-    Punto p1;            // start of a line, corner of a box, centre of an arc, dot, text top-left
-    Punto p2;            // end of a line, opposite corner of a box
+    Punto p1; // start of a line, corner of a box, centre of an arc, dot, text top-left, vertex
+    Punto p2; // end of a line, opposite corner of a box, vertex
+    Punto p3; // third vertex of a filled triangle
     double r = 0;        // arc radius
     double s = 0, e = 0; // arc from s counter-clockwise to e, rad; a whole circle is 0 to 2π
     bool intero = false; // whole circle
@@ -53,7 +54,12 @@ public:
     int DrawWidth = 1;
     int DrawStyle = 0;
 
-    void Cls();
+    // Operations in world coordinates with the current colour, width and style. After a line
+    // the pen is at its end (the box: at (x2, y2)), after a circle or arc at the centre, after
+    // a dot at the dot, after Print at the start of the next text line.
+    void Cls(); // empties the picture; the pen goes to (0, 0)
+    // World window: x1 at the left edge, y1 at the top, x2 at the right, y2 at the bottom
+    // (y2 < y1 makes y point up). The pen keeps its coordinates.
     void Scale(double x1, double y1, double x2, double y2);
     void Line(double x1, double y1, double x2, double y2);       // absolute
     void LineStep(double x1, double y1, double dx, double dy);   // start and offset
@@ -63,9 +69,12 @@ public:
     void Box(double x2, double y2);                              // box from the pen
     void Circle(double x, double y, double r);                   // whole circle
     void Circle(double x, double y, double r, double s);         // arc from s to 2π
-    void Circle(double x, double y, double r, double s, double e);
-    void PSet(double x, double y);
-    void Print(const std::string& testo);
+    void Circle(double x, double y, double r, double s, double e); // from s ccw to e
+    void PSet(double x, double y); // a round dot as wide as the line width
+    // The triangle filled with the current colour and outlined with the current width; the
+    // pen ends at the first vertex, where the outline closes.
+    void FilledTriangle(Punto v1, Punto v2, Punto v3);
+    void Print(const std::string& testo); // top-left corner at the pen
     double TextWidth(const std::string& testo) const;
     double TextHeight(const std::string& testo) const; // negative when y points up
 

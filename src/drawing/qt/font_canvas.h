@@ -8,9 +8,10 @@
 
 namespace tessaro {
 
-// "Arial Narrow" 8.25 pt, or the closest narrow sans font installed.
+// "Arial Narrow" 8.25 pt (11 canvas pixels), or the closest narrow sans font installed.
 QFont font_canvas();
 
+// Text extents in canvas pixels, from the font that font_canvas() actually resolves to.
 class MisuraQt : public MisuraTesto {
 public:
     MisuraQt() : metriche_(font_canvas()) {}

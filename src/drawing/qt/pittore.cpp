@@ -2,7 +2,9 @@
 #include "drawing/qt/pittore.h"
 
 #include "drawing/qt/font_canvas.h"
+#include "drawing/qt/ritaglio.h"
 
+#include <QFontMetricsF>
 #include <QPainterPath>
 #include <QPen>
 
@@ -10,77 +12,135 @@
 
 namespace tessaro {
 
-QColor sfondo_canvas() { return QColor(72, 96, 112); }
+QColor sfondo_canvas() { return QColor(88, 80, 72); }
 
 namespace {
+
+constexpr double LATO = Canvas::LATO_PX;
+// Lines and fills are cut a little outside the canvas, beyond the half width of the widest
+// stroke (5 pixels), so that no cut end shows.
+const QRectF VISTA(-8, -8, LATO + 16, LATO + 16);
 
 QColor colore(int indice) {
     const Colore c = QBColor(indice);
     return QColor(c.r, c.g, c.b);
 }
 
+// World coordinates to canvas pixels, by the world window.
+class Proiezione {
+public:
+    explicit Proiezione(const Canvas& c) : c_(c) {}
+    bool valida() const {
+        return c_.ScaleWidth != 0 && c_.ScaleHeight != 0 && std::isfinite(c_.ScaleLeft) &&
+               std::isfinite(c_.ScaleTop) && std::isfinite(c_.ScaleWidth) &&
+               std::isfinite(c_.ScaleHeight);
+    }
+    QPointF operator()(Punto q) const {
+        return {(q.x - c_.ScaleLeft) / c_.ScaleWidth * LATO,
+                (q.y - c_.ScaleTop) / c_.ScaleHeight * LATO};
+    }
+    double rx(double r) const { return std::fabs(r / c_.ScaleWidth * LATO); }
+    double ry(double r) const { return std::fabs(r / c_.ScaleHeight * LATO); }
+    bool y_su() const { return c_.ScaleHeight < 0; }
+
+private:
+    const Canvas& c_;
+};
+
+QPen penna(const Elemento& e) {
+    QPen pen(colore(e.colore), e.larghezza);
+    pen.setJoinStyle(Qt::RoundJoin);
+    if (e.stile == 2) {
+        // A dot of one line width every three: round caps would close the gaps.
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setDashPattern({1, 2});
+    } else {
+        pen.setCapStyle(Qt::RoundCap);
+    }
+    return pen;
+}
+
+void arco(QPainter& p, const Proiezione& w, const Elemento& e) {
+    const QPointF centro = w(e.p1);
+    const double rx = w.rx(e.r), ry = w.ry(e.r);
+    const QRectF box(centro.x() - rx, centro.y() - ry, 2 * rx, 2 * ry);
+    if (e.intero) {
+        p.drawEllipse(box);
+        return;
+    }
+    double estensione = e.e - e.s;
+    if (estensione < 0) estensione += 2 * PI;
+    // Counter-clockwise in the world is counter-clockwise on the canvas when y points up.
+    const double verso = w.y_su() ? 1 : -1;
+    const double gradi = 180 / PI;
+    QPainterPath path;
+    path.arcMoveTo(box, verso * e.s * gradi);
+    path.arcTo(box, verso * e.s * gradi, verso * estensione * gradi);
+    p.drawPath(path);
+}
+
+void elemento(QPainter& p, const Proiezione& w, const QFontMetricsF& metriche,
+              const Elemento& e, bool liscio) {
+    p.setRenderHint(QPainter::Antialiasing, liscio);
+    p.setPen(penna(e));
+    p.setBrush(Qt::NoBrush);
+    switch (e.tipo) {
+    case Elemento::Tipo::linea: {
+        QPointF a = w(e.p1), b = w(e.p2);
+        if (ritaglia_segmento(a, b, VISTA)) p.drawLine(a, b);
+        break;
+    }
+    case Elemento::Tipo::rettangolo:
+        p.drawPolygon(ritaglia_poligono(QRectF(w(e.p1), w(e.p2)).normalized(), VISTA));
+        break;
+    case Elemento::Tipo::arco:
+        arco(p, w, e);
+        break;
+    case Elemento::Tipo::punto: {
+        // A round dot as wide as the line, whatever the style; round only when smoothed.
+        const double r = std::max(0.5, e.larghezza / 2.0);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(colore(e.colore));
+        p.drawEllipse(w(e.p1), r, r);
+        break;
+    }
+    case Elemento::Tipo::triangolo:
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(colore(e.colore));
+        p.drawPolygon(ritaglia_poligono(QPolygonF{w(e.p1), w(e.p2), w(e.p3)}, VISTA));
+        break;
+    case Elemento::Tipo::testo: {
+        // The pen is the top-left corner of the text: the baseline lies one ascent below.
+        // Leading blanks become an offset, which SVG readers that collapse blanks keep too.
+        const QString testo = QString::fromStdString(e.testo);
+        qsizetype blanchi = 0;
+        while (blanchi < testo.size() && testo[blanchi] == u' ') ++blanchi;
+        const QPointF rientro(metriche.horizontalAdvance(testo.left(blanchi)), metriche.ascent());
+        p.drawText(w(e.p1) + rientro, testo.mid(blanchi));
+        break;
+    }
+    }
+}
+
 } // namespace
 
 void dipingi(QPainter& p, const Canvas& c, double lato_px) {
-    const double k = lato_px / Canvas::LATO_PX; // device pixels per canvas pixel
-    // World to device: x from ScaleLeft, y from ScaleTop, both scaled to the square.
-    const auto dx = [&](double x) { return (x - c.ScaleLeft) / c.ScaleWidth * lato_px; };
-    const auto dy = [&](double y) { return (y - c.ScaleTop) / c.ScaleHeight * lato_px; };
-    const auto punto = [&](const Punto& q) { return QPointF(dx(q.x), dy(q.y)); };
-
     p.save();
-    p.setClipRect(QRectF(0, 0, lato_px, lato_px));
-    p.fillRect(QRectF(0, 0, lato_px, lato_px), sfondo_canvas());
-    p.setRenderHint(QPainter::Antialiasing);
-    QFont font = font_canvas();
-    font.setPointSizeF(font.pointSizeF() * k);
+    p.scale(lato_px / LATO, lato_px / LATO); // from here on, canvas pixels
+    p.setClipRect(QRectF(0, 0, LATO, LATO));
+    p.fillRect(QRectF(0, 0, LATO, LATO), sfondo_canvas());
+    // With one device pixel per canvas pixel, thin lines stay crisp only aliased; from two
+    // device pixels up, smoothed edges read better.
+    const double pixel = std::fabs(p.worldTransform().m11()) * p.device()->devicePixelRatioF();
+    const bool liscio = pixel >= 2;
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QFont font = font_canvas();
+    const QFontMetricsF metriche(font);
     p.setFont(font);
-    for (const Elemento& e : c.elementi()) {
-        QPen penna(colore(e.colore), e.larghezza * k);
-        penna.setCapStyle(Qt::RoundCap);
-        if (e.stile == 2) penna.setStyle(Qt::DotLine);
-        p.setPen(penna);
-        p.setBrush(Qt::NoBrush);
-        switch (e.tipo) {
-        case Elemento::Tipo::linea:
-            p.drawLine(punto(e.p1), punto(e.p2));
-            break;
-        case Elemento::Tipo::rettangolo:
-            p.drawRect(QRectF(punto(e.p1), punto(e.p2)).normalized());
-            break;
-        case Elemento::Tipo::arco: {
-            const double rx = std::fabs(e.r / c.ScaleWidth * lato_px);
-            const double ry = std::fabs(e.r / c.ScaleHeight * lato_px);
-            const QRectF box(dx(e.p1.x) - rx, dy(e.p1.y) - ry, 2 * rx, 2 * ry);
-            if (e.intero) {
-                p.drawEllipse(box);
-                break;
-            }
-            double estensione = e.e - e.s;
-            if (estensione < 0) estensione += 2 * PI;
-            // Counter-clockwise in the world; the world's y points up when ScaleHeight < 0.
-            const double verso = c.ScaleHeight < 0 ? 1 : -1;
-            QPainterPath arco;
-            arco.arcMoveTo(box, verso * e.s * 180 / PI);
-            arco.arcTo(box, verso * e.s * 180 / PI, verso * estensione * 180 / PI);
-            p.drawPath(arco);
-            break;
-        }
-        case Elemento::Tipo::punto: {
-            const double r = std::max(0.5, e.larghezza * k / 2);
-            p.setPen(Qt::NoPen);
-            p.setBrush(colore(e.colore));
-            p.drawEllipse(punto(e.p1), r, r);
-            break;
-        }
-        case Elemento::Tipo::testo:
-            p.setPen(colore(e.colore));
-            p.drawText(QRectF(punto(e.p1), QSizeF(lato_px * 4, lato_px)),
-                       Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
-                       QString::fromStdString(e.testo));
-            break;
-        }
-    }
+    const Proiezione w(c);
+    if (w.valida())
+        for (const Elemento& e : c.elementi()) elemento(p, w, metriche, e, liscio);
     p.restore();
 }
 

@@ -1,44 +1,42 @@
-// Reading the canvas's display list in the drawing tests.
+// Reading the canvas's display list in the drawing tests: each element as a short text.
 #pragma once
 
 #include "drawing/Canvas.h"
+#include "verification/conversioni.h"
 
-#include <cmath>
-#include <ostream>
 #include <string>
 #include <vector>
 
-namespace tessaro {
+namespace tessaro::prova {
 
-inline std::ostream& operator<<(std::ostream& os, const Punto& p) {
-    return os << '(' << p.x << ", " << p.y << ')';
-}
-
-namespace prova {
-
-inline std::vector<Elemento> di_tipo(const Canvas& c, Elemento::Tipo tipo) {
-    std::vector<Elemento> scelti;
-    for (const Elemento& e : c.elementi())
-        if (e.tipo == tipo) scelti.push_back(e);
-    return scelti;
-}
-
-inline std::vector<std::string> testi(const Canvas& c) {
-    std::vector<std::string> t;
-    for (const Elemento& e : di_tipo(c, Elemento::Tipo::testo)) t.push_back(e.testo);
+// "L x1,y1 x2,y2" line, "B …" box, "O x,y r" circle, "C x,y r s>e" arc, "P x,y" dot,
+// "F x1,y1 x2,y2 x3,y3" filled triangle, "T 'text' x,y"; numbers to 4 decimals; then
+// " w3", " c7", " dotted" where width, colour or style differ from 1, 15, solid.
+inline std::string descrivi(const Elemento& e) {
+    const auto n = [](double x) { return show(R(x, 4)); };
+    const auto p = [&](Punto q) { return n(q.x) + "," + n(q.y); };
+    std::string t;
+    switch (e.tipo) {
+    case Elemento::Tipo::linea: t = "L " + p(e.p1) + " " + p(e.p2); break;
+    case Elemento::Tipo::rettangolo: t = "B " + p(e.p1) + " " + p(e.p2); break;
+    case Elemento::Tipo::arco:
+        t = (e.intero ? "O " : "C ") + p(e.p1) + " " + n(e.r);
+        if (!e.intero) t += " " + n(e.s) + ">" + n(e.e);
+        break;
+    case Elemento::Tipo::punto: t = "P " + p(e.p1); break;
+    case Elemento::Tipo::triangolo: t = "F " + p(e.p1) + " " + p(e.p2) + " " + p(e.p3); break;
+    case Elemento::Tipo::testo: t = "T '" + e.testo + "' " + p(e.p1); break;
+    }
+    if (e.larghezza != 1) t += " w" + std::to_string(e.larghezza);
+    if (e.colore != 15) t += " c" + std::to_string(e.colore);
+    if (e.stile == 2) t += " dotted";
     return t;
 }
 
-inline bool vicino(Punto p, Punto q, double tolleranza = 1e-6) {
-    return std::fabs(p.x - q.x) <= tolleranza && std::fabs(p.y - q.y) <= tolleranza;
+inline std::vector<std::string> lista(const Canvas& c) {
+    std::vector<std::string> l;
+    for (const Elemento& e : c.elementi()) l.push_back(descrivi(e));
+    return l;
 }
 
-// The two ends of a line or an arc.
-inline std::vector<Punto> estremi(const Elemento& e) {
-    if (e.tipo != Elemento::Tipo::arco) return {e.p1, e.p2};
-    return {{e.p1.x + e.r * std::cos(e.s), e.p1.y + e.r * std::sin(e.s)},
-            {e.p1.x + e.r * std::cos(e.e), e.p1.y + e.r * std::sin(e.e)}};
-}
-
-} // namespace prova
-} // namespace tessaro
+} // namespace tessaro::prova

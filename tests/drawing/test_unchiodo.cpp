@@ -13,16 +13,13 @@
 namespace tessaro {
 
 using prova::FinestraProva;
+using Lista = std::vector<std::string>;
 
 namespace {
 
-struct Esito {
-    std::vector<Punto> punti;
-    std::string righe; // the stud lines as written, CR LF included
-};
-
-// One stud drawn into a fresh picture and a fresh stud list, at line width 2 before.
-Esito un_chiodo(CalcoTess& f, int forma, int posizione, double x, double y) {
+// One stud drawn, at line width 2 before, into a fresh picture and a fresh stud list; the
+// dots drawn, then the stud lines as written (two numbers, the second at column 14).
+Lista un_chiodo(CalcoTess& f, int forma, int posizione, double x, double y) {
     f.Option1 = {};
     f.Option1[static_cast<std::size_t>(forma)] = true;
     f.Option2 = {};
@@ -34,60 +31,32 @@ Esito un_chiodo(CalcoTess& f, int forma, int posizione, double x, double y) {
     EXPECT_EQ(f.Pic.DrawWidth, 1);
     EXPECT_TRUE(f.nfile_chiodi->chiudi());
     f.nfile_chiodi.reset();
-    Esito esito;
-    for (const Elemento& e : f.Pic.elementi()) {
-        EXPECT_EQ(e.tipo, Elemento::Tipo::punto);
-        EXPECT_EQ(e.larghezza, 3);
-        esito.punti.push_back(e.p1);
-    }
+    Lista esito = prova::lista(f.Pic);
     std::ifstream in("chiodi.tmp", std::ios::binary);
-    std::ostringstream testo;
-    testo << in.rdbuf();
-    esito.righe = testo.str();
+    for (std::string riga; std::getline(in, riga);) esito.push_back(riga);
     return esito;
-}
-
-void attesi(const Esito& e, const std::vector<Punto>& punti, const std::string& righe) {
-    ASSERT_EQ(e.punti.size(), punti.size());
-    for (std::size_t i = 0; i < punti.size(); ++i)
-        EXPECT_TRUE(prova::vicino(e.punti[i], punti[i])) << i << ": " << e.punti[i];
-    EXPECT_EQ(e.righe, righe);
 }
 
 } // namespace
 
-TEST(Unchiodo, InteriorStudIsMirroredFourWaysAndListedExchanged) {
+TEST(Unchiodo, DotsFollowThePositionAndTheListHoldsItsOwnFrame) {
     FinestraProva w;
-    attesi(un_chiodo(*w.f, 0, 0, 30, 10), {{30, 10}, {30, -10}, {-30, 10}, {-30, -10}},
-           " 10           -30 \r\n"
-           " 10            30 \r\n"
-           "-10            30 \r\n"
-           "-10           -30 \r\n");
-    // On the x axis the images coincide; the four lines are still written.
-    attesi(un_chiodo(*w.f, 0, 0, 30, 0), {{30, 0}, {30, 0}, {-30, 0}, {-30, 0}},
-           " 0            -30 \r\n"
-           " 0             30 \r\n"
-           " 0             30 \r\n"
-           " 0            -30 \r\n");
-}
-
-TEST(Unchiodo, EdgeStudIsMirroredAcrossTheXAxis) {
-    FinestraProva w;
-    attesi(un_chiodo(*w.f, 0, 1, 0, -55), {{0, -55}, {0, 55}},
-           " 0             55 \r\n"
-           " 0            -55 \r\n");
-}
-
-TEST(Unchiodo, CornerStudOfAnyShapeIsOneDotAndOneLine) {
-    FinestraProva w;
-    for (const int forma : {0, 1, 3})
-        attesi(un_chiodo(*w.f, forma, 2, 40, 10), {{40, 10}}, " 10           -40 \r\n");
-}
-
-TEST(Unchiodo, CircularColumnDrawsOnlyTheGivenStudAndListsNothing) {
-    FinestraProva w;
-    for (const int posizione : {0, 1})
-        attesi(un_chiodo(*w.f, 1, posizione, 12.5, -7.25), {{12.5, -7.25}}, "");
+    CalcoTess& f = *w.f;
+    EXPECT_EQ(un_chiodo(f, 0, 0, 30, 10),
+              (Lista{"P 30,10 w3", "P 30,-10 w3", "P -30,10 w3", "P -30,-10 w3",
+                     " 10           -30 \r", " 10            30 \r", "-10            30 \r",
+                     "-10           -30 \r"}));
+    // On the x axis the images coincide; four lines are still written.
+    EXPECT_EQ(un_chiodo(f, 0, 0, 30, 0),
+              (Lista{"P 30,0 w3", "P 30,0 w3", "P -30,0 w3", "P -30,0 w3",
+                     " 0            -30 \r", " 0             30 \r", " 0             30 \r",
+                     " 0            -30 \r"}));
+    EXPECT_EQ(un_chiodo(f, 0, 1, 0, -55),
+              (Lista{"P 0,-55 w3", "P 0,55 w3", " 0             55 \r", " 0            -55 \r"}));
+    for (const int forma : {0, 1, 3}) // a corner column of any shape
+        EXPECT_EQ(un_chiodo(f, forma, 2, 40, 10), (Lista{"P 40,10 w3", " 10           -40 \r"}));
+    for (const int posizione : {0, 1}) // a circular column: the stud alone, nothing listed
+        EXPECT_EQ(un_chiodo(f, 1, posizione, 12.5, -7.25), (Lista{"P 12.5,-7.25 w3"}));
 }
 
 TEST(Unchiodo, WithoutAnOpenStudListOnlyTheDotsAreDrawn) {

@@ -46,11 +46,15 @@ void Canvas::Line(double x1, double y1, double x2, double y2) {
     CurrentY = y2;
 }
 
-void Canvas::LineStep(double x1, double y1, double dx, double dy) { Line(x1, y1, x1 + dx, y1 + dy); }
+void Canvas::LineStep(double x1, double y1, double dx, double dy) {
+    Line(x1, y1, x1 + dx, y1 + dy);
+}
 
 void Canvas::LineTo(double x2, double y2) { Line(CurrentX, CurrentY, x2, y2); }
 
-void Canvas::LineBy(double dx, double dy) { Line(CurrentX, CurrentY, CurrentX + dx, CurrentY + dy); }
+void Canvas::LineBy(double dx, double dy) {
+    Line(CurrentX, CurrentY, CurrentX + dx, CurrentY + dy);
+}
 
 void Canvas::LineSteps(double dx1, double dy1, double dx2, double dy2) {
     LineStep(CurrentX + dx1, CurrentY + dy1, dx2, dy2);
@@ -81,7 +85,9 @@ void Canvas::Circle(double x, double y, double r) { arco(x, y, r, 0, 2 * PI, tru
 
 void Canvas::Circle(double x, double y, double r, double s) { arco(x, y, r, s, 2 * PI, false); }
 
-void Canvas::Circle(double x, double y, double r, double s, double e) { arco(x, y, r, s, e, false); }
+void Canvas::Circle(double x, double y, double r, double s, double e) {
+    arco(x, y, r, s, e, false);
+}
 
 void Canvas::PSet(double x, double y) {
     Elemento e = nuovo(Elemento::Tipo::punto);

@@ -30,6 +30,7 @@ QColor colore(int indice) {
 class Proiezione {
 public:
     explicit Proiezione(const Canvas& c) : c_(c) {}
+    // A window of no size (no position set) would send every point to infinity.
     bool valida() const {
         return c_.ScaleWidth != 0 && c_.ScaleHeight != 0 && std::isfinite(c_.ScaleLeft) &&
                std::isfinite(c_.ScaleTop) && std::isfinite(c_.ScaleWidth) &&
@@ -97,12 +98,18 @@ void elemento(QPainter& p, const Proiezione& w, const QFontMetricsF& metriche,
         arco(p, w, e);
         break;
     case Elemento::Tipo::punto: {
-        // A round dot as wide as the line, whatever the style; round only when smoothed.
+        // A round dot as wide as the line, whatever the style. One pixel wide on a canvas of
+        // one device pixel per pixel, it fills the pixel it falls in: smoothed, it would fade.
+        const QPointF q = w(e.p1);
+        if (!liscio && e.larghezza <= 1) {
+            p.fillRect(QRectF(std::floor(q.x()), std::floor(q.y()), 1, 1), colore(e.colore));
+            break;
+        }
         const double r = std::max(0.5, e.larghezza / 2.0);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
         p.setBrush(colore(e.colore));
-        p.drawEllipse(w(e.p1), r, r);
+        p.drawEllipse(q, r, r);
         break;
     }
     case Elemento::Tipo::triangolo:

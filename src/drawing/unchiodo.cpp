@@ -2,39 +2,32 @@
 #include "drawing/unchiodo.h"
 
 #include "app/CalcoTess.h"
-#include "files/file_testo.h"
+#include "files/chiodi.h"
 
 namespace tessaro {
-namespace {
-
-// A stud line: two numbers, the second at the next print zone.
-void scrivi(CalcoTess& f, double u, double v) {
-    if (f.nfile_chiodi) f.nfile_chiodi->riga(RigaZone().numero(u).zona().numero(v));
-}
-
-} // namespace
 
 void disegna_unchiodo(CalcoTess& f, double x, double y) {
     Canvas& c = f.Pic;
+    FileTesto* chiodi = f.nfile_chiodi.get();
     c.DrawWidth = 3;
     // The stud list holds interior and corner studs with their coordinates exchanged and
     // negated (the list's own frame); the dots follow the symmetry of the position.
-    if (f.Option2[2]) scrivi(f, y, -x);
+    if (f.Option2[2]) riga_chiodo(chiodi, y, -x);
     c.PSet(x, y);
     if (f.Option1[1]) { // a circular column's rails are drawn whole: no images
         c.DrawWidth = 1;
         return;
     }
     if (f.Option2[1]) {
-        scrivi(f, x, -y);
-        scrivi(f, x, y);
+        riga_chiodo(chiodi, x, -y);
+        riga_chiodo(chiodi, x, y);
         c.PSet(x, -y);
     }
     if (f.Option2[0]) {
-        scrivi(f, y, -x);
-        scrivi(f, y, x);
-        scrivi(f, -y, x);
-        scrivi(f, -y, -x);
+        riga_chiodo(chiodi, y, -x);
+        riga_chiodo(chiodi, y, x);
+        riga_chiodo(chiodi, -y, x);
+        riga_chiodo(chiodi, -y, -x);
         c.PSet(x, -y);
         c.PSet(-x, y);
         c.PSet(-x, -y);

@@ -121,10 +121,10 @@ void elemento(QPainter& p, const Proiezione& w, const QFontMetricsF& metriche,
         // The pen is the top-left corner of the text: the baseline lies one ascent below.
         // Leading blanks become an offset, which SVG readers that collapse blanks keep too.
         const QString testo = QString::fromStdString(e.testo);
-        qsizetype blanchi = 0;
-        while (blanchi < testo.size() && testo[blanchi] == u' ') ++blanchi;
-        const QPointF rientro(metriche.horizontalAdvance(testo.left(blanchi)), metriche.ascent());
-        p.drawText(w(e.p1) + rientro, testo.mid(blanchi));
+        qsizetype spazi = 0;
+        while (spazi < testo.size() && testo[spazi] == u' ') ++spazi;
+        const QPointF rientro(metriche.horizontalAdvance(testo.left(spazi)), metriche.ascent());
+        p.drawText(w(e.p1) + rientro, testo.mid(spazi));
         break;
     }
     }

@@ -2,6 +2,7 @@
 #include "drawing/pianta.h"
 
 #include "app/CalcoTess.h"
+#include "drawing/contorni.h"
 #include "geometry/moduli.h"
 #include "verification/conversioni.h"
 
@@ -15,7 +16,7 @@ void disegna(CalcoTess& f) {
     if (g.in_avvio == 1) return;
 
     // The section with the slab edges, then the outlines and the dotted control perimeter.
-
+    disegna_contorni(f);
     calcola_W(f);
 }
 

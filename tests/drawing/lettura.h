@@ -11,7 +11,8 @@ namespace tessaro::prova {
 
 // "L x1,y1 x2,y2" line, "B …" box, "O x,y r" circle, "C x,y r s>e" arc, "P x,y" dot,
 // "F x1,y1 x2,y2 x3,y3" filled triangle, "T 'text' x,y"; numbers to 4 decimals; then
-// " w3", " c7", " dotted" where width, colour or style differ from 1, 15, solid.
+// " w3", " c7", " dotted" where width, colour or style differ from 1, 15, solid (a dot is
+// round whatever the style).
 inline std::string descrivi(const Elemento& e) {
     const auto n = [](double x) { return show(R(x, 4)); };
     const auto p = [&](Punto q) { return n(q.x) + "," + n(q.y); };
@@ -29,7 +30,7 @@ inline std::string descrivi(const Elemento& e) {
     }
     if (e.larghezza != 1) t += " w" + std::to_string(e.larghezza);
     if (e.colore != 15) t += " c" + std::to_string(e.colore);
-    if (e.stile == 2) t += " dotted";
+    if (e.stile == 2 && e.tipo != Elemento::Tipo::punto) t += " dotted";
     return t;
 }
 

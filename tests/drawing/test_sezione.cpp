@@ -131,6 +131,7 @@ TEST(Sezione, TheShadowFillEndsForVerticalRaysAndStaysEmptyBehindTheColumn) {
 TEST(Sezione, NothingHappensDuringStartUp) {
     FinestraProva w;
     CalcoTess& f = *w.f;
+    f.Pic.Cls();
     f.Pic.Circle(1, 1, 1);
     f.dati.in_avvio = 1;
     disegna_sezione(f);

@@ -8,6 +8,7 @@
 #include "geometry/beta.h"
 #include "geometry/perimetri.h"
 #include "numeric/modulo1.h"
+#include "reinforcement/tralicci.h"
 #include "verification/conversioni.h"
 
 #include <cmath>
@@ -101,6 +102,7 @@ void verifica(CalcoTess& f) {
         } else {
             f.Frame4.Visible = true;
             f.Label4[1].Caption = "kg (< Veff': !!)";
+            progetta_tralicci(f);
         }
     } else {
         f.Label4[3] = {"kg (< Veff: !!)", ROSSO_SCURO, true};

@@ -1,0 +1,194 @@
+// The rail design.
+#include "reinforcement/tralicci.h"
+
+#include "app/CalcoTess.h"
+#include "drawing/sezione.h"
+#include "files/chiodi.h"
+#include "files/file_testo.h"
+#include "geometry/perimetri.h"
+#include "geometry/punti.h"
+#include "numeric/modulo1.h"
+#include "reinforcement/armatura.h"
+#include "reinforcement/contorno.h"
+#include "reinforcement/layer.h"
+#include "verification/conversioni.h"
+
+#include <cmath>
+
+namespace tessaro {
+namespace {
+
+void avvisa(CalcoTess& f, const std::string& testo) {
+    f.piattaforma.messaggio(testo, f.Caption, Icona::esclamazione);
+}
+
+// Theoretical reinforcement: the studs must carry what the concrete does not (Veff' less
+// 0.75·Vrd,c); Af,tot read back as shown.
+void armatura_teorica(CalcoTess& f, double fywd) {
+    DatiCalcolo& g = f.dati;
+    const double Vrdc_ridotto = 0.75 * g.TAUrdc * g.u1 * g.deff; // kg
+    g.Aftot_teor = fdiv(g.Veff1 - Vrdc_ridotto, fywd);
+    f.Label3[9].Caption = show(R(g.Aftot_teor, 2));
+    f.Label3[11].Caption = show(R(strict(f.Label3[9].Caption) * fywd + Vrdc_ridotto, 0));
+}
+
+// Straight rails per rail-bearing side of a rectangular column, "N totali" rewritten to the
+// count actually laid out; false when the diagonal rails leave fewer than 2 straight ones.
+bool rotaie_rettangolari(CalcoTess& f) {
+    DatiCalcolo& g = f.dati;
+    const double Ntot = lenient(f.Text1[31].Text);
+    double totale = 0;
+    switch (f.posizione()) {
+    case 0:
+        g.n_rett = nearest(Ntot / 4 - g.N_diag);
+        totale = 4 * (g.n_rett + g.N_diag);
+        break;
+    case 1:
+        g.n_rett = nearest((Ntot - 2 * g.N_diag) / 3);
+        totale = 2 * g.N_diag + 3 * g.n_rett;
+        break;
+    default:
+        g.n_rett = nearest((Ntot - g.N_diag) / 2);
+        totale = 2 * g.n_rett + g.N_diag;
+        break;
+    }
+    f.Text1[31].Text = short_form(totale);
+    if (g.n_rett < 2) {
+        avvisa(f, "Troppi tralicci diagonali !");
+        return false;
+    }
+    return true;
+}
+
+// Inputs that leave no sound layout stop the design with a message.
+bool dati_validi(CalcoTess& f, double Dmax) {
+    const DatiCalcolo& g = f.dati;
+    if (g.S <= 0) return avvisa(f, "Passo S dei chiodi non positivo: chiodatura non progettata."), false;
+    if (g.S1 < 0) return avvisa(f, "Distanza S1 negativa: chiodatura non progettata."), false;
+    if (Dmax < 0) return avvisa(f, "Dmax negativo: chiodatura non progettata."), false;
+    if (g.N_diag < 0) return avvisa(f, "Numero di tralicci diagonali negativo: chiodatura non progettata."), false;
+    return true;
+}
+
+// The layer loop: one more layer while the outer perimeter does not hold, at most 51 layers;
+// false when the perimeter reached the slab contour before any was evaluated.
+bool strati(CalcoTess& f, double Dmax) {
+    DatiCalcolo& g = f.dati;
+    bool valutato = false;
+    while (g.Vrdc_est <= g.Veff1_est && g.nlayer <= 50) {
+        g.nlayer += 1;
+        g.r_layer = (g.nlayer - 1) * g.S + g.S1;
+        const double R_out = 1.5 * g.deff + g.r_layer;
+        if (f.posizione() == 0 && (R_out > g.Db_a || R_out > g.Db_b)) {
+            avvisa(f, "Raggiunto il contorno!");
+            f.Label3[4].ForeColor = QBColor(5);
+            break;
+        }
+        ennesimolayer(f);
+        const int n = traccia_contorno(f, Dmax);
+        calcola_valori_da_punti(f, static_cast<std::int16_t>(n));
+        g.uest = fdiv(g.perim_pol * g.u1, g.u1 + taglio_foro(f));
+        g.Aest = g.area_pol;
+        g.Veff1_est = std::fabs(strict(f.Text1[1].Text)) * (1 + g.betax + g.betay) -
+                      strict(f.Text1[0].Text) * g.Aest / 10000;
+        if (g.Veff1_est < 0) g.Veff1_est = 0;
+        g.Vrdc_est = g.TAUrdc * g.uest * g.deff;
+        f.Label3[4].ForeColor = g.Vrdc_est >= g.Veff1_est ? NERO : QBColor(5);
+        for (int i = 1; i <= n; ++i) f.Pic.PSet(g.punti_perim[i][1], g.punti_perim[i][2]);
+        valutato = true;
+    }
+    return valutato;
+}
+
+// Stud diameter: the even number of mm at or above the required one, or the user's larger
+// entry; then the provided reinforcement of that diameter.
+void diametro(CalcoTess& f) {
+    DatiCalcolo& g = f.dati;
+    const double Ntot = strict(f.Text1[31].Text);
+    // Only the perimeters of studs that cross the failure zone count, as for the provided
+    // area: 1.5·d/S of them when the zone ends within the rail, the layers placed otherwise.
+    if (1.5 * g.deff <= g.L_tral + g.S) {
+        g.Af_chiodo_teor = fdiv(g.S * g.Aftot_teor, Ntot * 1.5 * g.deff);
+    } else {
+        g.Af_chiodo_teor = fdiv(g.Aftot_teor, Ntot * g.nlayer);
+        g.r_layer = 1.5 * g.deff;
+    }
+    f.Label3[6].Caption = show(R(g.Af_chiodo_teor, 4));
+    g.fi_teor = 10 * fsqrt(4 * g.Af_chiodo_teor / PI);
+    f.Label3[7].Caption = show(R(g.fi_teor, 2));
+    f.imposta_fichiodo(short_form(massimo(strict(f.fichiodo.Text), 2 * std::floor(g.fi_teor / 2))));
+    if (strict(f.fichiodo.Text) < g.fi_teor) f.imposta_fichiodo(short_form(strict(f.fichiodo.Text) + 2));
+    armatura_effettiva(f);
+}
+
+} // namespace
+
+void progetta_tralicci(CalcoTess& f) {
+    DatiCalcolo& g = f.dati;
+    const double fywd = strict(f.Text1[26].Text); // kg/cm²
+    if (fywd <= 0) {
+        avvisa(f, "Resistenza dei chiodi fywd,eff non positiva: chiodatura non progettata.");
+        return;
+    }
+    armatura_teorica(f, fywd);
+    // Only rectangular and circular columns have a rail layout.
+    if (!f.Option1[0] && !f.Option1[1]) return;
+
+    g.nlayer = 1;
+    g.Vrdc_est = g.Veff1_est = g.uest = g.Aest = 0;
+    g.S1 = strict(f.Text1[28].Text);
+    g.S = strict(f.Text1[29].Text);
+    g.N_diag = lenient(f.Text1[30].Text);
+    g.n_diag1 = nearest(g.N_diag + 1);
+    const double Dmax = strict(f.Text1[25].Text) * g.deff; // cm
+    if (!dati_validi(f, Dmax)) return;
+    if (f.Option1[0]) {
+        if (!rotaie_rettangolari(f)) return;
+        g.dang = PI / (2 * g.n_diag1);
+    } else {
+        g.n_rett = nearest(lenient(f.Text1[31].Text));
+        if (g.n_rett < 2) {
+            avvisa(f, "Servono almeno 2 tralicci per un pilastro circolare !");
+            return;
+        }
+        g.dang = 2 * PI / g.n_rett;
+    }
+
+    disegna_sezione(f);
+    Canvas& pic = f.Pic;
+    pic.CurrentX = g.a / 2 + g.S1 / 2 - pic.TextWidth("s1") / 2;
+    pic.CurrentY = g.b / 2;
+    pic.Print("S1");
+    pic.CurrentX = g.a / 2 + g.S1 + g.S / 2 - pic.TextWidth("S") / 2;
+    pic.CurrentY = g.b / 2;
+    pic.Print("S");
+
+    static const char* const posizioni[] = {"interno", "bordo", "angolo"};
+    // A fault in the middle abandons the new stud list: the last complete one stays.
+    struct Chiusura {
+        CalcoTess& f;
+        ~Chiusura() { f.nfile_chiodi.reset(); }
+    } chiusura{f};
+    f.nfile_chiodi = std::make_unique<FileTesto>(percorso_chiodi(f.cartella_lavoro));
+    f.nfile_chiodi->riga(RigaZone()
+                             .testo(f.fichiodo.Text)
+                             .zona()
+                             .numero(lenient(f.Text1[31].Text))
+                             .zona()
+                             .testo(posizioni[f.posizione() < 0 ? 0 : f.posizione()]));
+    primolayer(f);
+    f.Label3[4].ForeColor = NERO;
+    const bool valutato = strati(f, Dmax);
+    f.nfile_chiodi->chiudi();
+
+    // When the contour stops the first pass, no outer perimeter was evaluated in this run:
+    // its resistance and shear are left blank rather than shown from another case.
+    f.Label3[4].Caption = valutato ? show(R(g.Vrdc_est, 0)) : "";
+    f.Label3[14].Caption = show(R(1 + g.betax + g.betay, 5));
+    g.L_tral = g.r_layer - g.S1;
+    f.Label3[10].Caption = short_form(g.L_tral);
+    f.Label3[15].Caption = valutato ? show(R(g.Veff1_est, 0)) : "";
+    diametro(f);
+}
+
+} // namespace tessaro

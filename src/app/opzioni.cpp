@@ -13,7 +13,7 @@ void CalcoTess::Option1_Click(int Index) {
         if (Index == 1) { // circular: b follows a, and there are no diagonal rails
             Text1[7].Text = Text1[6].Text;
             dati.b = dati.a;
-            Text1[30].Text = "0";
+            Text1[30].Text = show(0);
             Text1[30].Enabled = false;
         }
         disegna(*this);

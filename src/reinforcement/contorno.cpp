@@ -85,6 +85,15 @@ int traccia_circolare(Traccia& t) {
             t.ventaglio();
         }
     };
+    // From the slab edge where the perimeter starts, along the fan of the rails, to the edge
+    // x = −(a/2 + Db_a): the last rail's stud has no next rail to draw it.
+    const auto tra_i_bordi = [&](const Punto& bordo) {
+        t.inizio(bordo);
+        t.segmento(bordo, t.P3);
+        passi(g.n_rett - 1);
+        disegna_unchiodo(t.f, t.corrente.x, t.corrente.y);
+        t.segmento(t.P3, {bordo_x, t.P3.y});
+    };
     switch (t.f.posizione()) {
     case 0:
         g.ang0 = 0;
@@ -93,32 +102,20 @@ int traccia_circolare(Traccia& t) {
         t.inizio(t.P3);
         passi(g.n_rett);
         break;
-    case 1: {
+    case 1:
         g.dang = fdiv(PI, g.n_rett - 1);
         g.ang0 = -PI / 2;
         t.P3 = {0, -(g.a / 2 + R_out)};
         t.corrente = {0, -(g.a / 2 + g.r_layer)};
-        const Punto bordo{bordo_x, -(g.a / 2 + R_out)};
-        t.inizio(bordo);
-        t.segmento(bordo, t.P3);
-        passi(g.n_rett - 1);
-        disegna_unchiodo(t.f, t.corrente.x, t.corrente.y);
-        t.segmento(t.P3, {bordo_x, t.P3.y});
+        tra_i_bordi({bordo_x, -(g.a / 2 + R_out)});
         break;
-    }
-    case 2: {
+    case 2:
         g.dang = fdiv(PI, g.n_rett - 1) / 2;
         g.ang0 = 0;
         t.P3 = {g.a / 2 + R_out, 0};
         t.corrente = {g.a / 2 + g.r_layer, 0};
-        const Punto bordo{g.a / 2 + R_out, -(g.a / 2 + g.Db_b)};
-        t.inizio(bordo);
-        t.segmento(bordo, t.P3);
-        passi(g.n_rett - 1);
-        disegna_unchiodo(t.f, t.corrente.x, t.corrente.y);
-        t.segmento(t.P3, {bordo_x, t.P3.y});
+        tra_i_bordi({g.a / 2 + R_out, -(g.a / 2 + g.Db_b)});
         break;
-    }
     default:
         break;
     }

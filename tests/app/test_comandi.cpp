@@ -12,10 +12,6 @@ namespace tessaro {
 namespace {
 namespace fs = std::filesystem;
 
-std::string leggi(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // A platform whose program folder is chosen by the test.
 class PiattaformaConProgramma : public PiattaformaScript {
@@ -136,7 +132,7 @@ TEST(Rapporto, AnOpeningAddsItsReductionsAndEveryLineIsWritten) {
     w.f->dati.W1y_foro = 1000;
     w.piattaforma.accoda_risposta("foro.txt");
     w.f->Command1_Click(3);
-    const std::string r = leggi("foro.txt");
+    const std::string r = prova::leggi_file("foro.txt");
     EXPECT_NE(r.find("\r\n\r\n| RIDUZIONI PER FORO (in %):\r\n|   uc     |   W1x    |   W1y    "
                      "|\r\n|    9.091 |          |  100.000 |\r\n\r\n| SOLLECITAZIONE:\r\n"),
               std::string::npos)

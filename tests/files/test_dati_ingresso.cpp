@@ -13,10 +13,6 @@ namespace tessaro {
 namespace {
 namespace fs = std::filesystem;
 
-std::string leggi(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 void scrivi(const fs::path& p, const std::string& contenuto) {
     std::ofstream(p, std::ios::binary) << contenuto;
@@ -65,7 +61,7 @@ TEST(DatiIngresso, SaveLoadSaveGivesTheSameInputsInThePlainNumberForm) {
     ASSERT_TRUE(salva_dati(*b.f, "due.CSE"));
     ASSERT_TRUE(carica_dati(*b.f, "due.CSE"));
     ASSERT_TRUE(salva_dati(*b.f, "tre.CSE"));
-    EXPECT_EQ(leggi("due.CSE"), leggi("tre.CSE"));
+    EXPECT_EQ(prova::leggi_file("due.CSE"), prova::leggi_file("tre.CSE"));
 }
 
 TEST(DatiIngresso, TheStudDiameterRaisesItsChangeEvent) {

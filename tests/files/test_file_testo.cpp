@@ -10,13 +10,6 @@
 
 namespace tessaro {
 
-namespace {
-std::string leggi(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-} // namespace
-
 TEST(FileTesto, PrintZonesStartAtTheNextMultipleOfFourteen) {
     EXPECT_EQ(RigaZone().numero(1).zona().numero(0).zona().testo("interno").str(),
               " 1             0            interno");
@@ -42,7 +35,7 @@ TEST(FileTesto, LinesEndWithCarriageReturnAndLineFeed) {
     f.riga("prima");
     f.riga("città");
     ASSERT_TRUE(f.chiudi());
-    EXPECT_EQ(leggi(c.percorso() / "a.txt"), "prima\r\ncitt\xe0\r\n");
+    EXPECT_EQ(prova::leggi_file(c.percorso() / "a.txt"), "prima\r\ncitt\xe0\r\n");
 }
 
 TEST(FileTesto, AFailedOrAbandonedWriteLeavesThePreviousFile) {
@@ -53,7 +46,7 @@ TEST(FileTesto, AFailedOrAbandonedWriteLeavesThePreviousFile) {
         FileTesto f(p);
         f.riga("nuovo");
     } // abandoned without chiudi()
-    EXPECT_EQ(leggi(p), "vecchio");
+    EXPECT_EQ(prova::leggi_file(p), "vecchio");
     FileTesto g(c.percorso() / "manca" / "x.txt"); // a folder that does not exist
     g.riga("x");
     EXPECT_FALSE(g.chiudi());

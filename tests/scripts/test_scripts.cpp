@@ -20,15 +20,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string leggi(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 void confronta(const fs::path& atteso, const std::string& effettivo) {
     auto actual = atteso;
     actual.replace_extension(".actual");
-    if (leggi(atteso) == effettivo) {
+    if (prova::leggi_file(atteso) == effettivo) {
         fs::remove(actual);
         return;
     }
@@ -65,7 +61,7 @@ TEST_P(Script, MatchesItsExpectedOutput) {
         if (f.rfind(prefisso, 0) != 0 || !f.ends_with(".expected") || f == nome + ".expected")
             continue;
         const std::string file = f.substr(prefisso.size(), f.size() - prefisso.size() - 9);
-        confronta(e.path(), leggi(lavoro.percorso() / file));
+        confronta(e.path(), prova::leggi_file(lavoro.percorso() / file));
     }
 }
 

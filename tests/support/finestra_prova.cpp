@@ -1,9 +1,15 @@
 // Test ground.
 #include "support/finestra_prova.h"
 
+#include <fstream>
 #include <random>
 
 namespace tessaro::prova {
+
+std::string leggi_file(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 CartellaProva::CartellaProva() : precedente_(std::filesystem::current_path()) {
     std::random_device rd;

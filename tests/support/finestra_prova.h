@@ -18,6 +18,9 @@ public:
     double altezza_px(const std::string&) const override { return 13.0; }
 };
 
+// The bytes of a file ("" when it cannot be read).
+std::string leggi_file(const std::filesystem::path& p);
+
 // A temporary folder, made current while the object lives and removed afterwards.
 class CartellaProva {
 public:

@@ -1,0 +1,48 @@
+// The widgets of the window, indexed as the form model indexes its controls. The builders fill
+// it; the window connects it to the model's handlers; showing the model's state writes into it.
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <array>
+#include <vector>
+
+namespace tessaro {
+
+class CampoTesto;
+class Splash;
+class VistaCanvas;
+
+// A caption whose text follows a Label1 caption of the model (the pairs that the axis
+// rotation exchanges), after a fixed prefix such as "β".
+struct DidascaliaLabel1 {
+    QLabel* etichetta;
+    int indice;         // Label1 index
+    const char* prefisso;
+};
+
+struct Controlli {
+    std::array<CampoTesto*, 39> Text1{};
+    QLineEdit* fichiodo = nullptr;
+    std::array<QLineEdit*, 4> Text2_5{}; // Text2, Text3, Text4, Text5
+    std::array<QRadioButton*, 6> Option1{};
+    std::array<QRadioButton*, 3> Option2{};
+    std::array<QRadioButton*, 2> Option3{};
+    std::array<QPushButton*, 11> Command1{};
+    std::array<QPushButton*, 2> Command2{};
+    std::vector<DidascaliaLabel1> Label1;
+    std::array<QLabel*, 18> Label3{};
+    std::array<QLabel*, 11> Label4{}; // 6 and 7 have no label
+    QLabel *Label6 = nullptr, *Label8 = nullptr, *Label9 = nullptr, *Label10 = nullptr;
+    QGroupBox *Frame4 = nullptr, *Frame5 = nullptr;
+    QWidget* Picture1 = nullptr;
+    Splash* Picture3 = nullptr;
+    VistaCanvas* Pic = nullptr;
+    std::vector<QWidget*> ordine_tab; // the inputs in the order Tab visits them
+};
+
+} // namespace tessaro

@@ -1,0 +1,96 @@
+// The window "tessaro".
+#include "app/qt/finestra_tessaro.h"
+
+#include "app/qt/campo_testo.h"
+#include "app/qt/modulo.h"
+#include "app/qt/mostra.h"
+#include "app/qt/pannello_foro.h"
+#include "app/qt/splash.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+
+namespace tessaro {
+
+FinestraTessaro::FinestraTessaro()
+    : piattaforma_(*this, twips_, [this] { mostra(); }), modello_(piattaforma_, misura_) {
+    QWidget* m = modulo(modello_.Pic, c_, this);
+    m->ensurePolished();
+    // The working size of the window in twips is the form laid out at its natural size.
+    const QSize dimensione = m->sizeHint();
+    m->setGeometry(QRect(QPoint(0, 0), dimensione));
+    twips_ = Twips(dimensione);
+
+    pannello_foro(c_)->setParent(this);
+    c_.Picture3 = new Splash(modello_.Picture3, twips_, this);
+    c_.Picture3->setObjectName("Picture3");
+    for (std::size_t i = 1; i < c_.ordine_tab.size(); ++i)
+        setTabOrder(c_.ordine_tab[i - 1], c_.ordine_tab[i]);
+
+    collega();
+    modello_.Form_Load();
+    mostra();
+}
+
+void FinestraTessaro::mostra() { tessaro::mostra(modello_, twips_, c_, *this); }
+
+template <class Gestore> void FinestraTessaro::esegui(Gestore&& gestore) {
+    ++gestori_in_corso_;
+    gestore();
+    --gestori_in_corso_;
+    mostra();
+    if (gestori_in_corso_ == 0 && chiusura_rinviata_) {
+        chiusura_rinviata_ = false;
+        close();
+    }
+}
+
+void FinestraTessaro::collega() {
+    CalcoTess& f = modello_;
+    for (std::size_t i = 0; i < c_.Text1.size(); ++i) {
+        // Typing only changes the model's text; leaving the field recalculates.
+        connect(c_.Text1[i], &QLineEdit::textEdited, this,
+                [&f, i](const QString& t) { f.Text1[i].Text = t.toStdString(); });
+        c_.Text1[i]->lasciato = [this, i] {
+            esegui([this, i] { modello_.Text1_LostFocus(static_cast<int>(i)); });
+        };
+    }
+    connect(c_.fichiodo, &QLineEdit::textEdited, this, [this](const QString& t) {
+        esegui([this, testo = t.toStdString()] { modello_.imposta_fichiodo(testo); });
+    });
+    const std::array<Campo*, 4> foro{&f.Text2, &f.Text3, &f.Text4, &f.Text5};
+    for (std::size_t i = 0; i < foro.size(); ++i)
+        connect(c_.Text2_5[i], &QLineEdit::textEdited, this,
+                [campo = foro[i]](const QString& t) { campo->Text = t.toStdString(); });
+
+    connect(c_.Option1[0]->group(), &QButtonGroup::idClicked, this,
+            [this](int i) { esegui([this, i] { modello_.imposta_Option1(i, true); }); });
+    connect(c_.Option2[0]->group(), &QButtonGroup::idClicked, this,
+            [this](int i) { esegui([this, i] { modello_.imposta_Option2(i, true); }); });
+    connect(c_.Option3[0]->group(), &QButtonGroup::idClicked, this,
+            [this](int i) { esegui([this, i] { modello_.imposta_Option3(i, true); }); });
+
+    for (std::size_t i = 0; i < c_.Command1.size(); ++i)
+        connect(c_.Command1[i], &QPushButton::clicked, this, [this, i] {
+            esegui([this, i] { modello_.Command1_Click(static_cast<int>(i)); });
+        });
+
+    c_.Picture3->cliccato = [this] { esegui([this] { modello_.Picture3_MouseUp(); }); };
+    connect(&piattaforma_.Timer1(), &QTimer::timeout, this,
+            [this] { esegui([this] { modello_.Timer1_Timer(); }); });
+}
+
+void FinestraTessaro::closeEvent(QCloseEvent* e) {
+    if (piattaforma_.terminata()) return e->accept();
+    e->ignore();
+    if (gestori_in_corso_ > 0) {
+        chiusura_rinviata_ = true;
+        return;
+    }
+    if (modello_.Timer1_Enabled) return; // the farewell is on screen; the end is a tick away
+    bool rifiutata = true;
+    esegui([&] { rifiutata = modello_.Form_QueryUnload(); });
+    e->setAccepted(!rifiutata);
+}
+
+} // namespace tessaro

@@ -1,0 +1,43 @@
+// The window "tessaro": a thin view over the form model CalcoTess. It forwards every user
+// action to the model's handler, then shows the model's whole state again.
+#pragma once
+
+#include "app/CalcoTess.h"
+#include "app/qt/controlli.h"
+#include "app/qt/piattaforma_qt.h"
+#include "app/qt/twips.h"
+#include "drawing/qt/font_canvas.h"
+
+#include <QWidget>
+
+namespace tessaro {
+
+class FinestraTessaro : public QWidget {
+public:
+    FinestraTessaro();
+
+    CalcoTess& modello() { return modello_; }
+    // Shows the model's state; raises no model event.
+    void mostra();
+
+protected:
+    // Every close request goes to the model, which refuses it and says goodbye; the timer
+    // ends the program a second later.
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void collega();
+    // Runs a model handler, then shows the state it left. A close request that arrives while
+    // a handler runs (the growing and shrinking windows process events) waits for its end.
+    template <class Gestore> void esegui(Gestore&& gestore);
+
+    MisuraQt misura_;
+    Twips twips_;
+    PiattaformaQt piattaforma_;
+    CalcoTess modello_;
+    Controlli c_;
+    int gestori_in_corso_ = 0;
+    bool chiusura_rinviata_ = false;
+};
+
+} // namespace tessaro

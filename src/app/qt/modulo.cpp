@@ -1,0 +1,104 @@
+// The working form.
+#include "app/qt/modulo.h"
+
+#include "app/qt/cornice_verifiche.h"
+#include "app/qt/cornici_dati.h"
+#include "app/qt/righe.h"
+#include "app/qt/vista_canvas.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace tessaro {
+namespace {
+
+// Command1 in index order, which is also the order Tab visits them.
+void comandi(Controlli& c) {
+    const std::array<const char*, 11> didascalie{"Aggiorna", "+",     "-",      "Stampa",
+                                                 "Foro",     "OK",    "Annulla", "Salva",
+                                                 "Carica",   "Help",  "info"};
+    for (std::size_t i = 0; i < didascalie.size(); ++i) {
+        auto* b = new QPushButton(didascalie[i]);
+        b->setObjectName(QString("Command1(%1)").arg(i));
+        b->setAutoDefault(false);
+        c.Command1[i] = b;
+    }
+}
+
+// The directions of x and y in the plan: arrows with the axis names beside them.
+QWidget* schizzo_assi(Controlli& c) {
+    auto* schizzo = new QWidget;
+    auto* g = new QGridLayout(schizzo);
+    g->setContentsMargins(0, 0, 0, 0);
+    g->setSpacing(0);
+    c.Label8 = etichetta("");
+    c.Label9 = etichetta("");
+    c.Label6 = etichetta("");
+    c.Label10 = etichetta("");
+    for (QLabel* l : {c.Label8, c.Label9, c.Label6, c.Label10}) {
+        l->setAlignment(Qt::AlignCenter);
+        l->setMinimumWidth(14);
+    }
+    g->addWidget(c.Label8, 0, 0);
+    g->addWidget(c.Label9, 1, 0);
+    g->addWidget(c.Label6, 2, 1);
+    g->addWidget(c.Label10, 2, 2);
+    return schizzo;
+}
+
+QLayout* pianta(const Canvas& Pic, Controlli& c) {
+    auto* v = new QVBoxLayout;
+    c.Pic = new VistaCanvas(Pic);
+    c.Pic->setObjectName("Pic");
+    v->addWidget(c.Pic);
+    auto* sotto = new QHBoxLayout;
+    sotto->addWidget(schizzo_assi(c));
+    sotto->addStretch();
+    for (QPushButton* b : {c.Command1[1], c.Command1[2]}) {
+        b->setFixedWidth(36);
+        sotto->addWidget(b);
+    }
+    v->addLayout(sotto);
+    v->addStretch();
+    return v;
+}
+
+QLayout* colonna(std::initializer_list<QWidget*> cornici) {
+    auto* v = new QVBoxLayout;
+    for (QWidget* w : cornici) v->addWidget(w);
+    v->addStretch();
+    return v;
+}
+
+} // namespace
+
+QWidget* modulo(const Canvas& Pic, Controlli& c, QWidget* genitore) {
+    auto* m = new QWidget(genitore);
+    comandi(c);
+    // Frames are built in the order Tab visits their fields: left to right, top to bottom.
+    auto* h = new QHBoxLayout;
+    h->addLayout(colonna({cornice_pilastro(c), cornice_posizione(c), cornice_sollecitazioni(c)}));
+    h->addLayout(colonna({cornice_soletta(c), cornice_materiali(c)}));
+    auto* terza = new QVBoxLayout;
+    terza->addWidget(cornice_primo_perimetro(c));
+    terza->addLayout(pianta(Pic, c));
+    h->addLayout(terza);
+    h->addLayout(colonna({cornice_verifiche(c)}));
+
+    auto* bottoni = new QHBoxLayout;
+    for (const int i : {0, 3, 4, 7, 8, 9, 10}) bottoni->addWidget(c.Command1[static_cast<std::size_t>(i)]);
+    bottoni->addStretch();
+    for (const int i : {5, 6}) bottoni->addWidget(c.Command1[static_cast<std::size_t>(i)]);
+
+    for (QPushButton* b : c.Command1) c.ordine_tab.push_back(b);
+
+    auto* v = new QVBoxLayout(m);
+    v->addLayout(h);
+    v->addLayout(bottoni);
+    return m;
+}
+
+} // namespace tessaro

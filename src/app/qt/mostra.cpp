@@ -1,0 +1,136 @@
+// Showing the form model's state in the widgets.
+#include "app/qt/mostra.h"
+
+#include "app/qt/campo_testo.h"
+#include "app/qt/splash.h"
+#include "app/qt/vista_canvas.h"
+
+#include <QButtonGroup>
+#include <QSignalBlocker>
+
+namespace tessaro {
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+void testo(QLineEdit& e, const std::string& t) {
+    const QString q = qs(t);
+    if (e.text() == q) return; // the caret and the undo history stay where the user left them
+    const QSignalBlocker blocco(e);
+    e.setText(q);
+}
+
+void campo(QLineEdit& e, const Campo& m) {
+    testo(e, m.Text);
+    if (e.isEnabled() != m.Enabled) e.setEnabled(m.Enabled);
+}
+
+void aspetto(QLabel& l, const Colore& c, bool grassetto) {
+    const QColor colore(c.r, c.g, c.b);
+    if (l.palette().color(QPalette::WindowText) != colore) {
+        QPalette p = l.palette();
+        p.setColor(QPalette::WindowText, colore);
+        l.setPalette(p);
+    }
+    if (l.font().bold() != grassetto) {
+        QFont f = l.font();
+        f.setBold(grassetto);
+        l.setFont(f);
+    }
+}
+
+void didascalia(QLabel& l, const QString& t) {
+    if (l.text() != t) l.setText(t);
+}
+
+void etichetta(QLabel& l, const Etichetta& e) {
+    didascalia(l, qs(e.Caption));
+    aspetto(l, e.ForeColor, e.FontBold);
+}
+
+// The model may leave a group with no button set (a file sets the first buttons off), which an
+// exclusive group cannot show; exclusivity is lifted while the states are written.
+template <std::size_t N>
+void opzioni(std::array<QRadioButton*, N>& bottoni, const std::array<bool, N>& stati) {
+    QButtonGroup* gruppo = bottoni[0]->group();
+    const QSignalBlocker blocco(gruppo);
+    gruppo->setExclusive(false);
+    for (std::size_t i = 0; i < N; ++i) {
+        if (bottoni[i]->isChecked() == stati[i]) continue;
+        const QSignalBlocker blocco_bottone(bottoni[i]);
+        bottoni[i]->setChecked(stati[i]);
+    }
+    gruppo->setExclusive(true);
+}
+
+void visibile(QWidget& w, bool Visible) {
+    if (w.isHidden() == Visible) w.setVisible(Visible);
+}
+
+void pannello_foro(const Pannello& P, const Twips& t, Controlli& c) {
+    QWidget& pannello = *c.Picture1;
+    if (P.Visible) {
+        // Centred where the model centres its panel, at the size its own contents need.
+        const QPoint centro = t.px(P.Left, P.Top, P.Width, P.Height).center();
+        const QSize s = pannello.sizeHint();
+        pannello.setGeometry(QRect(centro - QPoint(s.width() / 2, s.height() / 2), s));
+        if (pannello.isHidden()) {
+            pannello.show();
+            pannello.raise();
+            c.Text2_5[0]->setFocus(Qt::OtherFocusReason);
+        }
+    } else {
+        visibile(pannello, false);
+    }
+}
+
+void splash(const Pannello& P, const Twips& t, Controlli& c) {
+    c.Picture3->setGeometry(t.px(P.Left, P.Top, P.Width, P.Height));
+    visibile(*c.Picture3, P.Visible);
+    if (P.Visible) c.Picture3->raise();
+    c.Picture3->update();
+}
+
+} // namespace
+
+QString freccia(const std::string& Caption) {
+    if (Caption == "á") return QStringLiteral("↑");
+    if (Caption == "à") return QStringLiteral("→");
+    if (Caption == "â") return QStringLiteral("↓");
+    return qs(Caption);
+}
+
+void mostra(const CalcoTess& f, const Twips& twips, Controlli& c, QWidget& finestra) {
+    for (std::size_t i = 0; i < f.Text1.size(); ++i) campo(*c.Text1[i], f.Text1[i]);
+    campo(*c.fichiodo, f.fichiodo);
+    const std::array<const Campo*, 4> foro{&f.Text2, &f.Text3, &f.Text4, &f.Text5};
+    for (std::size_t i = 0; i < foro.size(); ++i) campo(*c.Text2_5[i], *foro[i]);
+
+    opzioni(c.Option1, f.Option1);
+    opzioni(c.Option2, f.Option2);
+    opzioni(c.Option3, f.Option3);
+
+    for (const DidascaliaLabel1& d : c.Label1)
+        didascalia(*d.etichetta, QString::fromUtf8(d.prefisso) +
+                                     qs(f.Label1[static_cast<std::size_t>(d.indice)].Caption));
+    for (std::size_t i = 0; i < f.Label3.size(); ++i)
+        if (c.Label3[i]) etichetta(*c.Label3[i], f.Label3[i]);
+    for (std::size_t i = 0; i < f.Label4.size(); ++i)
+        if (c.Label4[i]) etichetta(*c.Label4[i], f.Label4[i]);
+    for (const auto& [l, m] : {std::pair{c.Label6, &f.Label6}, {c.Label8, &f.Label8},
+                               {c.Label9, &f.Label9}, {c.Label10, &f.Label10}}) {
+        didascalia(*l, freccia(m->Caption));
+        aspetto(*l, m->ForeColor, m->FontBold);
+    }
+
+    if (c.Frame5->title() != qs(f.Frame5.Caption)) c.Frame5->setTitle(qs(f.Frame5.Caption));
+    if (c.Frame4->title() != qs(f.Frame4.Caption)) c.Frame4->setTitle(qs(f.Frame4.Caption));
+    visibile(*c.Frame4, f.Frame4.Visible);
+    if (finestra.windowTitle() != qs(f.Caption)) finestra.setWindowTitle(qs(f.Caption));
+
+    pannello_foro(f.Picture1, twips, c);
+    splash(f.Picture3, twips, c);
+    c.Pic->update();
+}
+
+} // namespace tessaro

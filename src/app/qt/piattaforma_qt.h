@@ -1,0 +1,54 @@
+// The desktop as the form model sees it in the Qt window: file dialogs, message boxes, the
+// document viewer, the event loop, the window geometry in twips and the one-second timer.
+#pragma once
+
+#include "app/Piattaforma.h"
+#include "app/qt/twips.h"
+
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+namespace tessaro {
+
+// A filter of the model ("*.CSE", "FILE DI TESTO (*.TXT)|*.TXT") as a Qt name filter that
+// also lists the lower-case spelling of each extension.
+QString filtro_qt(const std::string& filtro);
+
+class PiattaformaQt : public Piattaforma {
+public:
+    // finestra: the window that is placed and owns the dialogs; twips: its scale, which the
+    // window may still change after construction; mostra: shows the model's state in the
+    // window, so that processing pending events repaints what the model holds now.
+    PiattaformaQt(QWidget& finestra, const Twips& twips, std::function<void()> mostra);
+
+    std::string dialogo_salva(const DialogoFile& d) override;
+    std::string dialogo_apri(const DialogoFile& d) override;
+    void messaggio(const std::string& testo, const std::string& titolo, Icona icona) override;
+    void apri_documento(const std::string& percorso) override;
+    void processa_eventi() override;
+    std::string cartella_corrente() override;
+    std::string cartella_programma() override;
+    Geometria schermo() override;
+    void finestra(const Geometria& g) override;
+    void timer(bool attivo) override;
+    void termina() override;
+
+    QTimer& Timer1() { return timer_; }
+    bool terminata() const { return terminata_; }
+
+private:
+    std::string dialogo(const DialogoFile& d, bool salva);
+    QRect area_schermo() const;
+
+    QWidget& finestra_;
+    const Twips& twips_;
+    std::function<void()> mostra_;
+    QTimer timer_;
+    bool terminata_ = false;
+};
+
+} // namespace tessaro

@@ -46,7 +46,7 @@ QGroupBox* senza_armature(Controlli& c) {
 }
 
 // The provided studs: their diameter, typed by the user, and what follows from it.
-QGridLayout* armatura_effettiva(Controlli& c) {
+QGridLayout* colonna_effettiva(Controlli& c) {
     QGridLayout* g = griglia();
     auto* fichiodo = new QLineEdit;
     fichiodo->setObjectName("fichiodo");
@@ -80,7 +80,7 @@ QGroupBox* con_armature(Controlli& c) {
     c.Frame4 = cornice;
 
     // Built in the order the inputs are visited: the diameter, then the rails.
-    QGridLayout* effettiva = armatura_effettiva(c);
+    QGridLayout* effettiva = colonna_effettiva(c);
     QGridLayout* rotaie = tralicci(c);
     QGridLayout* teorica = griglia();
     risultati(*teorica, 0,

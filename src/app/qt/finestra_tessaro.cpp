@@ -9,6 +9,7 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QScopedValueRollback>
 
 namespace tessaro {
 
@@ -32,7 +33,12 @@ FinestraTessaro::FinestraTessaro()
     mostra();
 }
 
-void FinestraTessaro::mostra() { tessaro::mostra(modello_, twips_, c_, *this); }
+// Disabling or hiding the field that has the focus moves the focus on as a Tab would; that
+// is the program's doing, not the user leaving the field.
+void FinestraTessaro::mostra() {
+    const QScopedValueRollback<bool> in_corso(mostrando_, true);
+    tessaro::mostra(modello_, twips_, c_, *this);
+}
 
 template <class Gestore> void FinestraTessaro::esegui(Gestore&& gestore) {
     ++gestori_in_corso_;
@@ -52,7 +58,7 @@ void FinestraTessaro::collega() {
         connect(c_.Text1[i], &QLineEdit::textEdited, this,
                 [&f, i](const QString& t) { f.Text1[i].Text = t.toStdString(); });
         c_.Text1[i]->lasciato = [this, i] {
-            esegui([this, i] { modello_.Text1_LostFocus(static_cast<int>(i)); });
+            if (!mostrando_) esegui([this, i] { modello_.Text1_LostFocus(static_cast<int>(i)); });
         };
     }
     connect(c_.fichiodo, &QLineEdit::textEdited, this, [this](const QString& t) {
@@ -73,6 +79,11 @@ void FinestraTessaro::collega() {
     for (std::size_t i = 0; i < c_.Command1.size(); ++i)
         connect(c_.Command1[i], &QPushButton::clicked, this, [this, i] {
             esegui([this, i] { modello_.Command1_Click(static_cast<int>(i)); });
+        });
+
+    for (std::size_t i = 0; i < c_.Command2.size(); ++i)
+        connect(c_.Command2[i], &QPushButton::clicked, this, [this, i] {
+            esegui([this, i] { modello_.Command2_Click(static_cast<int>(i)); });
         });
 
     c_.Picture3->cliccato = [this] { esegui([this] { modello_.Picture3_MouseUp(); }); };

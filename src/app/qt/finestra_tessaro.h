@@ -36,6 +36,7 @@ private:
     PiattaformaQt piattaforma_;
     CalcoTess modello_;
     Controlli c_;
+    bool mostrando_ = false;
     int gestori_in_corso_ = 0;
     bool chiusura_rinviata_ = false;
 };

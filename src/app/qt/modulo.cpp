@@ -23,7 +23,6 @@ void comandi(Controlli& c) {
     for (std::size_t i = 0; i < didascalie.size(); ++i) {
         auto* b = new QPushButton(didascalie[i]);
         b->setObjectName(QString("Command1(%1)").arg(i));
-        b->setAutoDefault(false);
         c.Command1[i] = b;
     }
 }
@@ -34,14 +33,17 @@ QWidget* schizzo_assi(Controlli& c) {
     auto* g = new QGridLayout(schizzo);
     g->setContentsMargins(0, 0, 0, 0);
     g->setSpacing(0);
-    c.Label8 = etichetta("");
-    c.Label9 = etichetta("");
-    c.Label6 = etichetta("");
-    c.Label10 = etichetta("");
-    for (QLabel* l : {c.Label8, c.Label9, c.Label6, c.Label10}) {
+    const auto asse = [](const char* nome) {
+        QLabel* l = etichetta("");
+        l->setObjectName(nome);
         l->setAlignment(Qt::AlignCenter);
         l->setMinimumWidth(14);
-    }
+        return l;
+    };
+    c.Label8 = asse("Label8");
+    c.Label9 = asse("Label9");
+    c.Label6 = asse("Label6");
+    c.Label10 = asse("Label10");
     g->addWidget(c.Label8, 0, 0);
     g->addWidget(c.Label9, 1, 0);
     g->addWidget(c.Label6, 2, 1);
@@ -77,6 +79,7 @@ QLayout* colonna(std::initializer_list<QWidget*> cornici) {
 
 QWidget* modulo(const Canvas& Pic, Controlli& c, QWidget* genitore) {
     auto* m = new QWidget(genitore);
+    m->setObjectName("modulo");
     comandi(c);
     // Frames are built in the order Tab visits their fields: left to right, top to bottom.
     auto* h = new QHBoxLayout;

@@ -47,10 +47,13 @@ TEST_F(Eventi, LosingTheWindowOrOpeningAPopupIsNotLeavingTheField) {
     }
 }
 
-TEST_F(Eventi, BeforeTheSplashIsClickedLeavingAFieldComputesNothing) {
+TEST_F(Eventi, BeforeTheSplashIsClickedTheHiddenFormTakesNoInput) {
     const QString u1 = testo(20);
     digita_e_esci(5, "30");
+    EXPECT_EQ(f.Text1[5].Text, "37");
     EXPECT_EQ(testo(20), u1);
+    avvia();
+    EXPECT_TRUE(campo(5)->isEnabled());
 }
 
 TEST_F(Eventi, AClickOnAnOptionComesAfterTheFocusOutOfTheFieldBeingEdited) {

@@ -39,6 +39,7 @@ struct Controlli {
     std::array<QLabel*, 11> Label4{}; // 6 and 7 have no label
     QLabel *Label6 = nullptr, *Label8 = nullptr, *Label9 = nullptr, *Label10 = nullptr;
     QGroupBox *Frame4 = nullptr, *Frame5 = nullptr;
+    QWidget* modulo = nullptr; // everything under the splash
     QWidget* Picture1 = nullptr;
     Splash* Picture3 = nullptr;
     VistaCanvas* Pic = nullptr;

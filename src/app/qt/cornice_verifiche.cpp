@@ -41,6 +41,11 @@ QGroupBox* senza_armature(Controlli& c) {
                {"τr,max  =", 2, 2},
                {"Vrd,max =", 3, 3}},
               c);
+    // The verdicts come later and in bold: the form is laid out with room for the longest.
+    QFont grassetto = c.Label4[1]->font();
+    grassetto.setBold(true);
+    const int verdetto = QFontMetrics(grassetto).horizontalAdvance("kg (< Veff': !!)");
+    for (const int i : {1, 3}) c.Label4[static_cast<std::size_t>(i)]->setMinimumWidth(verdetto);
     g->setColumnStretch(2, 1);
     return cornice;
 }

@@ -16,19 +16,21 @@ namespace tessaro {
 FinestraTessaro::FinestraTessaro()
     : piattaforma_(*this, twips_, [this] { mostra(); }), modello_(piattaforma_, misura_) {
     QWidget* m = modulo(modello_.Pic, c_, this);
-    m->ensurePolished();
-    // The working size of the window in twips is the form laid out at its natural size.
-    const QSize dimensione = m->sizeHint();
-    m->setGeometry(QRect(QPoint(0, 0), dimensione));
-    twips_ = Twips(dimensione);
-
     pannello_foro(c_)->setParent(this);
     c_.Picture3 = new Splash(modello_.Picture3, twips_, this);
     c_.Picture3->setObjectName("Picture3");
     for (std::size_t i = 1; i < c_.ordine_tab.size(); ++i)
         setTabOrder(c_.ordine_tab[i - 1], c_.ordine_tab[i]);
-
     collega();
+
+    // The working size of the window in twips is the form laid out at its natural size, with
+    // the captions the model gives its labels from the start.
+    mostra();
+    m->ensurePolished();
+    const QSize dimensione = m->sizeHint();
+    m->setGeometry(QRect(QPoint(0, 0), dimensione));
+    twips_ = Twips(dimensione);
+
     modello_.Form_Load();
     mostra();
 }

@@ -37,7 +37,10 @@ QWidget* schizzo_assi(Controlli& c) {
         QLabel* l = etichetta("");
         l->setObjectName(nome);
         l->setAlignment(Qt::AlignCenter);
-        l->setMinimumWidth(14);
+        l->setMinimumWidth(16);
+        QFont f = l->font();
+        f.setPointSizeF(f.pointSizeF() * 1.2);
+        l->setFont(f);
         return l;
     };
     c.Label8 = asse("Label8");
@@ -80,6 +83,7 @@ QLayout* colonna(std::initializer_list<QWidget*> cornici) {
 QWidget* modulo(const Canvas& Pic, Controlli& c, QWidget* genitore) {
     auto* m = new QWidget(genitore);
     m->setObjectName("modulo");
+    c.modulo = m;
     comandi(c);
     // Frames are built in the order Tab visits their fields: left to right, top to bottom.
     auto* h = new QHBoxLayout;

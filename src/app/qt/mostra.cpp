@@ -84,11 +84,13 @@ void pannello_foro(const Pannello& P, const Twips& t, Controlli& c) {
     }
 }
 
+// While the splash is up, the form it hides takes no keystroke: nothing can be typed unseen.
 void splash(const Pannello& P, const Twips& t, Controlli& c) {
     c.Picture3->setGeometry(t.px(P.Left, P.Top, P.Width, P.Height));
     visibile(*c.Picture3, P.Visible);
     if (P.Visible) c.Picture3->raise();
     c.Picture3->update();
+    if (c.modulo->isEnabled() == P.Visible) c.modulo->setEnabled(!P.Visible);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -71,9 +72,15 @@ void PiattaformaQt::apri_documento(const std::string& percorso) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(percorso_qt(percorso)));
 }
 
+// After a change of the window's size, the events of one screen frame are processed: the
+// growing and shrinking window is then seen to move, whatever the speed of the machine.
 void PiattaformaQt::processa_eventi() {
     mostra_();
-    QCoreApplication::processEvents();
+    if (!geometria_cambiata_) return QCoreApplication::processEvents();
+    geometria_cambiata_ = false;
+    QEventLoop attesa;
+    QTimer::singleShot(FOTOGRAMMA_MS, &attesa, &QEventLoop::quit);
+    attesa.exec();
 }
 
 std::string PiattaformaQt::cartella_corrente() {
@@ -98,6 +105,7 @@ Geometria PiattaformaQt::schermo() {
 void PiattaformaQt::finestra(const Geometria& g) {
     const QRect area = area_schermo();
     finestra_.setFixedSize(twips_.px_x(g.Width), twips_.px_y(g.Height));
+    geometria_cambiata_ = true;
     finestra_.move(area.topLeft() + QPoint(twips_.px_x(g.Left), twips_.px_y(g.Top)));
 }
 

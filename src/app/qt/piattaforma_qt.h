@@ -20,6 +20,8 @@ QString filtro_qt(const std::string& filtro);
 
 class PiattaformaQt : public Piattaforma {
 public:
+    static constexpr int FOTOGRAMMA_MS = 15; // one step of the window's growth on screen
+
     // finestra: the window that is placed and owns the dialogs; twips: its scale, which the
     // window may still change after construction; mostra: shows the model's state in the
     // window, so that processing pending events repaints what the model holds now.
@@ -48,6 +50,7 @@ private:
     const Twips& twips_;
     std::function<void()> mostra_;
     QTimer timer_;
+    bool geometria_cambiata_ = false; // since events were last processed
     bool terminata_ = false;
 };
 

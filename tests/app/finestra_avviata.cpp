@@ -18,9 +18,13 @@ QString FinestraQt::didascalia(int i) const {
     return {};
 }
 
-void FinestraQt::avvia() { clicca(controllo<QWidget>("Picture3")); }
+void FinestraQt::avvia() {
+    clicca(controllo<QWidget>("Picture3"));
+}
 
-void FinestraQt::clicca(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+void FinestraQt::clicca(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton);
+}
 
 void FinestraQt::digita(QLineEdit* e, const QString& t) {
     clicca(e);

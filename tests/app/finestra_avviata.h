@@ -15,7 +15,7 @@
 namespace tessaro::prova {
 
 class FinestraQt : public ::testing::Test {
-protected:
+  protected:
     FinestraQt();
 
     // Clicks the splash: the start-up computation runs and the window grows.

@@ -107,11 +107,15 @@ TEST_F(Eventi, LoadFormatOptionsShowTheModelAndSwitchTheActionFields) {
     clicca(opzione("Option3", 0));                   // "T.A."
     EXPECT_TRUE(f.Option3[0]);
     EXPECT_FALSE(opzione("Option3", 1)->isChecked());
-    for (const int i : {27, 34, 35, 36, 37}) EXPECT_TRUE(campo(i)->isEnabled()) << i;
-    for (const int i : {0, 1, 2, 3}) EXPECT_FALSE(campo(i)->isEnabled()) << i;
+    for (const int i : {27, 34, 35, 36, 37})
+        EXPECT_TRUE(campo(i)->isEnabled()) << i;
+    for (const int i : {0, 1, 2, 3})
+        EXPECT_FALSE(campo(i)->isEnabled()) << i;
     clicca(opzione("Option3", 1));
-    for (const int i : {27, 34, 35, 36, 37}) EXPECT_FALSE(campo(i)->isEnabled()) << i;
-    for (const int i : {0, 1, 2, 3}) EXPECT_TRUE(campo(i)->isEnabled()) << i;
+    for (const int i : {27, 34, 35, 36, 37})
+        EXPECT_FALSE(campo(i)->isEnabled()) << i;
+    for (const int i : {0, 1, 2, 3})
+        EXPECT_TRUE(campo(i)->isEnabled()) << i;
 }
 
 TEST_F(Eventi, ThePositionAndTheRotatedCaptionsFollowTheModel) {
@@ -167,17 +171,18 @@ TEST_F(Eventi, ShowingTheModelRaisesNoEvent) {
     EXPECT_EQ(controllo<QLineEdit>("fichiodo")->text(), "12");
     EXPECT_EQ(Label3(16)->text(), Af); // fichiodo_Change did not run
     EXPECT_TRUE(opzione("Option1", 1)->isChecked());
-    EXPECT_EQ(testo(7), b);            // Option1_Click did not run
+    EXPECT_EQ(testo(7), b); // Option1_Click did not run
     EXPECT_FALSE(campo(0)->isEnabled());
     EXPECT_EQ(testo(5), "30");
-    EXPECT_EQ(testo(20), u1);          // the focus left field 0, but the user did not
+    EXPECT_EQ(testo(20), u1); // the focus left field 0, but the user did not
 }
 
 TEST_F(Eventi, AGroupWithNoButtonSetIsShownSo) {
     avvia();
     f.Option1[0] = false;
     finestra.mostra();
-    for (int i = 0; i < 6; ++i) EXPECT_FALSE(opzione("Option1", i)->isChecked()) << i;
+    for (int i = 0; i < 6; ++i)
+        EXPECT_FALSE(opzione("Option1", i)->isChecked()) << i;
     clicca(opzione("Option1", 3));
     EXPECT_TRUE(opzione("Option1", 3)->isChecked());
 }

@@ -8,14 +8,14 @@
 namespace tessaro {
 
 class CampoTesto : public QLineEdit {
-public:
+  public:
     explicit CampoTesto(QWidget* parent = nullptr);
 
     // Run when the user leaves the field by Tab, Shift+Tab or a click on another control;
     // not when the window loses activation, a popup opens or the program moves the focus.
     std::function<void()> lasciato;
 
-protected:
+  protected:
     void focusOutEvent(QFocusEvent* e) override;
 };
 

@@ -21,7 +21,7 @@ class VistaCanvas;
 // rotation exchanges), after a fixed prefix such as "β".
 struct DidascaliaLabel1 {
     QLabel* etichetta;
-    int indice;         // Label1 index
+    int indice; // Label1 index
     const char* prefisso;
 };
 

@@ -45,7 +45,8 @@ QGroupBox* senza_armature(Controlli& c) {
     QFont grassetto = c.Label4[1]->font();
     grassetto.setBold(true);
     const int verdetto = QFontMetrics(grassetto).horizontalAdvance("kg (< Veff': !!)");
-    for (const int i : {1, 3}) c.Label4[static_cast<std::size_t>(i)]->setMinimumWidth(verdetto);
+    for (const int i : {1, 3})
+        c.Label4[static_cast<std::size_t>(i)]->setMinimumWidth(verdetto);
     g->setColumnStretch(2, 1);
     return cornice;
 }
@@ -70,7 +71,8 @@ QGridLayout* colonna_effettiva(Controlli& c) {
 QGridLayout* tralicci(Controlli& c) {
     QGridLayout* g = griglia();
     int riga = 0;
-    for (const int i : {31, 30, 28, 29}) riga_campo(*g, riga++, i, c);
+    for (const int i : {31, 30, 28, 29})
+        riga_campo(*g, riga++, i, c);
     risultati(*g, riga, {{"L tral.     =", 10, 10}}, c);
     return g;
 }
@@ -88,12 +90,10 @@ QGroupBox* con_armature(Controlli& c) {
     QGridLayout* effettiva = colonna_effettiva(c);
     QGridLayout* rotaie = tralicci(c);
     QGridLayout* teorica = griglia();
-    risultati(*teorica, 0,
-              {{"Af (cmq)     =", 6},
-               {"φ(mm)       =", 7},
-               {"Af,tot (cmq)=", 9},
-               {"Vrd,s (kg)   =", 11}},
-              c);
+    risultati(
+        *teorica, 0,
+        {{"Af (cmq)     =", 6}, {"φ(mm)       =", 7}, {"Af,tot (cmq)=", 9}, {"Vrd,s (kg)   =", 11}},
+        c);
     QGridLayout* finali = griglia();
     risultati(*finali, 0, {{"β       =", 14}, {"Veff        =", 15, 9}, {"Vrd,cs    =", 4, 4}}, c);
 

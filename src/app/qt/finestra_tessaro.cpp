@@ -79,14 +79,12 @@ void FinestraTessaro::collega() {
             [this](int i) { esegui([this, i] { modello_.imposta_Option3(i, true); }); });
 
     for (std::size_t i = 0; i < c_.Command1.size(); ++i)
-        connect(c_.Command1[i], &QPushButton::clicked, this, [this, i] {
-            esegui([this, i] { modello_.Command1_Click(static_cast<int>(i)); });
-        });
+        connect(c_.Command1[i], &QPushButton::clicked, this,
+                [this, i] { esegui([this, i] { modello_.Command1_Click(static_cast<int>(i)); }); });
 
     for (std::size_t i = 0; i < c_.Command2.size(); ++i)
-        connect(c_.Command2[i], &QPushButton::clicked, this, [this, i] {
-            esegui([this, i] { modello_.Command2_Click(static_cast<int>(i)); });
-        });
+        connect(c_.Command2[i], &QPushButton::clicked, this,
+                [this, i] { esegui([this, i] { modello_.Command2_Click(static_cast<int>(i)); }); });
 
     c_.Picture3->cliccato = [this] { esegui([this] { modello_.Picture3_MouseUp(); }); };
     connect(&piattaforma_.Timer1(), &QTimer::timeout, this,

@@ -13,19 +13,19 @@
 namespace tessaro {
 
 class FinestraTessaro : public QWidget {
-public:
+  public:
     FinestraTessaro();
 
     CalcoTess& modello() { return modello_; }
     // Shows the model's state; raises no model event.
     void mostra();
 
-protected:
+  protected:
     // Every close request goes to the model, which refuses it and says goodbye; the timer
     // ends the program a second later.
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     void collega();
     // Runs a model handler, then shows the state it left. A close request that arrives while
     // a handler runs (the growing and shrinking windows process events) waits for its end.

@@ -17,9 +17,8 @@ namespace {
 
 // Command1 in index order, which is also the order Tab visits them.
 void comandi(Controlli& c) {
-    const std::array<const char*, 11> didascalie{"Aggiorna", "+",     "-",      "Stampa",
-                                                 "Foro",     "OK",    "Annulla", "Salva",
-                                                 "Carica",   "Help",  "info"};
+    const std::array<const char*, 11> didascalie{
+        "Aggiorna", "+", "-", "Stampa", "Foro", "OK", "Annulla", "Salva", "Carica", "Help", "info"};
     for (std::size_t i = 0; i < didascalie.size(); ++i) {
         auto* b = new QPushButton(didascalie[i]);
         b->setObjectName(QString("Command1(%1)").arg(i));
@@ -73,7 +72,8 @@ QLayout* pianta(const Canvas& Pic, Controlli& c) {
 
 QLayout* colonna(std::initializer_list<QWidget*> cornici) {
     auto* v = new QVBoxLayout;
-    for (QWidget* w : cornici) v->addWidget(w);
+    for (QWidget* w : cornici)
+        v->addWidget(w);
     v->addStretch();
     return v;
 }
@@ -96,11 +96,14 @@ QWidget* modulo(const Canvas& Pic, Controlli& c, QWidget* genitore) {
     h->addLayout(colonna({cornice_verifiche(c)}));
 
     auto* bottoni = new QHBoxLayout;
-    for (const int i : {0, 3, 4, 7, 8, 9, 10}) bottoni->addWidget(c.Command1[static_cast<std::size_t>(i)]);
+    for (const int i : {0, 3, 4, 7, 8, 9, 10})
+        bottoni->addWidget(c.Command1[static_cast<std::size_t>(i)]);
     bottoni->addStretch();
-    for (const int i : {5, 6}) bottoni->addWidget(c.Command1[static_cast<std::size_t>(i)]);
+    for (const int i : {5, 6})
+        bottoni->addWidget(c.Command1[static_cast<std::size_t>(i)]);
 
-    for (QPushButton* b : c.Command1) c.ordine_tab.push_back(b);
+    for (QPushButton* b : c.Command1)
+        c.ordine_tab.push_back(b);
 
     auto* v = new QVBoxLayout(m);
     v->addLayout(h);

@@ -11,7 +11,9 @@
 namespace tessaro {
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 void testo(QLineEdit& e, const std::string& t) {
     const QString q = qs(t);
@@ -67,7 +69,7 @@ void visibile(QWidget& w, bool Visible) {
     if (w.isHidden() == Visible) w.setVisible(Visible);
 }
 
-void pannello_foro(const Pannello& P, const Twips& t, Controlli& c) {
+void mostra_Picture1(const Pannello& P, const Twips& t, Controlli& c) {
     QWidget& pannello = *c.Picture1;
     if (P.Visible) {
         // Centred where the model centres its panel, at the size its own contents need.
@@ -85,7 +87,7 @@ void pannello_foro(const Pannello& P, const Twips& t, Controlli& c) {
 }
 
 // While the splash is up, the form it hides takes no keystroke: nothing can be typed unseen.
-void splash(const Pannello& P, const Twips& t, Controlli& c) {
+void mostra_Picture3(const Pannello& P, const Twips& t, Controlli& c) {
     c.Picture3->setGeometry(t.px(P.Left, P.Top, P.Width, P.Height));
     visibile(*c.Picture3, P.Visible);
     if (P.Visible) c.Picture3->raise();
@@ -103,10 +105,12 @@ QString freccia(const std::string& Caption) {
 }
 
 void mostra(const CalcoTess& f, const Twips& twips, Controlli& c, QWidget& finestra) {
-    for (std::size_t i = 0; i < f.Text1.size(); ++i) campo(*c.Text1[i], f.Text1[i]);
+    for (std::size_t i = 0; i < f.Text1.size(); ++i)
+        campo(*c.Text1[i], f.Text1[i]);
     campo(*c.fichiodo, f.fichiodo);
     const std::array<const Campo*, 4> foro{&f.Text2, &f.Text3, &f.Text4, &f.Text5};
-    for (std::size_t i = 0; i < foro.size(); ++i) campo(*c.Text2_5[i], *foro[i]);
+    for (std::size_t i = 0; i < foro.size(); ++i)
+        campo(*c.Text2_5[i], *foro[i]);
 
     opzioni(c.Option1, f.Option1);
     opzioni(c.Option2, f.Option2);
@@ -119,8 +123,10 @@ void mostra(const CalcoTess& f, const Twips& twips, Controlli& c, QWidget& fines
         if (c.Label3[i]) etichetta(*c.Label3[i], f.Label3[i]);
     for (std::size_t i = 0; i < f.Label4.size(); ++i)
         if (c.Label4[i]) etichetta(*c.Label4[i], f.Label4[i]);
-    for (const auto& [l, m] : {std::pair{c.Label6, &f.Label6}, {c.Label8, &f.Label8},
-                               {c.Label9, &f.Label9}, {c.Label10, &f.Label10}}) {
+    for (const auto& [l, m] : {std::pair{c.Label6, &f.Label6},
+                               {c.Label8, &f.Label8},
+                               {c.Label9, &f.Label9},
+                               {c.Label10, &f.Label10}}) {
         didascalia(*l, freccia(m->Caption));
         aspetto(*l, m->ForeColor, m->FontBold);
     }
@@ -130,8 +136,8 @@ void mostra(const CalcoTess& f, const Twips& twips, Controlli& c, QWidget& fines
     visibile(*c.Frame4, f.Frame4.Visible);
     if (finestra.windowTitle() != qs(f.Caption)) finestra.setWindowTitle(qs(f.Caption));
 
-    pannello_foro(f.Picture1, twips, c);
-    splash(f.Picture3, twips, c);
+    mostra_Picture1(f.Picture1, twips, c);
+    mostra_Picture3(f.Picture3, twips, c);
     c.Pic->update();
 }
 

@@ -16,10 +16,10 @@ namespace {
 // The column in plan with an opening on its +x side, and the dimensions L, P, D and y that
 // the fields give, in the letters of their captions.
 class DisegnoForo : public QWidget {
-public:
+  public:
     DisegnoForo() { setFixedSize(260, 200); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 };
 
@@ -120,7 +120,8 @@ void DisegnoForo::paintEvent(QPaintEvent*) {
           QPointF(x_L + 11, foro.center().y()));
 
     const double x_y = O.x() + ax + 36;
-    quota(p, QPointF(x_y, O.y()), QPointF(x_y, y_asse), "y", QPointF(x_y + 10, (O.y() + y_asse) / 2));
+    quota(p, QPointF(x_y, O.y()), QPointF(x_y, y_asse), "y",
+          QPointF(x_y + 10, (O.y() + y_asse) / 2));
 }
 
 } // namespace

@@ -15,9 +15,15 @@
 namespace tessaro {
 namespace {
 
-QString testo_qt(const std::string& s) { return QString::fromStdString(s); }
-QString percorso_qt(const std::string& s) { return QFile::decodeName(s.c_str()); }
-std::string percorso_std(const QString& s) { return QFile::encodeName(s).toStdString(); }
+QString testo_qt(const std::string& s) {
+    return QString::fromStdString(s);
+}
+QString percorso_qt(const std::string& s) {
+    return QFile::decodeName(s.c_str());
+}
+std::string percorso_std(const QString& s) {
+    return QFile::encodeName(s).toStdString();
+}
 
 } // namespace
 
@@ -25,7 +31,8 @@ QString filtro_qt(const std::string& filtro) {
     const QString f = testo_qt(filtro);
     const qsizetype barra = f.indexOf('|');
     QString descrizione = barra < 0 ? QString() : f.left(barra).trimmed();
-    const QStringList estensioni = (barra < 0 ? f : f.mid(barra + 1)).split(';', Qt::SkipEmptyParts);
+    const QStringList estensioni =
+        (barra < 0 ? f : f.mid(barra + 1)).split(';', Qt::SkipEmptyParts);
     QStringList modelli;
     for (const QString& e : estensioni) {
         modelli << e.trimmed();
@@ -47,19 +54,25 @@ std::string PiattaformaQt::dialogo(const DialogoFile& d, bool salva) {
     // A wildcard is the model's way of saying "no name yet"; the filter shows those files.
     const bool jolly = d.nome_iniziale.find_first_of("*?") != std::string::npos;
     const QString iniziale =
-        jolly ? percorso_qt(d.cartella) : QDir(percorso_qt(d.cartella)).filePath(percorso_qt(d.nome_iniziale));
+        jolly ? percorso_qt(d.cartella)
+              : QDir(percorso_qt(d.cartella)).filePath(percorso_qt(d.nome_iniziale));
     const QString titolo = testo_qt(d.titolo);
     const QString filtro = filtro_qt(d.filtro);
-    const QString scelto = salva ? QFileDialog::getSaveFileName(&finestra_, titolo, iniziale, filtro)
-                                 : QFileDialog::getOpenFileName(&finestra_, titolo, iniziale, filtro);
+    const QString scelto = salva
+                               ? QFileDialog::getSaveFileName(&finestra_, titolo, iniziale, filtro)
+                               : QFileDialog::getOpenFileName(&finestra_, titolo, iniziale, filtro);
     return scelto.isEmpty() ? d.nome_iniziale : percorso_std(QDir::toNativeSeparators(scelto));
 }
 
-std::string PiattaformaQt::dialogo_salva(const DialogoFile& d) { return dialogo(d, true); }
-std::string PiattaformaQt::dialogo_apri(const DialogoFile& d) { return dialogo(d, false); }
+std::string PiattaformaQt::dialogo_salva(const DialogoFile& d) {
+    return dialogo(d, true);
+}
+std::string PiattaformaQt::dialogo_apri(const DialogoFile& d) {
+    return dialogo(d, false);
+}
 
 void PiattaformaQt::messaggio(const std::string& testo, const std::string& titolo, Icona icona) {
-    const QMessageBox::Icon simbolo = icona == Icona::informazione ? QMessageBox::Information
+    const QMessageBox::Icon simbolo = icona == Icona::informazione   ? QMessageBox::Information
                                       : icona == Icona::esclamazione ? QMessageBox::Warning
                                                                      : QMessageBox::NoIcon;
     QString righe = testo_qt(testo);

@@ -19,7 +19,7 @@ namespace tessaro {
 QString filtro_qt(const std::string& filtro);
 
 class PiattaformaQt : public Piattaforma {
-public:
+  public:
     static constexpr int FOTOGRAMMA_MS = 15; // one step of the window's growth on screen
 
     // finestra: the window that is placed and owns the dialogs; twips: its scale, which the
@@ -42,7 +42,7 @@ public:
     QTimer& Timer1() { return timer_; }
     bool terminata() const { return terminata_; }
 
-private:
+  private:
     std::string dialogo(const DialogoFile& d, bool salva);
     QRect area_schermo() const;
 

@@ -18,19 +18,20 @@ struct Didascalia {
 };
 
 const std::array<Didascalia, 39> didascalie{{
-    {"qd (kg/mq)"}, {"Nd (kg)"},      {"", 2},          {"", 3},        {"H (cm)"},
-    {"deff (cm)"},  {"", 6},          {"", 7},          {"", 8},        {"", 9},
-    {"ro eff. (%)"}, {"Rck"},         {"γc"},           {"nu"},         {"fyk"},
-    {"γf"},         {"β", 16},        {"", 17},         {"", 18},       {"Aq"},
-    {"u1"},         {"u0"},           {"K"},            {"β", 28},      {"", 45},
-    {"Dmax (n)"},   {"fywd,eff"},     {"", 27},         {"S1 (cm)"},    {"S   (cm)"},
-    {"N diag"},     {"N totali"},     {"βtot."},        {"Rid. foro"},  {"", 36},
-    {"Nc (kg)"},    {"qc (kg/mq)"},   {"γq"},           {"", 41},
+    {"qd (kg/mq)"}, {"Nd (kg)"},  {"", 2},      {"", 3},       {"H (cm)"},      {"deff (cm)"},
+    {"", 6},        {"", 7},      {"", 8},      {"", 9},       {"ro eff. (%)"}, {"Rck"},
+    {"γc"},         {"nu"},       {"fyk"},      {"γf"},        {"β", 16},       {"", 17},
+    {"", 18},       {"Aq"},       {"u1"},       {"u0"},        {"K"},           {"β", 28},
+    {"", 45},       {"Dmax (n)"}, {"fywd,eff"}, {"", 27},      {"S1 (cm)"},     {"S   (cm)"},
+    {"N diag"},     {"N totali"}, {"βtot."},    {"Rid. foro"}, {"", 36},        {"Nc (kg)"},
+    {"qc (kg/mq)"}, {"γq"},       {"", 41},
 }};
 
 constexpr int LARGHEZZA_VALORE = 72; // px of a result
 
-QString nome(const char* controllo, int i) { return QString("%1(%2)").arg(controllo).arg(i); }
+QString nome(const char* controllo, int i) {
+    return QString("%1(%2)").arg(controllo).arg(i);
+}
 
 } // namespace
 
@@ -91,7 +92,8 @@ QGridLayout* griglia() {
 QGridLayout* griglia_campi(std::initializer_list<int> campi, Controlli& c) {
     QGridLayout* g = griglia();
     int riga = 0;
-    for (const int i : campi) riga_campo(*g, riga++, i, c);
+    for (const int i : campi)
+        riga_campo(*g, riga++, i, c);
     g->setColumnStretch(0, 1);
     return g;
 }

@@ -62,7 +62,8 @@ void Splash::paintEvent(QPaintEvent*) {
     // As large as the room beside the picture allows.
     for (double scala = 2.2; scala > 1; scala -= 0.1) {
         titolo.setPointSizeF(font().pointSizeF() * scala);
-        if (QFontMetricsF(titolo).boundingRect(destra, Qt::AlignLeft, nome).width() <= destra.width())
+        if (QFontMetricsF(titolo).boundingRect(destra, Qt::AlignLeft, nome).width() <=
+            destra.width())
             break;
     }
     p.setFont(titolo);

@@ -12,16 +12,16 @@
 namespace tessaro {
 
 class Splash : public QWidget {
-public:
+  public:
     Splash(const Pannello& Picture3, const Twips& twips, QWidget* parent = nullptr);
 
     std::function<void()> cliccato; // mouse button released on the panel
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
-private:
+  private:
     const Pannello& Picture3_;
     const Twips& twips_;
 };

@@ -12,7 +12,7 @@
 namespace tessaro {
 
 class Twips {
-public:
+  public:
     static constexpr int LARGHEZZA_LAVORO = 9930; // working size of the window, twips
     static constexpr int ALTEZZA_LAVORO = 7800;
 
@@ -31,7 +31,7 @@ public:
         return {px_x(Left), px_y(Top), px_x(Width), px_y(Height)};
     }
 
-private:
+  private:
     double per_px_x_, per_px_y_;
 };
 

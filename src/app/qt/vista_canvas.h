@@ -9,13 +9,13 @@
 namespace tessaro {
 
 class VistaCanvas : public QWidget {
-public:
+  public:
     VistaCanvas(const Canvas& Pic, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
 
-private:
+  private:
     const Canvas& Pic_;
 };
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev
-          libbenchmark-dev fonts-liberation fonts-dejavu-core)
+          libbenchmark-dev fonts-liberation fonts-dejavu-core qt6-translations-l10n)
 
 missing=()
 for p in "${packages[@]}"; do

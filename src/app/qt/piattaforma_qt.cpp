@@ -105,8 +105,7 @@ std::string PiattaformaQt::cartella_programma() {
 }
 
 QRect PiattaformaQt::area_schermo() const {
-    const QScreen* s = finestra_.screen();
-    return s ? s->availableGeometry() : QRect(0, 0, 1366, 768);
+    return finestra_.screen()->availableGeometry();
 }
 
 // The model's screen is the area free of panels and task bars, with its origin at (0, 0).

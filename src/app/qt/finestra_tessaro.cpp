@@ -35,6 +35,11 @@ FinestraTessaro::FinestraTessaro()
     mostra();
 }
 
+// The widgets go before the model they show: none of them may reach it while it is destroyed.
+FinestraTessaro::~FinestraTessaro() {
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
+
 // Disabling or hiding the field that has the focus moves the focus on as a Tab would; that
 // is the program's doing, not the user leaving the field.
 void FinestraTessaro::mostra() {

@@ -15,6 +15,7 @@ namespace tessaro {
 class FinestraTessaro : public QWidget {
   public:
     FinestraTessaro();
+    ~FinestraTessaro() override;
 
     CalcoTess& modello() { return modello_; }
     // Shows the model's state; raises no model event.

@@ -81,7 +81,8 @@ TEST_F(Vita, ACloseRequestDuringTheGrowthWaitsForTheStartUp) {
     avvia(); // the growth processes the pending close request
     EXPECT_EQ(f.dati.in_avvio, 0);
     EXPECT_EQ(testo(20), "664.956"); // the start-up ran to its end...
-    EXPECT_TRUE(f.Timer1_Enabled);   // ...and then the farewell
+    EXPECT_TRUE(f.Timer1_Enabled);   // ...and then the farewell, whose window shrank last
+    EXPECT_EQ(finestra.size(), controllo<QWidget>("Picture3")->size());
     EXPECT_EQ(f.Picture3.testo, "   *** GRAZIE PER L'ATTENZIONE !!!");
 }
 

@@ -97,7 +97,6 @@ void FinestraTessaro::collega() {
 }
 
 void FinestraTessaro::closeEvent(QCloseEvent* e) {
-    if (piattaforma_.terminata()) return e->accept();
     e->ignore();
     if (gestori_in_corso_ > 0) {
         chiusura_rinviata_ = true;

@@ -131,7 +131,6 @@ void PiattaformaQt::timer(bool attivo) {
 // Leaves the event loop without asking the windows to close: a close request would go back to
 // the model, which refuses it.
 void PiattaformaQt::termina() {
-    terminata_ = true;
     QCoreApplication::exit(0);
 }
 

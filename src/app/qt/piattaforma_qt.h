@@ -40,7 +40,6 @@ class PiattaformaQt : public Piattaforma {
     void termina() override;
 
     QTimer& Timer1() { return timer_; }
-    bool terminata() const { return terminata_; }
 
   private:
     std::string dialogo(const DialogoFile& d, bool salva);
@@ -51,7 +50,6 @@ class PiattaformaQt : public Piattaforma {
     std::function<void()> mostra_;
     QTimer timer_;
     bool geometria_cambiata_ = false; // since events were last processed
-    bool terminata_ = false;
 };
 
 } // namespace tessaro

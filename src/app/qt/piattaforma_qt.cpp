@@ -34,9 +34,10 @@ QString filtro_qt(const std::string& filtro) {
     const QStringList estensioni =
         (barra < 0 ? f : f.mid(barra + 1)).split(';', Qt::SkipEmptyParts);
     QStringList modelli;
-    for (const QString& e : estensioni) {
-        modelli << e.trimmed();
-        if (e.trimmed().toLower() != e.trimmed()) modelli << e.trimmed().toLower();
+    for (const QString& estensione : estensioni) {
+        const QString e = estensione.trimmed();
+        modelli << e;
+        if (e.toLower() != e) modelli << e.toLower();
     }
     if (descrizione.isEmpty()) return modelli.join(' ');
     // The description may already name its pattern: "FILE DI TESTO (*.TXT)".

@@ -21,7 +21,7 @@ void CalcoTess::Form_Load() {
 }
 
 void CalcoTess::Picture3_MouseUp() {
-    if (!Picture3.Visible || dati.in_avvio != 1) return;
+    if (!Picture3.Visible || dati.in_avvio != 1 || Timer1_Enabled) return; // not during the farewell
     Picture3.Visible = false;
     avvia_calcolo();
 }

@@ -53,6 +53,19 @@ TEST(Chiusura, EveryRequestIsRefusedOnceAndTheTimerEndsTheProgram) {
     w.f->Timer1_Timer(); // the file already gone: nothing to complain about
 }
 
+TEST(Chiusura, TheFarewellSplashDoesNotStartTheCalculator) {
+    prova::CartellaProva c;
+    std::ostringstream uscita;
+    prova::MisuraFissa misura;
+    PiattaformaScript p(uscita);
+    CalcoTess f(p, misura);
+    f.Form_Load();
+    f.Form_QueryUnload(); // closed before the splash was clicked
+    f.Picture3_MouseUp();
+    EXPECT_EQ(f.dati.in_avvio, 1);
+    EXPECT_EQ(f.Text1[20].Text, "30"); // nothing computed
+}
+
 TEST(Comandi, OkInAFolderThatCannotBeWrittenSaysSoAndStillCloses) {
     prova::FinestraProva w;
     w.f->cartella_lavoro = (w.cartella.percorso() / "manca").string();

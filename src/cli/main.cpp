@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -44,6 +45,17 @@ int main(int argc, char** argv) {
     }
     // Fonts and pictures need a GUI application, but never a display.
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Qt wants a private runtime folder; without a desktop session there is none, and its
+    // warning would mix with what the script prints.
+    if (!std::getenv("XDG_RUNTIME_DIR")) {
+        const auto runtime = std::filesystem::temp_directory_path() /
+                             ("tessaro-runtime-" + std::to_string(::getuid()));
+        std::error_code ec;
+        std::filesystem::create_directories(runtime, ec);
+        std::filesystem::permissions(runtime, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::replace, ec);
+        if (!ec) setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    }
     int qt_argc = 1;
     QGuiApplication app(qt_argc, argv);
     tessaro::MisuraQt misura;

@@ -18,6 +18,12 @@
 namespace tessaro {
 namespace {
 
+// Rail counts beyond any practical layout. They keep the outer perimeter of every geometry
+// inside the 1001 points of the point list and a design quick to draw.
+constexpr int MAX_DRITTI = 50;    // straight rails on one face of a rectangular column
+constexpr int MAX_DIAGONALI = 10; // diagonal rails at one corner
+constexpr int MAX_RADIALI = 60;   // rails of a circular column
+
 void avvisa(CalcoTess& f, const std::string& testo) {
     f.piattaforma.messaggio(testo, f.Caption, Icona::esclamazione);
 }
@@ -57,6 +63,11 @@ bool rotaie_rettangolari(CalcoTess& f) {
         avvisa(f, "Troppi tralicci diagonali !");
         return false;
     }
+    if (g.n_rett > MAX_DRITTI) {
+        avvisa(f, "Al massimo " + show(MAX_DRITTI) +
+                      " tralicci diritti per faccia: chiodatura non progettata.");
+        return false;
+    }
     return true;
 }
 
@@ -67,6 +78,10 @@ bool dati_validi(CalcoTess& f, double Dmax) {
     if (g.S1 < 0) return avvisa(f, "Distanza S1 negativa: chiodatura non progettata."), false;
     if (Dmax < 0) return avvisa(f, "Dmax negativo: chiodatura non progettata."), false;
     if (g.N_diag < 0) return avvisa(f, "Numero di tralicci diagonali negativo: chiodatura non progettata."), false;
+    if (f.Option1[0] && g.N_diag > MAX_DIAGONALI)
+        return avvisa(f, "Al massimo " + show(MAX_DIAGONALI) +
+                             " tralicci diagonali per spigolo: chiodatura non progettata."),
+               false;
     return true;
 }
 
@@ -149,6 +164,11 @@ void progetta_tralicci(CalcoTess& f) {
         g.n_rett = nearest(lenient(f.Text1[31].Text));
         if (g.n_rett < 2) {
             avvisa(f, "Servono almeno 2 tralicci per un pilastro circolare !");
+            return;
+        }
+        if (g.n_rett > MAX_RADIALI) {
+            avvisa(f, "Al massimo " + show(MAX_RADIALI) +
+                          " tralicci per un pilastro circolare: chiodatura non progettata.");
             return;
         }
         g.dang = 2 * PI / g.n_rett;

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 namespace tessaro {
 
@@ -200,6 +201,24 @@ TEST(Tralicci, InputsWithoutASoundLayoutAreRefused) {
     w.f->Text1[31].Text = "1";
     carico_forte(w);
     EXPECT_EQ(w.uscita.str(), "message=Servono almeno 2 tralicci per un pilastro circolare !\n");
+    // Counts beyond any practical layout, which would overflow the outer perimeter's list or
+    // take ages to draw, are refused with their limit.
+    for (const auto& [diag, totali, circolare] :
+         {std::tuple{"11", "100", false}, {"0", "300", false}, {"0", "61", true}}) {
+        FinestraProva v;
+        v.f->imposta_Option1(circolare ? 1 : 0, true);
+        v.f->Text1[30].Text = diag;
+        v.f->Text1[31].Text = totali;
+        carico_forte(v);
+        EXPECT_NE(v.uscita.str().find("Al massimo"), std::string::npos) << totali;
+        EXPECT_EQ(righe_chiodi(v).size(), 1u);
+    }
+    FinestraProva v; // the largest counts still design and trace their perimeters
+    v.f->Text1[30].Text = "10";
+    v.f->Text1[31].Text = "240";
+    v.digita(1, "-300000");
+    EXPECT_EQ(v.uscita.str(), "");
+    EXPECT_FALSE(v.f->Label3[4].Caption.empty());
 }
 
 TEST(Tralicci, OtherShapesGetOnlyTheTheoreticalReinforcement) {

@@ -17,9 +17,7 @@ namespace {
 // centroids are 0 and areas match to about 1e-9 of their size, not to the last digit.
 
 // Area between the 31 chords of a quarter turn of radius r and its centre.
-double quarto_di_corde(double r) {
-    return 31 * r * r * std::sin(TETA) / 2;
-}
+double quarto_di_corde(double r) { return 31 * r * r * std::sin(TETA) / 2; }
 } // namespace
 
 TEST(Poligono, PiecesOfAStraightRun) {
@@ -28,23 +26,18 @@ TEST(Poligono, PiecesOfAStraightRun) {
         int pezzi;
     };
     // nearest(S/passo + 1) with halves to even, at least 1 for S = 0, at most 50.
-    for (const Caso c : {Caso{0, 1, 1},
-                         {0.4, 1, 1},
-                         {1.5, 1, 2},
-                         {2.5, 1, 4},
-                         {49.4, 1, 50},
-                         {1000, 1, 50},
-                         {30, 74 * TETA, 9}})
+    for (const Caso c : {Caso{0, 1, 1}, {0.4, 1, 1}, {1.5, 1, 2}, {2.5, 1, 4}, {49.4, 1, 50},
+                         {1000, 1, 50}, {30, 74 * TETA, 9}})
         EXPECT_EQ(pezzi(c.S, c.passo), c.pezzi) << c.S << " " << c.passo;
     EXPECT_THROW(pezzi(10, 0), Fault);
     EXPECT_THROW(pezzi(40000, 1), Fault); // beyond a 16-bit count
 }
 
-TEST(Poligono, InteriorRectangle) {
+TEST(Poligono, ClosedAndOpenChains) {
     FinestraProva w;
+    const DatiCalcolo& g = w.f->dati;
     colonna(*w.f, 40, 60, 1000, 1000, 37, 0);
     crea_polig(*w.f, 74);
-    const DatiCalcolo& g = w.f->dati;
     EXPECT_NEAR(g.perim_pol, 2 * (40 + 60) + 2 * PI * 74, 1e-9);
     EXPECT_NEAR(g.xG, 0, 1e-9);
     EXPECT_NEAR(g.yG, 0, 1e-9);
@@ -53,11 +46,7 @@ TEST(Poligono, InteriorRectangle) {
     EXPECT_EQ(g.Ypol[0], -104);
     EXPECT_NEAR(g.Xpol[184], 0, 1e-12);
     EXPECT_NEAR(g.Ypol[184], -104, 1e-12);
-}
 
-TEST(Poligono, OpenChainsEndOnTheSlabEdges) {
-    FinestraProva w;
-    const DatiCalcolo& g = w.f->dati;
     colonna(*w.f, 40, 60, 0, 1000, 37, 1); // edge at the face: 12 + 31 + 9 pieces, mirrored
     crea_polig(*w.f, 74);
     EXPECT_EQ(g.Xpol[0], -20);
@@ -81,15 +70,13 @@ TEST(Poligono, CircleIsMarkedPointByPointOnThePlan) {
     w.f->Pic.ForeColor = 9;
     w.f->Pic.DrawWidth = 3;
     crea_polig_circ(*w.f, 94);
-    const DatiCalcolo& g = w.f->dati;
-    EXPECT_NEAR(g.perim_pol, 124 * 94 * PI / 62, 1e-9);
-    EXPECT_NEAR(g.area_pol, 4 * quarto_di_corde(94), 1e-5);
+    EXPECT_NEAR(w.f->dati.perim_pol, 124 * 94 * PI / 62, 1e-9);
+    EXPECT_NEAR(w.f->dati.area_pol, 4 * quarto_di_corde(94), 1e-5);
     const auto& e = w.f->Pic.elementi();
     ASSERT_EQ(e.size(), 124u);
     for (const Elemento& p : e) {
         EXPECT_EQ(p.tipo, Elemento::Tipo::punto);
-        EXPECT_EQ(p.colore, 9);
-        EXPECT_EQ(p.larghezza, 3);
+        EXPECT_EQ(std::pair(p.colore, p.larghezza), std::pair(9, 3));
         EXPECT_NEAR(std::hypot(p.p1.x, p.p1.y), 94, 1e-9); // every vertex on the circle
     }
 }

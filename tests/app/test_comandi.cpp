@@ -1,17 +1,15 @@
 // Start-up, closing, the stud diameter and the command buttons of the window.
 #include "support/finestra_prova.h"
 
-#include "files/dati_ingresso.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
 
 namespace tessaro {
 
 namespace {
 namespace fs = std::filesystem;
-
 
 // A platform whose program folder is chosen by the test.
 class PiattaformaConProgramma : public PiattaformaScript {
@@ -31,8 +29,6 @@ TEST(Opzioni, TypingAStudDiameterShowsTheAreaOfOneStud) {
     EXPECT_EQ(w.f->Label3[16].Caption, "1.131"); // 12²/400·π = 1.1310 cm²
     w.f->imposta_fichiodo("12 mm");              // no number: the stud labels stay
     EXPECT_EQ(w.f->Label3[16].Caption, "1.131");
-    w.f->imposta_fichiodo("16");
-    EXPECT_EQ(w.f->Label3[16].Caption, "2.0106");
 }
 
 TEST(Chiusura, EveryRequestIsRefusedOnceAndTheTimerEndsTheProgram) {
@@ -41,8 +37,6 @@ TEST(Chiusura, EveryRequestIsRefusedOnceAndTheTimerEndsTheProgram) {
     EXPECT_TRUE(w.f->Form_QueryUnload());
     EXPECT_TRUE(w.f->Picture3.Visible);
     EXPECT_EQ(w.f->Picture3.testo, "   *** GRAZIE PER L'ATTENZIONE !!!");
-    EXPECT_EQ(w.f->Picture3.testo_y, w.f->Picture3.Height - 700);
-    EXPECT_EQ(w.f->finestra.Width, 3600);
     EXPECT_TRUE(w.piattaforma.timer_attivo());
     EXPECT_FALSE(w.piattaforma.terminato());
     EXPECT_TRUE(w.f->Form_QueryUnload()); // a second request: refused again
@@ -66,37 +60,27 @@ TEST(Chiusura, TheFarewellSplashDoesNotStartTheCalculator) {
     EXPECT_EQ(f.Text1[20].Text, "30"); // nothing computed
 }
 
-TEST(Comandi, OkInAFolderThatCannotBeWrittenSaysSoAndStillCloses) {
+TEST(Comandi, WritesThatFailAreToldAndOkStillCloses) {
     prova::FinestraProva w;
+    w.piattaforma.accoda_risposta("manca/r.txt");
+    w.f->Command1_Click(3); // "Stampa": nothing is opened
+    EXPECT_EQ(w.uscita.str(), "message=Impossibile scrivere il file manca/r.txt\n");
     w.f->cartella_lavoro = (w.cartella.percorso() / "manca").string();
     w.f->Command1_Click(5);
-    EXPECT_NE(w.uscita.str().find("message=Impossibile scrivere il file "), std::string::npos);
+    EXPECT_NE(w.uscita.str().find("\nmessage=Impossibile scrivere il file "), std::string::npos);
     EXPECT_TRUE(w.piattaforma.timer_attivo());
 }
 
 TEST(Comandi, SalvaAppendsTheSuffixOnlyWhenTheNameLacksIt) {
     prova::FinestraProva w;
-    for (const char* nome : {"dati", "altro.cse", "terzo.CSE.bak", "cancel"})
+    for (const char* nome : {"dati", "altro.cse", "terzo.CSE.bak", "cancel"}) {
         w.piattaforma.accoda_risposta(nome);
-    for (int i = 0; i < 4; ++i)
         w.f->Command1_Click(7);
-    EXPECT_TRUE(fs::exists("dati.CSE"));
-    EXPECT_TRUE(fs::exists("altro.cse"));
-    EXPECT_TRUE(fs::exists("terzo.CSE.bak"));
-    std::size_t file = 0;
+    }
+    std::set<std::string> file;
     for (const auto& e : fs::directory_iterator(w.cartella.percorso()))
-        file += e.is_regular_file();
-    EXPECT_EQ(file, 4u); // and chiodi.tmp; the cancelled dialog wrote nothing
-}
-
-TEST(Comandi, CaricaCancelledReadsNothingButSetsTheTitleAndRecalculates) {
-    prova::FinestraProva w;
-    std::ofstream("*.CSE", std::ios::binary) << "999\r\n";
-    w.f->Text1[0].Text = "1500";
-    w.f->Command1_Click(8);
-    EXPECT_EQ(w.testo(0), "1500");
-    EXPECT_EQ(w.f->Caption, "Calcolo chiodatura per tessaro - *.CSE");
-    EXPECT_EQ(w.testo(36), "1034.5"); // the recalculation followed
+        file.insert(e.path().filename().string());
+    EXPECT_EQ(file, (std::set<std::string>{"altro.cse", "chiodi.tmp", "dati.CSE", "terzo.CSE.bak"}));
 }
 
 TEST(Comandi, HelpOpensTheManualOfTheWorkingFolderOrElseOfTheProgram) {
@@ -124,16 +108,7 @@ TEST(Comandi, HelpOpensTheManualOfTheWorkingFolderOrElseOfTheProgram) {
     EXPECT_EQ(uscita.str(), "message=Impossibile trovare il manuale manualechiodi.pdf\n");
 }
 
-TEST(Rapporto, ACancelledOrFailedReportOpensNothing) {
-    prova::FinestraProva w;
-    w.f->Command1_Click(3); // no answer waiting: cancelled
-    EXPECT_EQ(w.uscita.str(), "");
-    w.piattaforma.accoda_risposta("manca/r.txt");
-    w.f->Command1_Click(3);
-    EXPECT_EQ(w.uscita.str(), "message=Impossibile scrivere il file manca/r.txt\n");
-}
-
-TEST(Rapporto, AnOpeningAddsItsReductionsAndEveryLineIsWritten) {
+TEST(Rapporto, AShareOfAZeroModulusPrintsAsBlanks) {
     prova::FinestraProva w;
     // The recalculation that runs before the report ends at once (Nd = 0), so that it does not
     // recompute the opening's shares set here.
@@ -146,14 +121,7 @@ TEST(Rapporto, AnOpeningAddsItsReductionsAndEveryLineIsWritten) {
     w.piattaforma.accoda_risposta("foro.txt");
     w.f->Command1_Click(3);
     const std::string r = prova::leggi_file("foro.txt");
-    EXPECT_NE(r.find("\r\n\r\n| RIDUZIONI PER FORO (in %):\r\n|   uc     |   W1x    |   W1y    "
-                     "|\r\n|    9.091 |          |  100.000 |\r\n\r\n| SOLLECITAZIONE:\r\n"),
-              std::string::npos)
-        << r;
-    std::size_t righe = 0;
-    for (const char c : r)
-        righe += c == '\n';
-    EXPECT_EQ(righe, 64u);
+    EXPECT_NE(r.find("\r\n|    9.091 |          |  100.000 |\r\n"), std::string::npos) << r;
     EXPECT_TRUE(r.ends_with("|    NO\r\n"));
 }
 

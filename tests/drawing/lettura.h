@@ -1,6 +1,7 @@
 // Reading the canvas's display list in the drawing tests: each element as a short text.
 #pragma once
 
+#include "app/CalcoTess.h"
 #include "drawing/Canvas.h"
 #include "verification/conversioni.h"
 
@@ -32,6 +33,14 @@ inline std::string descrivi(const Elemento& e) {
     if (e.colore != 15) t += " c" + std::to_string(e.colore);
     if (e.stile == 2 && e.tipo != Elemento::Tipo::punto) t += " dotted";
     return t;
+}
+
+// The shape and the position set directly, without their click handlers.
+inline void figura(CalcoTess& f, int forma, int posizione) {
+    f.Option1 = {};
+    f.Option1[static_cast<std::size_t>(forma)] = true;
+    f.Option2 = {};
+    f.Option2[static_cast<std::size_t>(posizione)] = true;
 }
 
 inline std::vector<std::string> lista(const Canvas& c) {

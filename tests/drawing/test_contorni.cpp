@@ -18,10 +18,7 @@ namespace {
 
 // The plan as the drawing routine makes it, with dcrit = 2·d already set.
 void disegna_figura(CalcoTess& f, int forma, int posizione) {
-    f.Option1 = {};
-    f.Option1[static_cast<std::size_t>(forma)] = true;
-    f.Option2 = {};
-    f.Option2[static_cast<std::size_t>(posizione)] = true;
+    prova::figura(f, forma, posizione);
     f.dati.dcrit = 2 * f.dati.deff;
     disegna_contorni(f);
 }

@@ -1,7 +1,9 @@
-// The section drawing: world window, opening and shadow, column, slab edges.
+// The section drawing: world window, opening and shadow, column, slab edges; the plan
+// drawing's guards.
 #include "support/finestra_prova.h"
 
 #include "drawing/lettura.h"
+#include "drawing/pianta.h"
 #include "drawing/sezione.h"
 
 #include <gtest/gtest.h>
@@ -10,17 +12,11 @@
 
 namespace tessaro {
 
+using prova::figura;
 using prova::FinestraProva;
 using Lista = std::vector<std::string>;
 
 namespace {
-
-void imposta(CalcoTess& f, int forma, int posizione) {
-    f.Option1 = {};
-    f.Option1[static_cast<std::size_t>(forma)] = true;
-    f.Option2 = {};
-    f.Option2[static_cast<std::size_t>(posizione)] = true;
-}
 
 // An opening of 30 × 20 cm, 50 cm from the face of the 40 × 60 column, on the x axis.
 void foro_davanti(CalcoTess& f) {
@@ -46,15 +42,12 @@ TEST(Sezione, WindowColumnAndSlabEdgesByPosition) {
     FinestraProva w; // 40 × 60, d = 37, scala = 2
     CalcoTess& f = *w.f;
     disegna_sezione(f);
-    EXPECT_EQ(f.Pic.ScaleLeft, -194);
-    EXPECT_EQ(f.Pic.ScaleTop, 194);
-    EXPECT_EQ(f.Pic.ScaleWidth, 388);
-    EXPECT_EQ(f.Pic.ScaleHeight, -388);
+    EXPECT_EQ(std::tuple(f.Pic.ScaleLeft, f.Pic.ScaleTop, f.Pic.ScaleWidth, f.Pic.ScaleHeight),
+              std::tuple(-194, 194, 388, -388));
     EXPECT_EQ(prova::lista(f.Pic), (Lista{"B -20,-30 20,30", "T ' b' -20,10.6864",
                                           "T 'a' 0,-8.6271"}));
-    EXPECT_TRUE(f.Text1[7].Enabled);
 
-    imposta(f, 0, 1); // an edge 1000 cm away: the column is drawn small
+    figura(f, 0, 1); // an edge 1000 cm away: the column is drawn small
     f.dati.Db_a = 1000;
     disegna_sezione(f);
     EXPECT_EQ(f.Pic.ScaleLeft, -2194);
@@ -62,7 +55,7 @@ TEST(Sezione, WindowColumnAndSlabEdgesByPosition) {
               (Lista{"B -20,-30 20,30", "T ' b' -20,120.8559", "T 'a' 0,211.7119",
                      "L -1020,-2194 -1020,2194", "T ' Da' -1020,120.8559"}));
 
-    imposta(f, 0, 2); // a corner whose x edge is flush with the column face: no " Da"
+    figura(f, 0, 2); // a corner whose x edge is flush with the column face: no " Da"
     f.dati.Db_a = 0;
     f.dati.Db_b = 30;
     disegna_sezione(f);
@@ -76,17 +69,23 @@ TEST(Sezione, WindowColumnAndSlabEdgesByPosition) {
     EXPECT_NEAR(f.Pic.ScaleWidth, 508 / 1.1, 1e-9);
 }
 
-TEST(Sezione, CircularColumnDisablesB) {
+TEST(Sezione, CircularColumnDisablesBAndAWallDrawsNothing) {
     FinestraProva w;
     CalcoTess& f = *w.f;
-    imposta(f, 1, 0);
+    figura(f, 1, 0);
     disegna_sezione(f);
     EXPECT_EQ(prova::lista(f.Pic), (Lista{"O 0,0 20", "T 'D40' -12.3305,-20"}));
     EXPECT_FALSE(f.Text1[7].Enabled);
-    imposta(f, 5, 0); // a wall: nothing, and b keeps its state
+    figura(f, 5, 0); // a wall: nothing, and b keeps its state
     disegna_sezione(f);
     EXPECT_EQ(prova::lista(f.Pic), Lista{});
     EXPECT_FALSE(f.Text1[7].Enabled);
+    // Nothing at all during the start-up.
+    f.Pic.Circle(1, 1, 1);
+    f.dati.in_avvio = 1;
+    figura(f, 0, 0);
+    disegna_sezione(f);
+    EXPECT_EQ(prova::lista(f.Pic), Lista{"O 1,1 1"});
 }
 
 TEST(Sezione, TheOpeningAndItsShadowOnlyNearerThanSixDepths) {
@@ -128,14 +127,26 @@ TEST(Sezione, TheShadowFillEndsForVerticalRaysAndStaysEmptyBehindTheColumn) {
     EXPECT_EQ(f.Pic.elementi().size(), 7u); // the outline and the column still show
 }
 
-TEST(Sezione, NothingHappensDuringStartUp) {
+TEST(Pianta, RunsOnlyForAPositiveProductOfDeffAAndB) {
     FinestraProva w;
-    CalcoTess& f = *w.f;
-    f.Pic.Cls();
-    f.Pic.Circle(1, 1, 1);
-    f.dati.in_avvio = 1;
-    disegna_sezione(f);
-    EXPECT_EQ(f.Pic.elementi().size(), 1u);
+    DatiCalcolo& g = w.f->dati;
+    g.deff = 50;
+    g.W1x = -1;
+    for (const auto& [i, testo] : {std::pair{7, ""}, {6, "-40"}, {5, "abc"}}) {
+        const std::string prima = w.testo(i);
+        w.f->Text1[static_cast<std::size_t>(i)].Text = testo;
+        disegna(*w.f);
+        EXPECT_EQ(g.dcrit, 74) << i << " " << testo;
+        EXPECT_EQ(g.W1x, -1) << i << " " << testo;
+        w.f->Text1[static_cast<std::size_t>(i)].Text = prima;
+    }
+    g.in_avvio = 1; // start-up: dcrit only
+    disegna(*w.f);
+    EXPECT_EQ(g.dcrit, 100);
+    EXPECT_EQ(g.W1x, -1);
+    g.in_avvio = 0;
+    disegna(*w.f);
+    EXPECT_GT(g.W1x, 0);
 }
 
 } // namespace tessaro

@@ -20,10 +20,7 @@ namespace {
 // One stud drawn, at line width 2 before, into a fresh picture and a fresh stud list; the
 // dots drawn, then the stud lines as written (two numbers, the second at column 14).
 Lista un_chiodo(CalcoTess& f, int forma, int posizione, double x, double y) {
-    f.Option1 = {};
-    f.Option1[static_cast<std::size_t>(forma)] = true;
-    f.Option2 = {};
-    f.Option2[static_cast<std::size_t>(posizione)] = true;
+    prova::figura(f, forma, posizione);
     f.Pic.Cls();
     f.Pic.DrawWidth = 2;
     f.nfile_chiodi = std::make_unique<FileTesto>("chiodi.tmp");
@@ -57,12 +54,10 @@ TEST(Unchiodo, DotsFollowThePositionAndTheListHoldsItsOwnFrame) {
         EXPECT_EQ(un_chiodo(f, forma, 2, 40, 10), (Lista{"P 40,10 w3", " 10           -40 \r"}));
     for (const int posizione : {0, 1}) // a circular column: the stud alone, nothing listed
         EXPECT_EQ(un_chiodo(f, 1, posizione, 12.5, -7.25), (Lista{"P 12.5,-7.25 w3"}));
-}
-
-TEST(Unchiodo, WithoutAnOpenStudListOnlyTheDotsAreDrawn) {
-    FinestraProva w;
-    CalcoTess& f = *w.f;
+    // Without an open stud list only the dots are drawn.
+    prova::figura(f, 0, 0);
     f.Pic.Cls();
+    f.Pic.DrawWidth = 2;
     disegna_unchiodo(f, 30, 10);
     EXPECT_EQ(f.Pic.elementi().size(), 4u);
     EXPECT_EQ(f.Pic.DrawWidth, 1);

@@ -6,11 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 
 namespace tessaro {
 
-TEST(FileTesto, PrintZonesStartAtTheNextMultipleOfFourteen) {
+TEST(FileTesto, PrintZonesAndTheWindowsCodePage) {
     EXPECT_EQ(RigaZone().numero(1).zona().numero(0).zona().testo("interno").str(),
               " 1             0            interno");
     EXPECT_EQ(RigaZone().numero(-15).zona().numero(38.5).str(), "-15            38.5 ");
@@ -19,9 +18,6 @@ TEST(FileTesto, PrintZonesStartAtTheNextMultipleOfFourteen) {
               std::string(14, 'x') + std::string(14, ' ') + "y");
     // Columns count characters, not bytes: "à" is one column.
     EXPECT_EQ(RigaZone().testo("unità").zona().testo("z").str(), "unità         z");
-}
-
-TEST(FileTesto, WindowsCodePageBothWays) {
     EXPECT_EQ(a_cp1252("unità €"), "unit\xe0 \x80");
     EXPECT_EQ(da_cp1252("unit\xe0 \x80"), "unità €");
     EXPECT_EQ(a_cp1252("γc"), "?c");
@@ -29,24 +25,19 @@ TEST(FileTesto, WindowsCodePageBothWays) {
     EXPECT_EQ(caratteri("γc à"), 4u);
 }
 
-TEST(FileTesto, LinesEndWithCarriageReturnAndLineFeed) {
-    prova::CartellaProva c;
-    FileTesto f(c.percorso() / "a.txt");
-    f.riga("prima");
-    f.riga("città");
-    ASSERT_TRUE(f.chiudi());
-    EXPECT_EQ(prova::leggi_file(c.percorso() / "a.txt"), "prima\r\ncitt\xe0\r\n");
-}
-
-TEST(FileTesto, AFailedOrAbandonedWriteLeavesThePreviousFile) {
+TEST(FileTesto, AWriteEndsInCrLfOrFailsLeavingThePreviousFile) {
     prova::CartellaProva c;
     const auto p = c.percorso() / "dati.CSE";
-    std::ofstream(p, std::ios::binary) << "vecchio";
+    FileTesto nuovo(p);
+    nuovo.riga("prima");
+    nuovo.riga("città");
+    ASSERT_TRUE(nuovo.chiudi());
+    EXPECT_EQ(prova::leggi_file(p), "prima\r\ncitt\xe0\r\n");
     {
         FileTesto f(p);
         f.riga("nuovo");
     } // abandoned without chiudi()
-    EXPECT_EQ(prova::leggi_file(p), "vecchio");
+    EXPECT_EQ(prova::leggi_file(p), "prima\r\ncitt\xe0\r\n");
     FileTesto g(c.percorso() / "manca" / "x.txt"); // a folder that does not exist
     g.riga("x");
     EXPECT_FALSE(g.chiudi());

@@ -1,38 +1,66 @@
-// The input record of the data files: exact bytes, round trips, short and broken files, and
-// writes that fail.
+// The data files: the item reader (delimiters, quotation marks, blanks, broken input) and the
+// input record (round trips, short and broken files, writes that fail).
 #include "support/finestra_prova.h"
 
 #include "files/dati_ingresso.h"
+#include "files/lettore_voci.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sstream>
 
 namespace tessaro {
 
 namespace {
-namespace fs = std::filesystem;
+using V = std::vector<std::string>;
 
+// Every item the reader gives until it gives none.
+V voci(const std::string& contenuto) {
+    std::istringstream in(contenuto);
+    LettoreVoci lettore(in);
+    V tutte;
+    while (const auto v = lettore.voce()) tutte.push_back(*v);
+    return tutte;
+}
 
-void scrivi(const fs::path& p, const std::string& contenuto) {
+void scrivi(const std::filesystem::path& p, const std::string& contenuto) {
     std::ofstream(p, std::ios::binary) << contenuto;
 }
 
-// The texts of the defaults as the controls hold them before any recalculation.
-const char* const iniziali[] = {
-    "1450", "-14500", "0",    "0",   "40",   "37",     "40",    "60",   "0.8",  "0.8",
-    "0.2",  "400",    "1.6",  "0.5", "3550", "1.10",   "0.2",   "0.2",  "0.2",  "50",
-    "30",   "37",     "40",   "0.2", "1000", "2",      "3050",  "0",    "18.5", "27.5",
-    "0",    "12",     "0.2",  "0",   "0",    "-10000", "1000",  "1.45", "1000", "0.0",
-    "30",   "20",     "1000", "50",  "True", "False",  "False", "True"};
-
-std::string righe(int quante) {
-    std::string r;
-    for (int i = 0; i < quante; ++i)
-        r += std::string(iniziali[i]) + "\r\n";
-    return r;
+// The first n lines of the data file of the defaults (48 lines in all).
+std::string righe(prova::FinestraProva& w, int n) {
+    EXPECT_TRUE(salva_dati(*w.f, "base.CSE"));
+    const std::string r = prova::leggi_file("base.CSE");
+    std::size_t p = 0;
+    for (int i = 0; i < n; ++i) p = r.find('\n', p) + 1;
+    return r.substr(0, p);
 }
 } // namespace
+
+TEST(LettoreVoci, CommasLineEndsBlanksQuotesAndTheCodePage) {
+    const std::pair<std::string, V> casi[] = {
+        // Items end at commas and line ends.
+        {"1450\r\n-14500\r\n", {"1450", "-14500"}}, {"1,5\r\n", {"1", "5"}},
+        {"a\nb\rc\r\n\r\nd", {"a", "b", "c", "", "d"}}, {"x,\r\n", {"x", ""}}, {",,", {"", ""}},
+        // Blanks before an item are skipped, blanks after it dropped.
+        {"   2.5  \r\n\t7\t,8", {"2.5", "7", "8"}}, {"a b  c \r\n", {"a b  c"}}, {"   \r\n", {""}},
+        // Quotation marks keep commas, blanks and line ends; inside an item a mark is text.
+        {"\" 1,5 \"\r\nx", {" 1,5 ", "x"}}, {"  \"a\"  dropped ,b", {"a", "b"}},
+        {"\"riga\r\ndue\"\r\n", {"riga\r\ndue"}}, {"\"\"\r\n", {""}}, {"a\"b\"\r\n", {"a\"b\""}},
+        {"unit\xe0\r\n\x80", {"unità", "€"}}, {"", {}}, {"\r\n", {""}}};
+    for (const auto& [testo, attese] : casi) EXPECT_EQ(voci(testo), attese) << testo;
+}
+
+TEST(LettoreVoci, BrokenInputEndsTheReading) {
+    // A quotation mark that never closes gives nothing, and nothing after it.
+    EXPECT_EQ(voci("1\r\n\"aperto,2\r\n3\r\n"), (V{"1"}));
+    // An item far longer than any field: the reader stops instead of filling the memory.
+    const std::string lunga(100000, 'x');
+    EXPECT_EQ(voci("1\r\n" + lunga + "\r\n2\r\n"), (V{"1"}));
+    EXPECT_EQ(voci("\"" + lunga + "\"\r\n"), V{});
+    EXPECT_EQ(voci("\"a\"" + lunga + "\r\n"), V{});
+}
 
 TEST(DatiIngresso, SaveLoadSaveGivesTheSameInputsAndTheSameBytes) {
     prova::FinestraProva a;
@@ -51,34 +79,30 @@ TEST(DatiIngresso, SaveLoadSaveGivesTheSameInputsAndTheSameBytes) {
     EXPECT_EQ(prova::leggi_file("due.CSE"), prova::leggi_file("tre.CSE"));
 }
 
-TEST(DatiIngresso, AShortFileLoadsWhatItHas) {
+TEST(DatiIngresso, ShortFilesAndStatesOffLoadWhatTheyHave) {
     prova::FinestraProva w;
     w.f->Text1[4].Text = "55";
     scrivi("corto.CSE", "900\r\n-20000.0\r\n 7 ");
     EXPECT_FALSE(carica_dati(*w.f, "corto.CSE"));
     EXPECT_FALSE(carica_dati(*w.f, "manca.CSE"));
-    const std::vector<std::string> attesi = {"900", "-20000", "7", "0", "55"};
+    const V attesi = {"900", "-20000", "7", "0", "55"};
     for (int i = 0; i < 5; ++i) EXPECT_EQ(w.testo(i), attesi[static_cast<std::size_t>(i)]) << i;
-}
-
-TEST(DatiIngresso, StatesOffLeaveTheOtherShapesAsTheyWere) {
-    prova::FinestraProva w;
-    std::string r = righe(44) + "False\r\nFalse\r\nfalse\r\nTRUE\r\n";
-    scrivi("ottagono.CSE", r);
+    // States off leave the other shapes as they were; a state that is no state ends the file.
+    scrivi("ottagono.CSE", righe(w, 44) + "False\r\nFalse\r\nfalse\r\nTRUE\r\n");
     w.f->imposta_Option1(3, true);
     EXPECT_TRUE(carica_dati(*w.f, "ottagono.CSE"));
     EXPECT_EQ(w.f->Option1, (std::array<bool, 6>{false, false, false, true, false, false}));
     EXPECT_EQ(w.f->Option3, (std::array<bool, 2>{false, true}));
-    scrivi("stato.CSE", righe(44) + "Vero\r\n");
+    scrivi("stato.CSE", righe(w, 44) + "Vero\r\n");
     EXPECT_FALSE(carica_dati(*w.f, "stato.CSE"));
     EXPECT_TRUE(w.f->Option1[3]);
 }
 
 TEST(DatiIngresso, GarbageLoadsWhatItCanAndTheWindowGoesOn) {
     prova::FinestraProva w;
+    const std::string buono = righe(w, 48);
     std::string rumore;
-    for (int i = 0; i < 1 << 16; ++i)
-        rumore += static_cast<char>((i * 7919 + i / 253) % 256);
+    for (int i = 0; i < 1 << 16; ++i) rumore += static_cast<char>((i * 7919 + i / 253) % 256);
     scrivi("rumore.CSE", rumore);
     carica_dati(*w.f, "rumore.CSE");
     w.f->Command1_Click(0);
@@ -86,7 +110,7 @@ TEST(DatiIngresso, GarbageLoadsWhatItCanAndTheWindowGoesOn) {
     EXPECT_FALSE(carica_dati(*w.f, "nul.CSE"));
     EXPECT_FALSE(carica_dati(*w.f, w.cartella.percorso())); // a folder
     // Valid again: the window takes a good file after the broken ones.
-    scrivi("buono.CSE", righe(48));
+    scrivi("buono.CSE", buono);
     EXPECT_TRUE(carica_dati(*w.f, "buono.CSE"));
     w.f->Command1_Click(0);
     EXPECT_EQ(w.f->Label3[0].Caption, "5.824");

@@ -1,9 +1,11 @@
-// Eccentricity factor: Table 6.1, no moments, the edge ratio, the circular shares, and the
-// shared values that the cases change for a while.
+// The column position at its ties, the capped circular face perimeter, and the eccentricity
+// factor: Table 6.1, no moments, the edge ratio, the circular shares, and the shared values
+// that the cases change for a while.
 #include "support/finestra_prova.h"
 
 #include "geometry/beta.h"
 #include "geometry/moduli.h"
+#include "geometry/perimetri.h"
 #include "verification/conversioni.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +42,29 @@ void momenti(FinestraProva& w, const char* Mxd, const char* Myd) {
 constexpr void (*routines[])(CalcoTess&) = {calcola_beta1, calcola_beta2, calcola_beta1_circ,
                                             calcola_beta2_circ};
 } // namespace
+
+TEST(Perimetri, TieBetweenEdgeAndInteriorIsInteriorWithWeightOne) {
+    FinestraProva w;
+    DatiCalcolo& g = w.f->dati;
+    // uA = uI when Db_a = b/2 + π·d; the weight of the edge position is then 1 as well.
+    g.Db_a = 30 + PI * d;
+    g.Db_b = 1000;
+    g.deff = d;
+    ASSERT_EQ(2 * 40 + 60 + 2 * g.Db_a + 2 * PI * d, 2 * 100 + 4 * PI * d);
+    calcola_u0(*w.f);
+    EXPECT_EQ(w.f->posizione(), 0);
+    EXPECT_EQ(g.rid_a, 1);
+    EXPECT_NEAR(g.Db_a / (30 + PI * d), 1, 1e-15);
+}
+
+TEST(Perimetri, CircularCornerFacePerimeterNeverExceedsTheCircumference) {
+    FinestraProva w;
+    w.f->imposta_Option1(1, true);
+    w.f->Text1[38].Text = "60";
+    w.digita(24, "60");
+    EXPECT_EQ(w.f->posizione(), 2);
+    EXPECT_NEAR(w.f->dati.u0, PI * 40, 1e-9);
+}
 
 TEST(Beta, SideRatioFactorOfTable61) {
     const std::pair<double, double> casi[] = {{0, 0.45}, {0.5, 0.45}, {0.75, 0.525}, {1, 0.6},

@@ -1,9 +1,8 @@
 // Section moduli of the control perimeter: the integration primitives, the closed form of the
-// interior rectangle, the edge and corner formulas against the discretized chain, the opening.
+// interior rectangle and the circle, the opening.
 #include "geometry/colonna.h"
 
 #include "geometry/moduli.h"
-#include "geometry/poligono.h"
 
 #include <gtest/gtest.h>
 
@@ -54,28 +53,6 @@ TEST(Moduli, InteriorColumnsMatchTheClosedForm) {
     calcola_W(*w.f);
     EXPECT_NEAR(w.f->dati.W1x / w.f->dati.W1y, 1, 1e-9);
     EXPECT_NEAR(w.f->dati.W1x / (4 * 94 * 94), 1, 1e-3);
-}
-
-TEST(Moduli, EdgeAndCornerCentroidsAgreeWithTheDiscretizedChain) {
-    struct Caso {
-        const char *Db_a, *Db_b;
-        int posizione;
-    };
-    for (const Caso c :
-         {Caso{"0", "1000", 1}, {"1000", "12", 1}, {"10", "20", 2}, {"60", "45", 2}}) {
-        FinestraProva w;
-        w.f->Text1[38].Text = c.Db_a;
-        w.digita(24, c.Db_b);
-        ASSERT_EQ(w.f->posizione(), c.posizione) << c.Db_a << " " << c.Db_b;
-        const DatiCalcolo& g = w.f->dati;
-        const double W1x = g.W1x, xG = g.xG, yG = g.yG;
-        crea_polig(*w.f, g.dcrit);
-        EXPECT_NEAR(xG, g.xG, 0.01) << c.Db_a << " " << c.Db_b;
-        EXPECT_NEAR(yG, g.yG, 0.01) << c.Db_a << " " << c.Db_b;
-        // Along an edge the perimeter lies on one side of y = yG: the chain's integral agrees
-        // to the chord approximation.
-        if (c.posizione == 1) EXPECT_NEAR(W1x / g.Wy_pol, 1, 1e-4);
-    }
 }
 
 TEST(Moduli, OpeningChordIsTakenOffOnlyWhenNearerThanSixD) {

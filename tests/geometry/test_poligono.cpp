@@ -42,36 +42,6 @@ TEST(Poligono, PiecesOfAStraightRun) {
     EXPECT_THROW(pezzi(40000, 1), Fault); // beyond a 16-bit count
 }
 
-TEST(Poligono, ClosedAndOpenChains) {
-    FinestraProva w;
-    const DatiCalcolo& g = w.f->dati;
-    colonna(*w.f, 40, 60, 1000, 1000, 37, 0);
-    crea_polig(*w.f, 74);
-    EXPECT_NEAR(g.perim_pol, 2 * (40 + 60) + 2 * PI * 74, 1e-9);
-    EXPECT_NEAR(g.xG, 0, 1e-9);
-    EXPECT_NEAR(g.yG, 0, 1e-9);
-    EXPECT_NEAR(g.area_pol, 40 * 60 + 2 * 74 * (40 + 60) + 4 * quarto_di_corde(74), 1e-5);
-    // Quarters of 6 + 31 + 9 pieces: the chain closes on point 0 after 184 pieces.
-    EXPECT_EQ(g.Ypol[0], -104);
-    EXPECT_NEAR(g.Xpol[184], 0, 1e-12);
-    EXPECT_NEAR(g.Ypol[184], -104, 1e-12);
-
-    colonna(*w.f, 40, 60, 0, 1000, 37, 1); // edge at the face: 12 + 31 + 9 pieces, mirrored
-    crea_polig(*w.f, 74);
-    EXPECT_EQ(g.Xpol[0], -20);
-    EXPECT_NEAR(g.Xpol[104], -20, 1e-12);
-    EXPECT_NEAR(g.Ypol[104], 104, 1e-12);
-    EXPECT_NEAR(g.perim_pol, 2 * 40 + 60 + PI * 74, 1e-9);
-    EXPECT_NEAR(g.area_pol, 40 * (60 + 148) + 74 * 60 + 2 * quarto_di_corde(74), 1e-5);
-    // Corner: measured from the lower slab edge, the column and both strips included.
-    colonna(*w.f, 40, 60, 10, 20, 37, 2);
-    crea_polig(*w.f, 74);
-    EXPECT_EQ(g.Xpol[0], 94);
-    EXPECT_EQ(g.Ypol[0], -50);
-    EXPECT_NEAR(g.perim_pol, (60 + 20) + PI * 74 / 2 + (40 + 10), 1e-9);
-    EXPECT_NEAR(g.area_pol, 50 * (80 + 74) + 74 * 80 + quarto_di_corde(74), 1e-5);
-}
-
 TEST(Poligono, CircleIsMarkedPointByPointOnThePlan) {
     FinestraProva w;
     colonna(*w.f, 40, 40, 1000, 1000, 37, 0);
@@ -88,33 +58,6 @@ TEST(Poligono, CircleIsMarkedPointByPointOnThePlan) {
         EXPECT_EQ(std::pair(p.colore, p.larghezza), std::pair(9, 3));
         EXPECT_NEAR(std::hypot(p.p1.x, p.p1.y), 94, 1e-9); // every vertex on the circle
     }
-}
-
-TEST(Poligono, NoPositionOrNoDistanceIsAFault) {
-    FinestraProva w;
-    colonna(*w.f, 40, 60, 1000, 1000, 37, 0);
-    w.f->Option2 = {false, false, false};
-    EXPECT_THROW(crea_polig(*w.f, 74), Fault); // an empty chain has no centroid
-    w.f->imposta_Option2(0, true);
-    EXPECT_THROW(crea_polig(*w.f, 0), Fault);
-    EXPECT_THROW(crea_polig_circ(*w.f, 0), Fault);
-}
-
-TEST(Punti, StraightStretch) {
-    FinestraProva w;
-    const DatiCalcolo& g = w.f->dati;
-    std::int16_t n = 0;
-    crea_punti_su_segm(*w.f, 3, 4, 3, 4, 10, n); // length 0: its start and one empty piece
-    ASSERT_EQ(n, 2);
-    EXPECT_EQ(g.punti_perim[1], (Riga{0, 3, 4}));
-    EXPECT_EQ(g.punti_perim[2], (Riga{0, 3, 4}));
-    // 10 cm in pieces of about 10·π/62: nearest(19.7 + 1) = 21 pieces.
-    crea_punti_su_segm(*w.f, 0, 0, 6, -8, 10, n);
-    ASSERT_EQ(n, 2 + 1 + 21);
-    EXPECT_EQ(g.punti_perim[3], (Riga{0, 0, 0}));
-    EXPECT_NEAR(lunghezza(g, 3, n), 10, 1e-12);
-    EXPECT_NEAR(g.punti_perim[n][1], 6, 1e-12);
-    EXPECT_NEAR(g.punti_perim[n][2], -8, 1e-12);
 }
 
 TEST(Punti, ArcLengthDoesNotDependOnItsPieceCount) {
@@ -146,14 +89,18 @@ TEST(Punti, GapCountsInTheAreaButNotInTheLength) {
     EXPECT_NEAR(g.yG, 12 * 10 / 22.0, 1e-12);
 }
 
-TEST(Punti, ListEndsAtItsLastRowWithoutWritingBeyond) {
+TEST(Poligono, FaultsInsteadOfEmptyChainsOrWritesBeyondTheList) {
     FinestraProva w;
-    std::int16_t n = 995;
+    colonna(*w.f, 40, 60, 1000, 1000, 37, 0);
+    w.f->Option2 = {false, false, false};
+    EXPECT_THROW(crea_polig(*w.f, 74), Fault); // an empty chain has no centroid
+    w.f->imposta_Option2(0, true);
+    EXPECT_THROW(crea_polig(*w.f, 0), Fault);
+    EXPECT_THROW(crea_polig_circ(*w.f, 0), Fault);
+    std::int16_t n = 995, vuota = 0, m = 0;
     EXPECT_THROW(crea_punti_su_segm(*w.f, 0, 0, 100, 0, 10, n), Fault);
-    EXPECT_EQ(n, 1001);
-    std::int16_t vuota = 0;
+    EXPECT_EQ(n, 1001); // the list ends at its last row
     EXPECT_THROW(calcola_valori_da_punti(*w.f, vuota), Fault);
-    std::int16_t m = 0;
     EXPECT_THROW(crea_punti_su_segm(*w.f, 0, 0, 1, 0, 0, m), Fault); // no piece size
 }
 

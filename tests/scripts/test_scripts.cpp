@@ -4,7 +4,8 @@
 // NAME.files are copied into the working folder first. On a mismatch NAME.actual (or
 // NAME.FILE.actual) is written beside the expected file. The printed output names the working
 // folder, a new temporary folder at every run, as WORKDIR, and the Qt version of the build as
-// QTVERSION, so that the expected output holds on any machine.
+// QTVERSION, so that the expected output holds on any machine. Then the runner itself: lines,
+// exit statuses and the messages it prints.
 #include "support/finestra_prova.h"
 
 #include "app/versione.h"
@@ -75,6 +76,44 @@ std::vector<std::string> scripts() {
 
 INSTANTIATE_TEST_SUITE_P(Sessioni, Script, testing::ValuesIn(scripts()),
                          [](const auto& info) { return info.param; });
+
+struct Esito {
+    int stato;
+    std::string out, err;
+};
+
+Esito esegui(const std::string& script) {
+    prova::CartellaProva cartella;
+    prova::MisuraFissa misura;
+    std::ostringstream out, err;
+    Sessione s(out, err, misura, {});
+    std::istringstream in(script);
+    const int stato = s.esegui(in);
+    return {stato, out.str(), err.str()};
+}
+
+TEST(Sessione, LinesNotUnderstoodNameTheirNumber) {
+    for (const char* riga : {"jump", "leave Text1(39)", "leave Text2", "click Option1(6)",
+                             "click Option3(-1)", "type Text0(1) 5", "start now", "dump all",
+                             "picture plan.pdf", "click Command1(11)", "leave Text1(1"}) {
+        const Esito e = esegui("start\n# comment\n\n" + std::string(riga) + "\n");
+        EXPECT_EQ(e.stato, 2) << riga;
+        EXPECT_NE(e.err.find("riga 4"), std::string::npos) << e.err;
+    }
+}
+
+TEST(Sessione, TypeIsVerbatimEventsNeedAWindowAndAStartBeginsANewOne) {
+    const Esito e = esegui("start\ntype Text1(4)   4 5 \ntype Text3 \ndump\n");
+    EXPECT_EQ(e.stato, 0) << e.err;
+    EXPECT_NE(e.out.find("Text1(4)=  4 5 \n"), std::string::npos);
+    EXPECT_NE(e.out.find("Text3=\n"), std::string::npos);
+    EXPECT_EQ(esegui("leave Text1(5)\n").stato, 1);
+    EXPECT_EQ(esegui("start\ntype Text1(4) 55\nclose\ndump\n").stato, 1);
+    const Esito f = esegui("start\ntype Text1(4) 55\nclose\nstart\ndump\n");
+    EXPECT_EQ(f.stato, 0) << f.err;
+    EXPECT_NE(f.out.find("Text1(4)=40\n"), std::string::npos);
+}
+
 
 } // namespace
 } // namespace tessaro

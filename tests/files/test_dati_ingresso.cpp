@@ -87,15 +87,12 @@ TEST(DatiIngresso, ShortFilesAndStatesOffLoadWhatTheyHave) {
     EXPECT_FALSE(carica_dati(*w.f, "manca.CSE"));
     const V attesi = {"900", "-20000", "7", "0", "55"};
     for (int i = 0; i < 5; ++i) EXPECT_EQ(w.testo(i), attesi[static_cast<std::size_t>(i)]) << i;
-    // States off leave the other shapes as they were; a state that is no state ends the file.
+    // States off leave the other shapes as they were.
     scrivi("ottagono.CSE", righe(w, 44) + "False\r\nFalse\r\nfalse\r\nTRUE\r\n");
     w.f->imposta_Option1(3, true);
     EXPECT_TRUE(carica_dati(*w.f, "ottagono.CSE"));
     EXPECT_EQ(w.f->Option1, (std::array<bool, 6>{false, false, false, true, false, false}));
     EXPECT_EQ(w.f->Option3, (std::array<bool, 2>{false, true}));
-    scrivi("stato.CSE", righe(w, 44) + "Vero\r\n");
-    EXPECT_FALSE(carica_dati(*w.f, "stato.CSE"));
-    EXPECT_TRUE(w.f->Option1[3]);
 }
 
 TEST(DatiIngresso, GarbageLoadsWhatItCanAndTheWindowGoesOn) {

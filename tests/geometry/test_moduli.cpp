@@ -1,6 +1,6 @@
 // Section moduli of the control perimeter: the integration primitives, the closed form of the
 // interior rectangle and the circle, the opening.
-#include "geometry/colonna.h"
+#include "support/finestra_prova.h"
 
 #include "geometry/moduli.h"
 

@@ -1,6 +1,6 @@
 // Discretized perimeters: piece counts, lengths, centroids and enclosed slab areas; the point
 // list of the outer perimeter: stretches, arcs, gaps, and its bounds.
-#include "geometry/colonna.h"
+#include "support/finestra_prova.h"
 
 #include "geometry/poligono.h"
 #include "geometry/punti.h"

@@ -47,4 +47,17 @@ struct FinestraProva {
     std::unique_ptr<CalcoTess> f;
 };
 
+// Sides a, b, slab-edge distances and effective depth d (cm) written straight into the record
+// with dcrit = 2·d and the position set; nothing is recomputed.
+inline void colonna(CalcoTess& f, double a, double b, double Db_a, double Db_b, double d,
+                    int posizione) {
+    f.dati.a = a;
+    f.dati.b = b;
+    f.dati.Db_a = Db_a;
+    f.dati.Db_b = Db_b;
+    f.dati.deff = d;
+    f.dati.dcrit = 2 * d;
+    f.imposta_Option2(posizione, true);
+}
+
 } // namespace tessaro::prova

@@ -105,25 +105,17 @@ TEST(Contorni, OctagonPerimeterKeepsTwoDepthsFromEveryFace) {
                      "L -25,-15 -25,15", "L -25,15 -15,25", "T ' 30 ' -15,5.5085",
                      "T ' 10 ' -15,-14.4915"}));
     // Straight faces at ±65; each diagonal face is the column's diagonal face (|x| + |y| = 40)
-    // moved out by 40 along its normal (k = 40/√2 along each axis), and the arcs join them.
-    const double k = 40 / std::sqrt(2.0);
-    const auto diagonale = [](double x1, double y1, double x2, double y2) {
-        Elemento e;
-        e.p1 = {x1, y1};
-        e.p2 = {x2, y2};
-        e.stile = 2;
-        return prova::descrivi(e);
-    };
+    // moved out by 40 along its normal (40/√2 = 28.2843 along each axis), and the arcs join them.
     EXPECT_EQ(Lista(l.begin() + 11, l.end()),
               (Lista{"L -15,65 15,65 dotted", "L -15,-65 15,-65 dotted",
                      "L 65,-15 65,15 dotted", "L -65,-15 -65,15 dotted",
-                     "C 25,15 40 0>0.7854 dotted", diagonale(25 + k, 15 + k, 15 + k, 25 + k),
+                     "C 25,15 40 0>0.7854 dotted", "L 53.2843,43.2843 43.2843,53.2843 dotted",
                      "C 15,25 40 0.7854>1.5708 dotted", "C -15,25 40 1.5708>2.3562 dotted",
-                     diagonale(-15 - k, 25 + k, -25 - k, 15 + k),
+                     "L -43.2843,53.2843 -53.2843,43.2843 dotted",
                      "C -25,15 40 2.3562>3.1416 dotted", "C -25,-15 40 3.1416>3.927 dotted",
-                     diagonale(-25 - k, -15 - k, -15 - k, -25 - k),
+                     "L -53.2843,-43.2843 -43.2843,-53.2843 dotted",
                      "C -15,-25 40 3.927>4.7124 dotted", "C 15,-25 40 4.7124>5.4978 dotted",
-                     diagonale(15 + k, -25 - k, 25 + k, -15 - k),
+                     "L 43.2843,-53.2843 53.2843,-43.2843 dotted",
                      "C 25,-15 40 5.4978>6.2832 dotted"}));
 }
 

@@ -1,5 +1,6 @@
-// The section drawing: world window, opening and shadow, column, slab edges; the plan
-// drawing's guards.
+// The canvas's text extents; the section drawing: world window, opening and shadow, column,
+// slab edges; the plan drawing's guards. Where the drawing operations leave the pen is read
+// from the display lists here and of the plan.
 #include "support/finestra_prova.h"
 
 #include "drawing/lettura.h"
@@ -36,6 +37,23 @@ int triangoli(const Canvas& c) {
 }
 
 } // namespace
+
+TEST(Canvas, TextExtentsAreInWorldUnitsAndPrintGoesToTheNextLine) {
+    prova::MisuraFissa m; // 5 px a character, 13 px a line
+    Canvas c(m);
+    c.Scale(-194, 194, 194, -194); // 388 cm over 236 px, y up
+    EXPECT_DOUBLE_EQ(c.TextWidth("Db"), 10 * 388.0 / 236);
+    EXPECT_DOUBLE_EQ(c.TextHeight("Db"), -13 * 388.0 / 236);
+    c.CurrentX = 30;
+    c.CurrentY = 50;
+    c.Print(" Da");
+    EXPECT_EQ(prova::lista(c), (std::vector<std::string>{"T ' Da' 30,50"}));
+    EXPECT_DOUBLE_EQ(c.CurrentX, -194);                      // the left edge
+    EXPECT_DOUBLE_EQ(c.CurrentY, 50 - 13 * 388.0 / 236);      // one line lower
+    c.Scale(0, 0, 472, 118); // y down; two units a pixel across, half a unit down
+    EXPECT_DOUBLE_EQ(c.TextWidth("Db"), 20);
+    EXPECT_DOUBLE_EQ(c.TextHeight("Db"), 6.5);
+}
 
 // Label offsets below: a 13-pixel line is 13/236 of the window's height.
 TEST(Sezione, WindowColumnAndSlabEdgesByPosition) {

@@ -1,4 +1,5 @@
-// Test ground: a fixed text metric and a form model started in a working folder of its own.
+// Test ground: a fixed text metric, a form model started in a working folder of its own, and
+// a column written straight into its record.
 #pragma once
 
 #include "app/CalcoTess.h"

@@ -22,18 +22,13 @@ using prova::FinestraProva;
 namespace {
 
 // Fonts and images need a GUI application (offscreen), alive for the whole program.
-class AmbienteQt : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char nome[] = "test_drawing";
-        static char* argv[] = {nome, nullptr};
-        app_ = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<QGuiApplication> app_;
+struct AmbienteQt : ::testing::Environment {
+    int argc = 1;
+    char nome[13] = "test_drawing";
+    char* argv[2] = {nome, nullptr};
+    std::unique_ptr<QGuiApplication> app;
+    void SetUp() override { app = std::make_unique<QGuiApplication>(argc, argv); }
+    void TearDown() override { app.reset(); }
 };
 [[maybe_unused]] auto* const ambiente = ::testing::AddGlobalTestEnvironment(new AmbienteQt);
 

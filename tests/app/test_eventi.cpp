@@ -112,6 +112,8 @@ TEST_F(Eventi, TheStudDiameterRecomputesOnEveryEdit) {
     digita(fichiodo, "1");
     EXPECT_EQ(Label3(16)->text(), "0.0079");
     QTest::keyClicks(fichiodo, "2");
+    EXPECT_EQ(Label3(16)->text(), "1.131"); // 12²/400·π = 1.1310 cm²
+    digita(fichiodo, "abc"); // no number: the stud labels stay
     EXPECT_EQ(Label3(16)->text(), "1.131");
 }
 

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -16,10 +17,14 @@ namespace tessaro::prova {
 
 class FinestraQt : public ::testing::Test {
   protected:
-    FinestraQt();
+    FinestraQt() : f(finestra.modello()) {
+        finestra.show();
+        finestra.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&finestra));
+    }
 
     // Clicks the splash: the start-up computation runs and the window grows.
-    void avvia();
+    void avvia() { clicca(controllo<QWidget>("Picture3")); }
 
     template <class T> T* controllo(const QString& nome) const {
         T* w = finestra.findChild<T*>(nome);
@@ -28,7 +33,12 @@ class FinestraQt : public ::testing::Test {
     }
     QLineEdit* campo(int i) const { return controllo<QLineEdit>(QString("Text1(%1)").arg(i)); }
     QString testo(int i) const { return campo(i)->text(); }
-    QString didascalia(int i) const; // the caption beside field i
+    QString didascalia(int i) const { // the caption beside field i
+        for (const QLabel* l : finestra.findChildren<QLabel*>())
+            if (l->buddy() == campo(i)) return l->text();
+        ADD_FAILURE() << "no caption for field " << i;
+        return {};
+    }
     QLabel* Label3(int i) const { return controllo<QLabel>(QString("Label3(%1)").arg(i)); }
     QLabel* Label4(int i) const { return controllo<QLabel>(QString("Label4(%1)").arg(i)); }
     QRadioButton* opzione(const char* gruppo, int i) const {
@@ -38,11 +48,18 @@ class FinestraQt : public ::testing::Test {
         return controllo<QPushButton>(QString("Command1(%1)").arg(i));
     }
 
-    void clicca(QWidget* w);
+    void clicca(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
     // Clicks into the field, replaces its text by typing, and stays there.
-    void digita(QLineEdit* e, const QString& t);
+    void digita(QLineEdit* e, const QString& t) {
+        clicca(e);
+        QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(e, t);
+    }
     // Types into field i and leaves it with Tab.
-    void digita_e_esci(int i, const QString& t);
+    void digita_e_esci(int i, const QString& t) {
+        digita(campo(i), t);
+        QTest::keyClick(campo(i), Qt::Key_Tab);
+    }
 
     CartellaProva cartella; // before the window, which takes the current folder as its own
     FinestraTessaro finestra;

@@ -23,9 +23,7 @@ TEST(Aritmetica, FaultsInsteadOfNonFiniteResults) {
     EXPECT_THROW(fdiv(1, 0), Fault);
     EXPECT_THROW(fdiv(0, 0), Fault);
     EXPECT_THROW(fdiv(1e308, 1e-308), Fault);
-    EXPECT_DOUBLE_EQ(fdiv(1, 4), 0.25);
     EXPECT_THROW(fsqrt(-1e-300), Fault);
-    EXPECT_DOUBLE_EQ(fsqrt(0), 0);
     EXPECT_THROW(fpow(-8, 1.0 / 3.0), Fault);
     EXPECT_DOUBLE_EQ(fpow(-2, 3), -8);
     EXPECT_THROW(fpow(0, -1), Fault);

@@ -12,14 +12,11 @@ namespace {
 namespace fs = std::filesystem;
 
 // A platform whose program folder is chosen by the test.
-class PiattaformaConProgramma : public PiattaformaScript {
-  public:
-    PiattaformaConProgramma(std::ostream& out, std::string cartella)
-        : PiattaformaScript(out), cartella_(std::move(cartella)) {}
-    std::string cartella_programma() override { return cartella_; }
-
-  private:
-    std::string cartella_;
+struct PiattaformaConProgramma : PiattaformaScript {
+    PiattaformaConProgramma(std::ostream& out, std::string c)
+        : PiattaformaScript(out), cartella(std::move(c)) {}
+    std::string cartella_programma() override { return cartella; }
+    std::string cartella;
 };
 } // namespace
 

@@ -6,7 +6,9 @@
 #include "cli/piattaforma_script.h"
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -20,13 +22,25 @@ public:
 };
 
 // The bytes of a file ("" when it cannot be read).
-std::string leggi_file(const std::filesystem::path& p);
+inline std::string leggi_file(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 // A temporary folder, made current while the object lives and removed afterwards.
 class CartellaProva {
 public:
-    CartellaProva();
-    ~CartellaProva();
+    CartellaProva() : precedente_(std::filesystem::current_path()) {
+        percorso_ = std::filesystem::temp_directory_path() /
+                    ("tessaro-prova-" + std::to_string(std::random_device()()));
+        std::filesystem::create_directories(percorso_);
+        std::filesystem::current_path(percorso_);
+    }
+    ~CartellaProva() {
+        std::error_code ec;
+        std::filesystem::current_path(precedente_, ec);
+        std::filesystem::remove_all(percorso_, ec);
+    }
     const std::filesystem::path& percorso() const { return percorso_; }
 
 private:
@@ -36,10 +50,16 @@ private:
 // The window loaded and started (splash clicked) in its own working folder; what the platform
 // shows (messages, opened documents) is collected in `uscita`.
 struct FinestraProva {
-    FinestraProva();
+    FinestraProva() : f(std::make_unique<CalcoTess>(piattaforma, misura)) {
+        f->Form_Load();
+        f->Picture3_MouseUp();
+    }
     std::string testo(int i) const { return f->Text1[static_cast<std::size_t>(i)].Text; }
     // Types a text into field i and leaves the field.
-    void digita(int i, const std::string& testo);
+    void digita(int i, const std::string& testo) {
+        f->Text1[static_cast<std::size_t>(i)].Text = testo;
+        f->Text1_LostFocus(i);
+    }
 
     CartellaProva cartella;
     std::ostringstream uscita;

@@ -67,7 +67,8 @@ TEST(Comandi, SalvaAppendsTheSuffixOnlyWhenTheNameLacksIt) {
     std::set<std::string> file;
     for (const auto& e : fs::directory_iterator(w.cartella.percorso()))
         file.insert(e.path().filename().string());
-    EXPECT_EQ(file, (std::set<std::string>{"altro.cse", "chiodi.tmp", "dati.CSE", "terzo.CSE.bak"}));
+    EXPECT_EQ(file,
+              (std::set<std::string>{"altro.cse", "chiodi.tmp", "dati.CSE", "terzo.CSE.bak"}));
 }
 
 TEST(Comandi, HelpOpensTheManualOfTheWorkingFolderOrElseOfTheProgram) {

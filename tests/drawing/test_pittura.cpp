@@ -61,9 +61,8 @@ TEST(Pittura, TheDefaultPlanIsPaintedWhereTheWorldWindowPutsIt) {
     const QImage im = pianta(f);
     const Canvas& c = f.Pic;
     // The column's faces in solid white.
-    EXPECT_GT(luce(im, c, -20, 10), 240);
-    EXPECT_GT(luce(im, c, 20, -10), 240);
-    EXPECT_GT(luce(im, c, 10, 30), 240);
+    for (const auto& [x, y] : {std::pair{-20.0, 10.0}, {20.0, -10.0}, {10.0, 30.0}})
+        EXPECT_GT(luce(im, c, x, y), 240) << x << ", " << y;
     // The dotted perimeter: a dot within one dot pitch of each point of it.
     for (const auto& [x, y] : {std::pair{0.0, 104.0}, {-10.0, -104.0}, {94.0, 0.0},
                                {20 + 74 / std::sqrt(2.0), 30 + 74 / std::sqrt(2.0)}})
@@ -80,11 +79,11 @@ TEST(Pittura, AShadowReachingFarOutIsCutToTheCanvas) {
     f.dati.alfa1 = 0.2;
     f.dati.alfa2 = 2 * std::atan(1.0); // its far vertex lies 1.6e19 cm up
     const QImage im = pianta(f);
-    const int blu = QColor(0, 0, 128).lightness();
-    EXPECT_EQ(luce(im, f.Pic, 150, 150), blu);
-    EXPECT_EQ(luce(im, f.Pic, 10, 180), blu);
-    EXPECT_EQ(luce(im, f.Pic, -150, 150), sfondo_canvas().lightness());
-    EXPECT_EQ(luce(im, f.Pic, 150, -150), sfondo_canvas().lightness());
+    const int blu = QColor(0, 0, 128).lightness(), sfondo = sfondo_canvas().lightness();
+    for (const auto& [x, y, attesa] :
+         {std::tuple{150.0, 150.0, blu}, {10.0, 180.0, blu}, {-150.0, 150.0, sfondo},
+          {150.0, -150.0, sfondo}})
+        EXPECT_EQ(luce(im, f.Pic, x, y), attesa) << x << ", " << y;
 }
 
 TEST(Pittura, ExportWritesSvgOrPngAndNothingElseInTheNarrowFont) {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 namespace tessaro {
 
@@ -142,18 +143,16 @@ TEST(Pianta, RunsOnlyForAPositiveProductOfDeffAAndB) {
     DatiCalcolo& g = w.f->dati;
     g.deff = 50;
     g.W1x = -1;
-    for (const auto& [i, testo] : {std::pair{7, ""}, {6, "-40"}, {5, "abc"}}) {
-        const std::string prima = w.testo(i);
-        w.f->Text1[static_cast<std::size_t>(i)].Text = testo;
-        disegna(*w.f);
-        EXPECT_EQ(g.dcrit, 74) << i << " " << testo;
-        EXPECT_EQ(g.W1x, -1) << i << " " << testo;
-        w.f->Text1[static_cast<std::size_t>(i)].Text = prima;
+    using Caso = std::pair<std::size_t, const char*>;
+    for (const auto& [i, testo] : {Caso{7, ""}, {6, "-40"}, {5, "abc"}}) {
+        const std::string prima = std::exchange(w.f->Text1[i].Text, testo);
+        disegna(*w.f); // dcrit only
+        EXPECT_EQ(std::pair(g.dcrit, g.W1x), std::pair(74.0, -1.0)) << i << " " << testo;
+        w.f->Text1[i].Text = prima;
     }
     g.in_avvio = 1; // start-up: dcrit only
     disegna(*w.f);
-    EXPECT_EQ(g.dcrit, 100);
-    EXPECT_EQ(g.W1x, -1);
+    EXPECT_EQ(std::pair(g.dcrit, g.W1x), std::pair(100.0, -1.0));
     g.in_avvio = 0;
     disegna(*w.f);
     EXPECT_GT(g.W1x, 0);

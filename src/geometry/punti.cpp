@@ -7,15 +7,26 @@
 #include <cmath>
 
 namespace tessaro {
+namespace {
+
+// Starts a stretch with its first point (x1, y1) at length 0 and returns the number of its
+// pieces: the distance L (cm) to (x2, y2) cut in pieces about r·π/62 long.
+std::int16_t apri_tratto(DatiCalcolo& g, double x1, double y1, double x2, double y2, double r,
+                         std::int16_t& n, double& L) {
+    g.passo_arco = TETA * r;
+    L = fsqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
+    ++n;
+    g.punti_perim[n] = {0, x1, y1};
+    return pezzi(L, g.passo_arco);
+}
+
+} // namespace
 
 void crea_punti_su_segm(CalcoTess& f, double x1, double y1, double x2, double y2, double r,
                         std::int16_t& n) {
     DatiCalcolo& g = f.dati;
-    g.passo_arco = TETA * r;
-    const double L = fsqrt((x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2));
-    ++n;
-    g.punti_perim[n] = {0, x1, y1};
-    const std::int16_t m = pezzi(L, g.passo_arco);
+    double L = 0;
+    const std::int16_t m = apri_tratto(g, x1, y1, x2, y2, r, n, L);
     for (int j = 1; j <= m; ++j) {
         const Riga p = g.punti_perim[n];
         ++n;
@@ -26,11 +37,8 @@ void crea_punti_su_segm(CalcoTess& f, double x1, double y1, double x2, double y2
 void crea_punti_su_arco(CalcoTess& f, double x1, double y1, double x2, double y2, double fi0,
                         double r, std::int16_t& n, double rho) {
     DatiCalcolo& g = f.dati;
-    g.passo_arco = TETA * r;
-    const double c0 = fsqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
-    ++n;
-    g.punti_perim[n] = {0, x1, y1};
-    const std::int16_t m = pezzi(c0, g.passo_arco);
+    double c0 = 0;
+    const std::int16_t m = apri_tratto(g, x1, y1, x2, y2, r, n, c0);
     const double delta = fdiv(g.dang / 2, m); // rad
     g.passo_arco = delta * rho;
     const double c = 2 * rho * std::sin(delta / 2);

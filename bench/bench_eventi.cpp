@@ -1,6 +1,6 @@
 // Whole events on the form model, as a person triggers them: the default recalculation and a
 // recalculation whose stud design needs many layers.
-#include "app/CalcoTess.h"
+#include "app/Tessaro.h"
 #include "cli/piattaforma_script.h"
 
 #include <benchmark/benchmark.h>
@@ -29,7 +29,7 @@ struct Finestra {
     std::ostringstream uscita;
     MisuraFissa misura;
     PiattaformaScript piattaforma{uscita};
-    CalcoTess f{piattaforma, misura};
+    Tessaro f{piattaforma, misura};
 };
 
 void Ricalcolo(benchmark::State& state) {

@@ -1,18 +1,18 @@
 // The life of the window outside the recalculation: load, splash click, start-up computation,
 // closing with its farewell, and the timer that ends the program.
-#include "app/CalcoTess.h"
-#include "app/gestori.h"
+#include "app/Tessaro.h"
 #include "drawing/pianta.h"
 #include "files/chiodi.h"
 #include "files/dati_ingresso.h"
 #include "files/file_testo.h"
+#include "form/protetto.h"
 #include "geometry/perimetri.h"
+#include "numeric/conversioni.h"
 #include "numeric/modulo1.h"
-#include "verification/conversioni.h"
 
 namespace tessaro {
 
-void CalcoTess::Form_Load() {
+void Tessaro::Form_Load() {
     dimensiona(3600, 3000);
     centra();
     Picture3 = {true, "Cliccare sull'immagine per proseguire!", finestra.Height - 700, 0, 0,
@@ -20,13 +20,13 @@ void CalcoTess::Form_Load() {
     dati.in_avvio = 1;
 }
 
-void CalcoTess::Picture3_MouseUp() {
+void Tessaro::Picture3_MouseUp() {
     if (!Picture3.Visible || dati.in_avvio != 1 || Timer1_Enabled) return; // not during the farewell
     Picture3.Visible = false;
     avvia_calcolo();
 }
 
-void CalcoTess::avvia_calcolo() {
+void Tessaro::avvia_calcolo() {
     const Geometria schermo = piattaforma.schermo();
     finestra.Top = schermo.Height;
     finestra.Left = schermo.Width;
@@ -67,11 +67,11 @@ void CalcoTess::avvia_calcolo() {
 // The input record read back from a file; when all of it was read, the load-format fields
 // are enabled to match the format restored. A file that cannot be opened or read ends the
 // reading there and the items read stay.
-void CalcoTess::carica_input(const std::string& nome) {
+void Tessaro::carica_input(const std::string& nome) {
     if (carica_dati(*this, nome)) Option3_Click(Option3[0] ? 0 : 1);
 }
 
-bool CalcoTess::Form_QueryUnload() {
+bool Tessaro::Form_QueryUnload() {
     Picture3.Visible = true;
     Picture3.testo = "   *** GRAZIE PER L'ATTENZIONE !!!";
     Picture3.testo_y = Picture3.Height - 700;
@@ -85,7 +85,7 @@ bool CalcoTess::Form_QueryUnload() {
     return true;
 }
 
-void CalcoTess::Timer1_Timer() {
+void Tessaro::Timer1_Timer() {
     Timer1_Enabled = false;
     piattaforma.timer(false);
     elimina_file(percorso_chiodi(cartella_lavoro));

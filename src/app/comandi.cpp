@@ -1,23 +1,24 @@
-// The recalculation entry point and the command buttons.
-#include "app/CalcoTess.h"
-#include "app/gestori.h"
+// The recalculation entry point, the command buttons and the opening panel's buttons.
+#include "app/Tessaro.h"
 #include "app/versione.h"
 #include "files/chiodi.h"
 #include "files/codifica.h"
 #include "files/dati_ingresso.h"
 #include "files/file_testo.h"
 #include "files/rapporto.h"
+#include "form/protetto.h"
+#include "openings/foro.h"
 #include "verification/ricalcolo.h"
 
 #include <filesystem>
 
 namespace tessaro {
 
-void CalcoTess::Text1_LostFocus(int Index) {
+void Tessaro::Text1_LostFocus(int Index) {
     protetto([&] { ricalcola(*this, Index); });
 }
 
-void CalcoTess::Command1_Click(int Index) {
+void Tessaro::Command1_Click(int Index) {
     Text1_LostFocus(5); // every command acts on the current inputs
     protetto([&] {
         switch (Index) {
@@ -63,18 +64,28 @@ void CalcoTess::Command1_Click(int Index) {
     });
 }
 
+// The buttons of the opening panel: "OK" stores the opening and recalculates, "Annulla" only
+// hides the panel.
+void Tessaro::Command2_Click(int Index) {
+    Picture1.Visible = false;
+    if (Index == 1) return;
+    protetto([&] {
+        if (conferma_foro(*this)) Text1_LostFocus(5);
+    });
+}
+
 // The close request that the window makes of itself: the same farewell and delayed end as a
 // request from the desktop.
-void CalcoTess::chiudi_finestra() { Form_QueryUnload(); }
+void Tessaro::chiudi_finestra() { Form_QueryUnload(); }
 
-void CalcoTess::salva() {
+void Tessaro::salva() {
     std::string nome = piattaforma.dialogo_salva({"SALVA DATI", cartella_lavoro, "*.CSE", "*.CSE"});
     if (nome == "*.CSE") return; // cancelled
     if (maiuscole(nome).find(".CSE") == std::string::npos) nome += ".CSE";
     salva_dati(*this, nome);
 }
 
-void CalcoTess::carica() {
+void Tessaro::carica() {
     const std::string nome =
         piattaforma.dialogo_apri({"CARICA DATI", cartella_lavoro, "*.CSE", "*.CSE"});
     if (nome != "*.CSE") carica_input(nome); // a cancelled dialog reads nothing
@@ -84,7 +95,7 @@ void CalcoTess::carica() {
 
 // The manual lies in the working folder, or else beside the installed program. Its path goes
 // to the viewer as one argument, never inside a command line.
-void CalcoTess::aiuto() {
+void Tessaro::aiuto() {
     for (const std::string& cartella : {cartella_lavoro, piattaforma.cartella_programma()}) {
         if (cartella.empty()) continue;
         const auto manuale = std::filesystem::path(cartella) / "manualechiodi.pdf";
@@ -98,7 +109,7 @@ void CalcoTess::aiuto() {
                           Icona::esclamazione);
 }
 
-void CalcoTess::informazioni() {
+void Tessaro::informazioni() {
     piattaforma.messaggio(std::string("Tessaro, versione ") + versione_programma + "\n" +
                               "Verifica a punzonamento di una piastra in c.a. su un pilastro\n"
                               "(EN 1992-1-1, 6.4) e progetto dei tralicci di chiodi\n"

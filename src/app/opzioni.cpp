@@ -1,13 +1,13 @@
 // Handlers of the shape and load-format options and of the stud diameter.
-#include "app/CalcoTess.h"
-#include "app/gestori.h"
+#include "app/Tessaro.h"
 #include "drawing/pianta.h"
+#include "form/protetto.h"
+#include "numeric/conversioni.h"
 #include "reinforcement/armatura.h"
-#include "verification/conversioni.h"
 
 namespace tessaro {
 
-void CalcoTess::Option1_Click(int Index) {
+void Tessaro::Option1_Click(int Index) {
     protetto([&] {
         Text1[30].Enabled = true;
         if (Index == 1) { // circular: b follows a, and there are no diagonal rails
@@ -20,13 +20,13 @@ void CalcoTess::Option1_Click(int Index) {
     });
 }
 
-void CalcoTess::Option3_Click(int) {
+void Tessaro::Option3_Click(int) {
     const bool servizio = Option3[0]; // "T.A.": the service actions are entered
     for (const int i : {27, 34, 35, 36, 37}) Text1[static_cast<std::size_t>(i)].Enabled = servizio;
     for (const int i : {0, 1, 2, 3}) Text1[static_cast<std::size_t>(i)].Enabled = !servizio;
 }
 
-void CalcoTess::fichiodo_Change() {
+void Tessaro::fichiodo_Change() {
     protetto([this] {
         if (dati.in_avvio == 1 || !is_numeric(fichiodo.Text)) return;
         armatura_effettiva(*this);

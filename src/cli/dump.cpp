@@ -1,7 +1,7 @@
 // The dump of a session script.
 #include "cli/dump.h"
 
-#include "app/CalcoTess.h"
+#include "form/CalcoTess.h"
 
 #include <sstream>
 

@@ -2,7 +2,7 @@
 // documents printed as lines, no window and no real timer.
 #pragma once
 
-#include "app/Piattaforma.h"
+#include "form/Piattaforma.h"
 
 #include <deque>
 #include <ostream>

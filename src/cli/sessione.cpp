@@ -1,7 +1,7 @@
 // The session-script runner.
 #include "cli/sessione.h"
 
-#include "app/CalcoTess.h"
+#include "app/Tessaro.h"
 #include "cli/dump.h"
 
 #include <charconv>
@@ -71,7 +71,7 @@ Sessione::Esito Sessione::esegui_riga(const std::string& comando, const std::str
             return Esito::fallita;
         }
         piattaforma_.riavvia();
-        finestra_ = std::make_unique<CalcoTess>(piattaforma_, misura_);
+        finestra_ = std::make_unique<Tessaro>(piattaforma_, misura_);
         finestra_->Form_Load();
         finestra_->Picture3_MouseUp();
         dopo_evento();
@@ -111,7 +111,7 @@ Sessione::Esito Sessione::digita(const std::string& argomento) {
     const auto spazio = argomento.find(' ');
     const std::string nome = argomento.substr(0, spazio);
     const std::string testo = spazio == std::string::npos ? "" : argomento.substr(spazio + 1);
-    CalcoTess& f = *finestra_;
+    Tessaro& f = *finestra_;
     int i = 0;
     if (controllo(nome, "Text1", 38, i)) {
         f.Text1[static_cast<std::size_t>(i)].Text = testo;
@@ -128,7 +128,7 @@ Sessione::Esito Sessione::digita(const std::string& argomento) {
 }
 
 Sessione::Esito Sessione::clicca(const std::string& argomento) {
-    CalcoTess& f = *finestra_;
+    Tessaro& f = *finestra_;
     int i = 0;
     if (controllo(argomento, "Option1", 5, i))
         f.imposta_Option1(i, true);

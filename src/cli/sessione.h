@@ -2,7 +2,7 @@
 #pragma once
 
 #include "cli/piattaforma_script.h"
-#include "drawing/Canvas.h"
+#include "form/Canvas.h"
 
 #include <functional>
 #include <istream>
@@ -12,7 +12,7 @@
 
 namespace tessaro {
 
-class CalcoTess;
+class Tessaro;
 
 class Sessione {
 public:
@@ -38,7 +38,7 @@ private:
     const MisuraTesto& misura_;
     Esportatore esporta_;
     PiattaformaScript piattaforma_;
-    std::unique_ptr<CalcoTess> finestra_;
+    std::unique_ptr<Tessaro> finestra_;
     std::string errore_;
 };
 

@@ -1,9 +1,9 @@
 // Column outlines and control perimeters of the plan drawing.
 #include "drawing/contorni.h"
 
-#include "app/CalcoTess.h"
 #include "drawing/sezione.h"
-#include "verification/conversioni.h"
+#include "form/CalcoTess.h"
+#include "numeric/conversioni.h"
 
 #include <cmath>
 

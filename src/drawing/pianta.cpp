@@ -1,10 +1,10 @@
 // The plan drawing.
 #include "drawing/pianta.h"
 
-#include "app/CalcoTess.h"
 #include "drawing/contorni.h"
+#include "form/CalcoTess.h"
 #include "geometry/moduli.h"
-#include "verification/conversioni.h"
+#include "numeric/conversioni.h"
 
 namespace tessaro {
 

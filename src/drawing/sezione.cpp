@@ -1,9 +1,9 @@
 // Section drawing and canvas set-up.
 #include "drawing/sezione.h"
 
-#include "app/CalcoTess.h"
+#include "form/CalcoTess.h"
+#include "numeric/conversioni.h"
 #include "numeric/modulo1.h"
-#include "verification/conversioni.h"
 
 #include <cmath>
 

@@ -1,33 +1,32 @@
 // One stud: dots by the symmetry of the column position, lines of the stud list.
 #include "drawing/unchiodo.h"
 
-#include "app/CalcoTess.h"
 #include "files/chiodi.h"
+#include "form/CalcoTess.h"
 
 namespace tessaro {
 
 void disegna_unchiodo(CalcoTess& f, double x, double y) {
     Canvas& c = f.Pic;
-    FileTesto* chiodi = f.nfile_chiodi.get();
     c.DrawWidth = 3;
     // The stud list holds interior and corner studs with their coordinates exchanged and
     // negated (the list's own frame); the dots follow the symmetry of the position.
-    if (f.Option2[2]) riga_chiodo(chiodi, y, -x);
+    if (f.Option2[2]) riga_chiodo(f, y, -x);
     c.PSet(x, y);
     if (f.Option1[1]) { // a circular column's rails are drawn whole: no images
         c.DrawWidth = 1;
         return;
     }
     if (f.Option2[1]) {
-        riga_chiodo(chiodi, x, -y);
-        riga_chiodo(chiodi, x, y);
+        riga_chiodo(f, x, -y);
+        riga_chiodo(f, x, y);
         c.PSet(x, -y);
     }
     if (f.Option2[0]) {
-        riga_chiodo(chiodi, y, -x);
-        riga_chiodo(chiodi, y, x);
-        riga_chiodo(chiodi, -y, x);
-        riga_chiodo(chiodi, -y, -x);
+        riga_chiodo(f, y, -x);
+        riga_chiodo(f, y, x);
+        riga_chiodo(f, -y, x);
+        riga_chiodo(f, -y, -x);
         c.PSet(x, -y);
         c.PSet(-x, y);
         c.PSet(-x, -y);

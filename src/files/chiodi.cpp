@@ -2,6 +2,7 @@
 #include "files/chiodi.h"
 
 #include "files/file_testo.h"
+#include "form/CalcoTess.h"
 
 namespace tessaro {
 
@@ -15,8 +16,15 @@ void azzera_chiodi(const std::string& cartella_lavoro) {
     f.chiudi();
 }
 
-void riga_chiodo(FileTesto* file, double primo, double secondo) {
-    if (file) file->riga(RigaZone().numero(primo).zona().numero(secondo));
+void riga_chiodo(CalcoTess& f, double primo, double secondo) {
+    if (f.nfile_chiodi) f.nfile_chiodi->push_back(RigaZone().numero(primo).zona().numero(secondo).str());
+}
+
+bool scrivi_chiodi(const CalcoTess& f) {
+    FileTesto file(percorso_chiodi(f.cartella_lavoro));
+    if (f.nfile_chiodi)
+        for (const std::string& riga : *f.nfile_chiodi) file.riga(riga);
+    return file.chiudi();
 }
 
 } // namespace tessaro

@@ -6,7 +6,7 @@
 
 namespace tessaro {
 
-class FileTesto;
+class CalcoTess;
 
 std::filesystem::path percorso_chiodi(const std::string& cartella_lavoro);
 
@@ -14,8 +14,12 @@ std::filesystem::path percorso_chiodi(const std::string& cartella_lavoro);
 // reinforcement leaves a file that announces no rails.
 void azzera_chiodi(const std::string& cartella_lavoro);
 
-// One stud line: two numbers in the short form, the second at the next print zone. Nothing is
-// written when no stud list is open.
-void riga_chiodo(FileTesto* file, double primo, double secondo);
+// One stud line of the open stud list: two numbers in the short form, the second at the next
+// print zone. Nothing is written when no stud list is open.
+void riga_chiodo(CalcoTess& f, double primo, double secondo);
+
+// Replaces chiodi.tmp with the lines of the open stud list; false when the file could not be
+// written (the previous one then stays).
+bool scrivi_chiodi(const CalcoTess& f);
 
 } // namespace tessaro

@@ -1,11 +1,11 @@
 // The input record: one table of its 48 items drives both the writing and the reading.
 #include "files/dati_ingresso.h"
 
-#include "app/CalcoTess.h"
 #include "files/codifica.h"
 #include "files/file_testo.h"
 #include "files/lettore_voci.h"
-#include "verification/conversioni.h"
+#include "form/CalcoTess.h"
+#include "numeric/conversioni.h"
 
 #include <fstream>
 

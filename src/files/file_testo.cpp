@@ -2,7 +2,7 @@
 #include "files/file_testo.h"
 
 #include "files/codifica.h"
-#include "verification/conversioni.h"
+#include "numeric/conversioni.h"
 
 #include <atomic>
 #include <unistd.h>

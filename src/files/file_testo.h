@@ -2,7 +2,7 @@
 // and a replacement that never destroys the previous file.
 #pragma once
 
-#include "app/Piattaforma.h"
+#include "form/Piattaforma.h"
 
 #include <filesystem>
 #include <fstream>

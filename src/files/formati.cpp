@@ -1,7 +1,7 @@
 // The formatting routines of the report.
 #include "files/formati.h"
 
-#include "verification/conversioni.h"
+#include "numeric/conversioni.h"
 
 #include <charconv>
 #include <cmath>

@@ -2,10 +2,10 @@
 // "|", every number through the formatting routines.
 #include "files/rapporto.h"
 
-#include "app/CalcoTess.h"
 #include "files/file_testo.h"
 #include "files/formati.h"
-#include "verification/conversioni.h"
+#include "form/CalcoTess.h"
+#include "numeric/conversioni.h"
 
 #include <cmath>
 #include <initializer_list>

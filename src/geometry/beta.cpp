@@ -1,10 +1,10 @@
 // Eccentricity factor: the four position cases of each part of β and their blend.
 #include "geometry/beta.h"
 
-#include "app/CalcoTess.h"
+#include "form/CalcoTess.h"
 #include "geometry/moduli.h"
+#include "numeric/conversioni.h"
 #include "numeric/modulo1.h"
-#include "verification/conversioni.h"
 
 #include <cmath>
 #include <exception>

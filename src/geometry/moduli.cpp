@@ -2,7 +2,7 @@
 // Gauss–Legendre, the circular perimeter from its discretized chain.
 #include "geometry/moduli.h"
 
-#include "app/CalcoTess.h"
+#include "form/CalcoTess.h"
 #include "geometry/perimetri.h"
 #include "geometry/poligono.h"
 #include "numeric/modulo1.h"

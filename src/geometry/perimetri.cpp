@@ -1,9 +1,9 @@
 // Control perimeters and the automatic choice of the column position.
 #include "geometry/perimetri.h"
 
-#include "app/CalcoTess.h"
+#include "form/CalcoTess.h"
+#include "numeric/conversioni.h"
 #include "numeric/modulo1.h"
-#include "verification/conversioni.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // Discretized control perimeters and the sums over a chain of points.
 #include "geometry/poligono.h"
 
-#include "app/CalcoTess.h"
+#include "form/CalcoTess.h"
 
 #include <cmath>
 

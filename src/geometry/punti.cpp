@@ -1,7 +1,7 @@
 // The point list of the outer perimeter.
 #include "geometry/punti.h"
 
-#include "app/CalcoTess.h"
+#include "form/CalcoTess.h"
 #include "geometry/poligono.h"
 
 #include <cmath>

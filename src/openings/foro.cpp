@@ -1,10 +1,9 @@
 // The opening panel and the perimeter cut off by the opening's shadow.
 #include "openings/foro.h"
 
-#include "app/CalcoTess.h"
-#include "app/gestori.h"
+#include "form/CalcoTess.h"
+#include "numeric/conversioni.h"
 #include "numeric/modulo1.h"
-#include "verification/conversioni.h"
 
 #include <cmath>
 
@@ -113,35 +112,30 @@ Punto interseca_perim(CalcoTess& f, double alfa) {
     return {x, T * x};
 }
 
-void CalcoTess::Command2_Click(int Index) {
-    Picture1.Visible = false;
-    if (Index == 1) return; // "Annulla"
-    protetto([&] {
-        for (const Campo* c : {&Text2, &Text3, &Text4, &Text5})
-            if (!is_numeric(c->Text)) return;
-        DatiCalcolo& g = dati;
-        const double t4 = strict(Text4.Text), t5 = strict(Text5.Text);
-        if (6 * g.deff < std::sqrt(t4 * t4 + t5 * t5)) { // too far to matter
-            g.uc_foro = 0;
-            Text1[33].Text = show(0);
-            Text1_LostFocus(5);
-            return;
-        }
-        g.foro_prof = strict(Text3.Text);
-        g.foro_larg = strict(Text2.Text);
-        if (g.foro_prof > g.foro_larg) g.foro_larg = fsqrt(g.foro_larg * g.foro_prof);
-        const double x_vicino = t4 + g.a / 2, y_basso = t5 - g.foro_larg / 2;
-        const double x_lontano = x_vicino + g.foro_prof, y_alto = t5 + g.foro_larg / 2;
-        g.foro_P1 = {x_vicino, y_basso};
-        g.foro_P3 = {x_lontano, y_basso};
-        g.foro_P2 = {x_lontano, y_alto};
-        g.foro_P4 = {x_vicino, y_alto};
-        raggi_tangenti(g, t5);
-        const double L = Option1[0] ? perso_rettangolare(*this) : perso_circolare(g);
-        g.uc_foro = R(L, 1);
-        Text1[33].Text = show(g.uc_foro);
-        Text1_LostFocus(5);
-    });
+bool conferma_foro(CalcoTess& f) {
+    for (const Campo* c : {&f.Text2, &f.Text3, &f.Text4, &f.Text5})
+        if (!is_numeric(c->Text)) return false;
+    DatiCalcolo& g = f.dati;
+    const double t4 = strict(f.Text4.Text), t5 = strict(f.Text5.Text);
+    if (6 * g.deff < std::sqrt(t4 * t4 + t5 * t5)) { // too far to matter
+        g.uc_foro = 0;
+        f.Text1[33].Text = show(0);
+        return true;
+    }
+    g.foro_prof = strict(f.Text3.Text);
+    g.foro_larg = strict(f.Text2.Text);
+    if (g.foro_prof > g.foro_larg) g.foro_larg = fsqrt(g.foro_larg * g.foro_prof);
+    const double x_vicino = t4 + g.a / 2, y_basso = t5 - g.foro_larg / 2;
+    const double x_lontano = x_vicino + g.foro_prof, y_alto = t5 + g.foro_larg / 2;
+    g.foro_P1 = {x_vicino, y_basso};
+    g.foro_P3 = {x_lontano, y_basso};
+    g.foro_P2 = {x_lontano, y_alto};
+    g.foro_P4 = {x_vicino, y_alto};
+    raggi_tangenti(g, t5);
+    const double L = f.Option1[0] ? perso_rettangolare(f) : perso_circolare(g);
+    g.uc_foro = R(L, 1);
+    f.Text1[33].Text = show(g.uc_foro);
+    return true;
 }
 
 } // namespace tessaro

@@ -1,8 +1,8 @@
 // The stud reinforcement provided.
 #include "reinforcement/armatura.h"
 
-#include "app/CalcoTess.h"
-#include "verification/conversioni.h"
+#include "form/CalcoTess.h"
+#include "numeric/conversioni.h"
 
 namespace tessaro {
 

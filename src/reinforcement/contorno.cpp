@@ -2,8 +2,8 @@
 // along b (cm); angles counter-clockwise from +x (rad).
 #include "reinforcement/contorno.h"
 
-#include "app/CalcoTess.h"
 #include "drawing/unchiodo.h"
+#include "form/CalcoTess.h"
 #include "geometry/punti.h"
 #include "numeric/aritmetica.h"
 

@@ -3,18 +3,14 @@
 // (x, y) at an edge, (y, −x) at a corner.
 #include "reinforcement/layer.h"
 
-#include "app/CalcoTess.h"
 #include "files/chiodi.h"
+#include "form/CalcoTess.h"
 #include "numeric/aritmetica.h"
 
 #include <cmath>
 
 namespace tessaro {
 namespace {
-
-void riga(CalcoTess& f, double primo, double secondo) {
-    riga_chiodo(f.nfile_chiodi.get(), primo, secondo);
-}
 
 // Position of rail i (1 … n_rett) over a face of length L, the first and last at its ends.
 double t(const CalcoTess& f, int i, double L) { return fdiv((i - 1) * L, f.dati.n_rett - 1) - L / 2; }
@@ -26,26 +22,26 @@ void rotaie_dritte(CalcoTess& f, double r) {
         const double tb = t(f, i, B), ta = t(f, i, A);
         switch (f.posizione()) {
         case 0:
-            riga(f, tb, A / 2 + r);
-            riga(f, tb, -(A / 2 + r));
-            riga(f, B / 2 + r, ta);
-            riga(f, -(B / 2 + r), ta);
+            riga_chiodo(f, tb, A / 2 + r);
+            riga_chiodo(f, tb, -(A / 2 + r));
+            riga_chiodo(f, B / 2 + r, ta);
+            riga_chiodo(f, -(B / 2 + r), ta);
             f.Pic.PSet(ta, B / 2 + r);
             f.Pic.PSet(ta, -(B / 2 + r));
             f.Pic.PSet(A / 2 + r, tb);
             f.Pic.PSet(-(A / 2 + r), tb);
             break;
         case 1:
-            riga(f, ta, B / 2 + r);
-            riga(f, ta, -(B / 2 + r));
-            riga(f, A / 2 + r, tb);
+            riga_chiodo(f, ta, B / 2 + r);
+            riga_chiodo(f, ta, -(B / 2 + r));
+            riga_chiodo(f, A / 2 + r, tb);
             f.Pic.PSet(ta, B / 2 + r);
             f.Pic.PSet(ta, -(B / 2 + r));
             f.Pic.PSet(A / 2 + r, tb);
             break;
         case 2:
-            riga(f, tb, -(A / 2 + r));
-            riga(f, B / 2 + r, -ta);
+            riga_chiodo(f, tb, -(A / 2 + r));
+            riga_chiodo(f, B / 2 + r, -ta);
             f.Pic.PSet(A / 2 + r, tb);
             f.Pic.PSet(ta, B / 2 + r);
             break;
@@ -65,10 +61,10 @@ void rotaie_diagonali(CalcoTess& f) {
         switch (f.posizione()) {
         case 0: {
             const double x = A / 2 + S1 * std::sin(th), y = B / 2 + S1 * std::cos(th);
-            riga(f, y, x);
-            riga(f, -y, x);
-            riga(f, -y, -x);
-            riga(f, y, -x);
+            riga_chiodo(f, y, x);
+            riga_chiodo(f, -y, x);
+            riga_chiodo(f, -y, -x);
+            riga_chiodo(f, y, -x);
             f.Pic.PSet(x, y);
             f.Pic.PSet(x, -y);
             f.Pic.PSet(-x, -y);
@@ -77,15 +73,15 @@ void rotaie_diagonali(CalcoTess& f) {
         }
         case 1: {
             const double x = A / 2 + S1 * std::cos(th), y = B / 2 + S1 * std::sin(th);
-            riga(f, x, -y);
-            riga(f, x, y);
+            riga_chiodo(f, x, -y);
+            riga_chiodo(f, x, y);
             f.Pic.PSet(x, -y);
             f.Pic.PSet(x, y);
             break;
         }
         case 2: {
             const double x = A / 2 + S1 * std::sin(th), y = B / 2 + S1 * std::cos(th);
-            riga(f, y, -x);
+            riga_chiodo(f, y, -x);
             f.Pic.PSet(x, y);
             break;
         }
@@ -120,7 +116,7 @@ void rotaie_radiali(CalcoTess& f) {
     }
     for (int i = 1; i <= g.n_rett; ++i) {
         const double x = R * std::cos(g.ang0), y = R * std::sin(g.ang0);
-        riga(f, x, posizione == 2 ? -y : y);
+        riga_chiodo(f, x, posizione == 2 ? -y : y);
         f.Pic.PSet(x, y);
         g.ang0 += passo;
     }

@@ -1,17 +1,17 @@
 // The rail design.
 #include "reinforcement/tralicci.h"
 
-#include "app/CalcoTess.h"
 #include "drawing/sezione.h"
 #include "files/chiodi.h"
 #include "files/file_testo.h"
+#include "form/CalcoTess.h"
 #include "geometry/perimetri.h"
 #include "geometry/punti.h"
+#include "numeric/conversioni.h"
 #include "numeric/modulo1.h"
 #include "reinforcement/armatura.h"
 #include "reinforcement/contorno.h"
 #include "reinforcement/layer.h"
-#include "verification/conversioni.h"
 
 #include <cmath>
 
@@ -189,17 +189,19 @@ void progetta_tralicci(CalcoTess& f) {
         CalcoTess& f;
         ~Chiusura() { f.nfile_chiodi.reset(); }
     } chiusura{f};
-    f.nfile_chiodi = std::make_unique<FileTesto>(percorso_chiodi(f.cartella_lavoro));
-    f.nfile_chiodi->riga(RigaZone()
-                             .testo(f.fichiodo.Text)
-                             .zona()
-                             .numero(lenient(f.Text1[31].Text))
-                             .zona()
-                             .testo(posizioni[f.posizione() < 0 ? 0 : f.posizione()]));
+    f.nfile_chiodi.emplace();
+    f.nfile_chiodi->push_back(RigaZone()
+                                  .testo(f.fichiodo.Text)
+                                  .zona()
+                                  .numero(lenient(f.Text1[31].Text))
+                                  .zona()
+                                  .testo(posizioni[f.posizione() < 0 ? 0 : f.posizione()])
+                                  .str());
     primolayer(f);
     f.Label3[4].ForeColor = NERO;
     const bool valutato = strati(f, Dmax);
-    f.nfile_chiodi->chiudi();
+    scrivi_chiodi(f);
+    f.nfile_chiodi.reset();
 
     // When the contour stops the first pass, no outer perimeter was evaluated in this run:
     // its resistance and shear are left blank rather than shown from another case.

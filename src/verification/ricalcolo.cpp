@@ -1,15 +1,15 @@
 // The recalculation and the verification without shear reinforcement.
 #include "verification/ricalcolo.h"
 
-#include "app/CalcoTess.h"
-#include "app/gestori.h"
 #include "drawing/pianta.h"
 #include "files/chiodi.h"
+#include "form/CalcoTess.h"
+#include "form/protetto.h"
 #include "geometry/beta.h"
 #include "geometry/perimetri.h"
+#include "numeric/conversioni.h"
 #include "numeric/modulo1.h"
 #include "reinforcement/tralicci.h"
-#include "verification/conversioni.h"
 
 #include <cmath>
 

@@ -63,7 +63,7 @@ class FinestraQt : public ::testing::Test {
 
     CartellaProva cartella; // before the window, which takes the current folder as its own
     FinestraTessaro finestra;
-    CalcoTess& f;
+    Tessaro& f;
 };
 
 } // namespace tessaro::prova

@@ -36,7 +36,7 @@ TEST(Chiusura, TheFarewellSplashDoesNotStartTheCalculator) {
     std::ostringstream uscita;
     prova::MisuraFissa misura;
     PiattaformaScript p(uscita);
-    CalcoTess f(p, misura);
+    Tessaro f(p, misura);
     f.Form_Load();
     f.Form_QueryUnload(); // closed before the splash was clicked
     f.Picture3_MouseUp();
@@ -78,7 +78,7 @@ TEST(Comandi, HelpOpensTheManualOfTheWorkingFolderOrElseOfTheProgram) {
     prova::MisuraFissa misura;
     std::ostringstream uscita;
     PiattaformaConProgramma piattaforma(uscita, programma.percorso().string());
-    CalcoTess f(piattaforma, misura);
+    Tessaro f(piattaforma, misura);
     f.Form_Load();
     f.Picture3_MouseUp();
     f.Command1_Click(9);

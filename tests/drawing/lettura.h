@@ -1,9 +1,9 @@
 // Reading the canvas's display list in the drawing tests: each element as a short text.
 #pragma once
 
-#include "app/CalcoTess.h"
-#include "drawing/Canvas.h"
-#include "verification/conversioni.h"
+#include "form/CalcoTess.h"
+#include "form/Canvas.h"
+#include "numeric/conversioni.h"
 
 #include <string>
 #include <vector>

@@ -5,7 +5,7 @@
 #include "drawing/contorni.h"
 #include "drawing/lettura.h"
 #include "drawing/unchiodo.h"
-#include "files/file_testo.h"
+#include "files/chiodi.h"
 
 #include <gtest/gtest.h>
 
@@ -39,10 +39,10 @@ Lista un_chiodo(CalcoTess& f, int forma, int posizione, double x, double y) {
     prova::figura(f, forma, posizione);
     f.Pic.Cls();
     f.Pic.DrawWidth = 2;
-    f.nfile_chiodi = std::make_unique<FileTesto>("chiodi.tmp");
+    f.nfile_chiodi.emplace();
     disegna_unchiodo(f, x, y);
     EXPECT_EQ(f.Pic.DrawWidth, 1);
-    EXPECT_TRUE(f.nfile_chiodi->chiudi());
+    EXPECT_TRUE(scrivi_chiodi(f));
     f.nfile_chiodi.reset();
     Lista esito = prova::lista(f.Pic);
     std::ifstream in("chiodi.tmp", std::ios::binary);

@@ -2,7 +2,7 @@
 // the stud diameter, the refused inputs.
 #include "support/finestra_prova.h"
 
-#include "verification/conversioni.h"
+#include "numeric/conversioni.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // a column written straight into its record.
 #pragma once
 
-#include "app/CalcoTess.h"
+#include "app/Tessaro.h"
 #include "cli/piattaforma_script.h"
 
 #include <filesystem>
@@ -50,7 +50,7 @@ private:
 // The window loaded and started (splash clicked) in its own working folder; what the platform
 // shows (messages, opened documents) is collected in `uscita`.
 struct FinestraProva {
-    FinestraProva() : f(std::make_unique<CalcoTess>(piattaforma, misura)) {
+    FinestraProva() : f(std::make_unique<Tessaro>(piattaforma, misura)) {
         f->Form_Load();
         f->Picture3_MouseUp();
     }
@@ -65,7 +65,7 @@ struct FinestraProva {
     std::ostringstream uscita;
     MisuraFissa misura;
     PiattaformaScript piattaforma{uscita};
-    std::unique_ptr<CalcoTess> f;
+    std::unique_ptr<Tessaro> f;
 };
 
 // Sides a, b, slab-edge distances and effective depth d (cm) written straight into the record

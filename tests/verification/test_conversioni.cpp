@@ -1,6 +1,6 @@
 // The conversions between texts and numbers, case by case.
 #include "numeric/aritmetica.h"
-#include "verification/conversioni.h"
+#include "numeric/conversioni.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "support/finestra_prova.h"
 
 #include "cli/dump.h"
-#include "verification/conversioni.h"
+#include "numeric/conversioni.h"
 
 #include <gtest/gtest.h>
 

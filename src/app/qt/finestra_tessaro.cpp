@@ -59,7 +59,7 @@ template <class Gestore> void FinestraTessaro::esegui(Gestore&& gestore) {
 }
 
 void FinestraTessaro::collega() {
-    CalcoTess& f = modello_;
+    Tessaro& f = modello_;
     for (std::size_t i = 0; i < c_.Text1.size(); ++i) {
         // Typing only changes the model's text; leaving the field recalculates.
         connect(c_.Text1[i], &QLineEdit::textEdited, this,

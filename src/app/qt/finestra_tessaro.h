@@ -2,7 +2,7 @@
 // action to the model's handler, then shows the model's whole state again.
 #pragma once
 
-#include "app/CalcoTess.h"
+#include "app/Tessaro.h"
 #include "app/qt/controlli.h"
 #include "app/qt/piattaforma_qt.h"
 #include "app/qt/twips.h"
@@ -17,7 +17,7 @@ class FinestraTessaro : public QWidget {
     FinestraTessaro();
     ~FinestraTessaro() override;
 
-    CalcoTess& modello() { return modello_; }
+    Tessaro& modello() { return modello_; }
     // Shows the model's state; raises no model event.
     void mostra();
 
@@ -35,7 +35,7 @@ class FinestraTessaro : public QWidget {
     MisuraQt misura_;
     Twips twips_;
     PiattaformaQt piattaforma_;
-    CalcoTess modello_;
+    Tessaro modello_;
     Controlli c_;
     bool mostrando_ = false;
     int gestori_in_corso_ = 0;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/qt/controlli.h"
-#include "drawing/Canvas.h"
+#include "form/Canvas.h"
 
 #include <QWidget>
 

@@ -2,9 +2,9 @@
 // are blocked while a widget changes, and a text is set only when it differs.
 #pragma once
 
-#include "app/CalcoTess.h"
 #include "app/qt/controlli.h"
 #include "app/qt/twips.h"
+#include "form/CalcoTess.h"
 
 namespace tessaro {
 

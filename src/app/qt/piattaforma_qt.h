@@ -2,8 +2,8 @@
 // document viewer, the event loop, the window geometry in twips and the one-second timer.
 #pragma once
 
-#include "app/Piattaforma.h"
 #include "app/qt/twips.h"
+#include "form/Piattaforma.h"
 
 #include <QString>
 #include <QTimer>

@@ -2,8 +2,8 @@
 // and the text the model printed on it (the hint at start-up, the farewell at the end).
 #pragma once
 
-#include "app/CalcoTess.h"
 #include "app/qt/twips.h"
+#include "form/CalcoTess.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 // ratio from the model's display list.
 #pragma once
 
-#include "drawing/Canvas.h"
+#include "form/Canvas.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 // Writes the picture of the canvas to a file.
 #pragma once
 
-#include "drawing/Canvas.h"
+#include "form/Canvas.h"
 
 #include <string>
 

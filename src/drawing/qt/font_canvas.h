@@ -1,7 +1,7 @@
 // The font of the canvas and its metrics, from the fonts actually installed.
 #pragma once
 
-#include "drawing/Canvas.h"
+#include "form/Canvas.h"
 
 #include <QFont>
 #include <QFontMetricsF>

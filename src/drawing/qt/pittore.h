@@ -2,7 +2,7 @@
 // all paint through here.
 #pragma once
 
-#include "drawing/Canvas.h"
+#include "form/Canvas.h"
 
 #include <QColor>
 #include <QPainter>

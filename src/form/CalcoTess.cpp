@@ -1,8 +1,5 @@
-// The form model: controls with their defaults, setting controls from code, and the fault
-// boundary of every event handler.
-#include "app/CalcoTess.h"
-
-#include "files/file_testo.h"
+// The window as data: controls with their defaults, and setting controls from code.
+#include "form/CalcoTess.h"
 
 namespace tessaro {
 namespace {

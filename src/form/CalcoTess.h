@@ -1,22 +1,21 @@
-// The form model: the calculation window as data (fields, option groups, labels, frames, the
-// canvas Pic and the record DatiCalcolo) with its event handlers, which are the only entry
-// points. It owns no widget: the Qt window and the session-script runner drive it.
+// The window as data: fields, option groups, labels, frames, the canvas Pic and the record
+// DatiCalcolo, the ground that every routine shares. Setting a control from code raises the
+// event that the window would raise; the handlers themselves belong to the program (app/),
+// which derives from this class. It owns no widget and calls no routine.
 #pragma once
 
-#include "app/Piattaforma.h"
-#include "drawing/Canvas.h"
-#include "files/unita.h"
-#include "verification/DatiCalcolo.h"
+#include "form/Canvas.h"
+#include "form/DatiCalcolo.h"
+#include "form/Piattaforma.h"
+#include "form/unita.h"
 
 #include <array>
-#include <functional>
-#include <memory>
+#include <optional>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace tessaro {
-
-class FileTesto;
 
 struct Campo {
     std::string Text;
@@ -48,7 +47,7 @@ inline const Colore ROSSO_SCURO{128, 0, 0};
 class CalcoTess {
 public:
     CalcoTess(Piattaforma& piattaforma, const MisuraTesto& misura);
-    ~CalcoTess();
+    virtual ~CalcoTess();
     CalcoTess(const CalcoTess&) = delete;
     CalcoTess& operator=(const CalcoTess&) = delete;
 
@@ -72,26 +71,20 @@ public:
     DatiCalcolo dati;
     std::string cartella_lavoro;   // folder of the working files and of the manual
     UnitaMisura unita;             // labels and factors of the report
-    std::unique_ptr<FileTesto> nfile_chiodi; // chiodi.tmp while the rail design writes it
+    // The stud list chiodi.tmp while the rail design writes it: its lines so far. Empty when
+    // no list is open; the design replaces the file with them when it completes.
+    std::optional<std::vector<std::string>> nfile_chiodi;
     // Uniform numbers in [0, 1) from a fixed start, so that every run of the program draws
     // the same sequence.
     double casuale() { return static_cast<double>(generatore_()) / 4294967296.0; }
 
     Piattaforma& piattaforma;
 
-    // Event handlers. Each catches the arithmetic and conversion faults of its own body and
-    // returns quietly, keeping what it had already written; a handler run by another one
-    // ends alone and its caller goes on.
-    void Form_Load();
-    void Picture3_MouseUp();
-    void Text1_LostFocus(int Index);
-    void Option1_Click(int Index);
-    void Option3_Click(int Index);
-    void fichiodo_Change();
-    void Command1_Click(int Index);
-    void Command2_Click(int Index);
-    bool Form_QueryUnload(); // true: the close request is refused
-    void Timer1_Timer();
+    // The events that setting a control from code raises (see the setters below). Each
+    // handler catches the faults of its own body and returns quietly.
+    virtual void Option1_Click(int Index) = 0;
+    virtual void Option3_Click(int Index) = 0;
+    virtual void fichiodo_Change() = 0;
 
     // Setting controls from code, with the events that a change raises: an option button set
     // on runs its click handler (Option2 has none); a new text of fichiodo runs its change
@@ -109,13 +102,6 @@ public:
 
 private:
     std::mt19937 generatore_;
-    void avvia_calcolo();
-    void carica_input(const std::string& nome);
-    void chiudi_finestra();
-    void salva();
-    void carica();
-    void aiuto();
-    void informazioni();
 };
 
 } // namespace tessaro

@@ -1,5 +1,5 @@
 // Conversions between texts and numbers.
-#include "verification/conversioni.h"
+#include "numeric/conversioni.h"
 
 #include "numeric/aritmetica.h"
 

@@ -1,7 +1,7 @@
 // The units of the report.
-#include "files/unita.h"
+#include "form/unita.h"
 
-#include "app/CalcoTess.h"
+#include "form/CalcoTess.h"
 
 namespace tessaro {
 

@@ -1,5 +1,5 @@
 // The plan canvas: drawing state and display list.
-#include "drawing/Canvas.h"
+#include "form/Canvas.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 // list in world coordinates. The Qt painter, SVG and PNG replay the list; tests read it.
 #pragma once
 
-#include "verification/DatiCalcolo.h"
+#include "form/DatiCalcolo.h"
 
 #include <string>
 #include <vector>

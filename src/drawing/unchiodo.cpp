@@ -12,7 +12,7 @@ void disegna_unchiodo(CalcoTess& f, double x, double y) {
     // The stud list holds interior and corner studs with their coordinates exchanged and
     // negated (the list's own frame); the dots follow the symmetry of the position.
     if (f.Option2[2]) riga_chiodo(f, y, -x);
-    c.PSet(x, y);
+    punto_chiodo(f, x, y);
     if (f.Option1[1]) { // a circular column's rails are drawn whole: no images
         c.DrawWidth = 1;
         return;
@@ -20,18 +20,23 @@ void disegna_unchiodo(CalcoTess& f, double x, double y) {
     if (f.Option2[1]) {
         riga_chiodo(f, x, -y);
         riga_chiodo(f, x, y);
-        c.PSet(x, -y);
+        punto_chiodo(f, x, -y);
     }
     if (f.Option2[0]) {
         riga_chiodo(f, y, -x);
         riga_chiodo(f, y, x);
         riga_chiodo(f, -y, x);
         riga_chiodo(f, -y, -x);
-        c.PSet(x, -y);
-        c.PSet(-x, y);
-        c.PSet(-x, -y);
+        punto_chiodo(f, x, -y);
+        punto_chiodo(f, -x, y);
+        punto_chiodo(f, -x, -y);
     }
     c.DrawWidth = 1;
+}
+
+void punto_chiodo(CalcoTess& f, double x, double y) {
+    f.Pic.PSet(x, y);
+    f.chiodi.push_back({x, y});
 }
 
 } // namespace tessaro

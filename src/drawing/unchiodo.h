@@ -11,4 +11,7 @@ class CalcoTess;
 // open), and leaves the line width at 1.
 void disegna_unchiodo(CalcoTess& f, double x, double y);
 
+// One stud dot at (x, y) at the current line width, recorded among the design's studs.
+void punto_chiodo(CalcoTess& f, double x, double y);
+
 } // namespace tessaro

@@ -74,6 +74,9 @@ public:
     // The stud list chiodi.tmp while the rail design writes it: its lines so far. Empty when
     // no list is open; the design replaces the file with them when it completes.
     std::optional<std::vector<std::string>> nfile_chiodi;
+    // The stud dots of the current design, in plan coordinates (cm) and in the order drawn,
+    // images included; a stud drawn twice is listed twice. Emptied with the stud list.
+    std::vector<Punto> chiodi;
     // Uniform numbers in [0, 1) from a fixed start, so that every run of the program draws
     // the same sequence.
     double casuale() { return static_cast<double>(generatore_()) / 4294967296.0; }

@@ -3,6 +3,7 @@
 // (x, y) at an edge, (y, −x) at a corner.
 #include "reinforcement/layer.h"
 
+#include "drawing/unchiodo.h"
 #include "files/chiodi.h"
 #include "form/CalcoTess.h"
 #include "numeric/aritmetica.h"
@@ -26,24 +27,24 @@ void rotaie_dritte(CalcoTess& f, double r) {
             riga_chiodo(f, tb, -(A / 2 + r));
             riga_chiodo(f, B / 2 + r, ta);
             riga_chiodo(f, -(B / 2 + r), ta);
-            f.Pic.PSet(ta, B / 2 + r);
-            f.Pic.PSet(ta, -(B / 2 + r));
-            f.Pic.PSet(A / 2 + r, tb);
-            f.Pic.PSet(-(A / 2 + r), tb);
+            punto_chiodo(f, ta, B / 2 + r);
+            punto_chiodo(f, ta, -(B / 2 + r));
+            punto_chiodo(f, A / 2 + r, tb);
+            punto_chiodo(f, -(A / 2 + r), tb);
             break;
         case 1:
             riga_chiodo(f, ta, B / 2 + r);
             riga_chiodo(f, ta, -(B / 2 + r));
             riga_chiodo(f, A / 2 + r, tb);
-            f.Pic.PSet(ta, B / 2 + r);
-            f.Pic.PSet(ta, -(B / 2 + r));
-            f.Pic.PSet(A / 2 + r, tb);
+            punto_chiodo(f, ta, B / 2 + r);
+            punto_chiodo(f, ta, -(B / 2 + r));
+            punto_chiodo(f, A / 2 + r, tb);
             break;
         case 2:
             riga_chiodo(f, tb, -(A / 2 + r));
             riga_chiodo(f, B / 2 + r, -ta);
-            f.Pic.PSet(A / 2 + r, tb);
-            f.Pic.PSet(ta, B / 2 + r);
+            punto_chiodo(f, A / 2 + r, tb);
+            punto_chiodo(f, ta, B / 2 + r);
             break;
         default:
             break;
@@ -65,24 +66,24 @@ void rotaie_diagonali(CalcoTess& f) {
             riga_chiodo(f, -y, x);
             riga_chiodo(f, -y, -x);
             riga_chiodo(f, y, -x);
-            f.Pic.PSet(x, y);
-            f.Pic.PSet(x, -y);
-            f.Pic.PSet(-x, -y);
-            f.Pic.PSet(-x, y);
+            punto_chiodo(f, x, y);
+            punto_chiodo(f, x, -y);
+            punto_chiodo(f, -x, -y);
+            punto_chiodo(f, -x, y);
             break;
         }
         case 1: {
             const double x = A / 2 + S1 * std::cos(th), y = B / 2 + S1 * std::sin(th);
             riga_chiodo(f, x, -y);
             riga_chiodo(f, x, y);
-            f.Pic.PSet(x, -y);
-            f.Pic.PSet(x, y);
+            punto_chiodo(f, x, -y);
+            punto_chiodo(f, x, y);
             break;
         }
         case 2: {
             const double x = A / 2 + S1 * std::sin(th), y = B / 2 + S1 * std::cos(th);
             riga_chiodo(f, y, -x);
-            f.Pic.PSet(x, y);
+            punto_chiodo(f, x, y);
             break;
         }
         default:
@@ -117,7 +118,7 @@ void rotaie_radiali(CalcoTess& f) {
     for (int i = 1; i <= g.n_rett; ++i) {
         const double x = R * std::cos(g.ang0), y = R * std::sin(g.ang0);
         riga_chiodo(f, x, posizione == 2 ? -y : y);
-        f.Pic.PSet(x, y);
+        punto_chiodo(f, x, y);
         g.ang0 += passo;
     }
 }

@@ -190,6 +190,7 @@ void progetta_tralicci(CalcoTess& f) {
         ~Chiusura() { f.nfile_chiodi.reset(); }
     } chiusura{f};
     f.nfile_chiodi.emplace();
+    f.chiodi.clear();
     f.nfile_chiodi->push_back(RigaZone()
                                   .testo(f.fichiodo.Text)
                                   .zona()

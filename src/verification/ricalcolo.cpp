@@ -124,6 +124,7 @@ void ricalcola(CalcoTess& f, int Index) {
     g.Mxd = campo(f, 2);
     g.Myd = campo(f, 3);
     azzera_chiodi(f.cartella_lavoro);
+    f.chiodi.clear();
     // The plan of the previous pass's geometry. A fault there must not keep this pass from
     // reading the new inputs, or a geometry that faults once would stop every later pass.
     protetto([&] { disegna(f); });

@@ -3,6 +3,7 @@
 #include "support/finestra_prova.h"
 
 #include "numeric/conversioni.h"
+#include "reinforcement/schema.h"
 
 #include <gtest/gtest.h>
 
@@ -153,6 +154,45 @@ TEST(Tralicci, InputsWithoutASoundLayoutAreRefused) {
     EXPECT_FALSE(w.f->Label3[9].Caption.empty());
     EXPECT_TRUE(w.f->Label3[6].Caption.empty());
     EXPECT_EQ(righe_chiodi(w).size(), 1u);
+}
+
+// Every rail of the layout once, each with one stud per layer and none repeated, whatever the
+// shape, the position and the diagonal rails: the studs the drawing repeats (on the axes, at
+// the ends of a fan) are one stud.
+TEST(Schema, OneRailPerLaidRailWithOneStudPerLayer) {
+    struct Caso {
+        int forma;
+        const char *Db_a, *Db_b, *totali, *diag, *carico;
+        std::size_t rotaie;
+    };
+    for (const Caso c : {Caso{0, "1000", "1000", "12", "0", "-200000", 12},
+                         {0, "1000", "1000", "16", "1", "-200000", 16},
+                         {0, "0", "1000", "12", "1", "-100000", 11},
+                         {0, "0", "0", "8", "2", "-50000", 8},
+                         {1, "1000", "1000", "8", "0", "-150000", 8},
+                         {1, "0", "1000", "7", "0", "-80000", 7},
+                         {1, "0", "0", "5", "0", "-40000", 5}}) {
+        FinestraProva w;
+        w.f->imposta_Option1(c.forma, true);
+        w.f->Text1[38].Text = c.Db_a;
+        w.f->Text1[24].Text = c.Db_b;
+        w.f->Text1[31].Text = c.totali;
+        w.f->Text1[30].Text = c.diag;
+        w.digita(1, c.carico);
+        ASSERT_TRUE(w.f->Frame4.Visible) << c.forma << " " << c.Db_a << " " << c.Db_b;
+        const auto rotaie = schema_chiodatura(*w.f);
+        ASSERT_EQ(rotaie.size(), c.rotaie) << c.forma << " " << c.Db_a << " " << c.Db_b;
+        const double S1 = strict(w.testo(28)), S = strict(w.testo(29));
+        double angolo = -10;
+        for (const Traliccio& t : rotaie) {
+            ASSERT_EQ(t.chiodi.size(), static_cast<std::size_t>(w.f->dati.nlayer));
+            for (std::size_t k = 0; k < t.chiodi.size(); ++k)
+                EXPECT_NEAR(t.chiodi[k], S1 + static_cast<double>(k) * S, 1e-6);
+            const Punto p = t.chiodo(0);
+            EXPECT_GT(std::atan2(p.y, p.x), angolo); // in order round the column
+            angolo = std::atan2(p.y, p.x);
+        }
+    }
 }
 
 } // namespace tessaro

@@ -4,7 +4,6 @@
 #include "drawing/pianta.h"
 #include "files/chiodi.h"
 #include "files/dati_ingresso.h"
-#include "files/file_testo.h"
 #include "form/protetto.h"
 #include "geometry/perimetri.h"
 #include "numeric/conversioni.h"
@@ -58,7 +57,7 @@ void Tessaro::avvia_calcolo() {
         Text1[18].Text = show(R(dati.W1x, 2));
         Text1[17].Text = show(R(dati.W1y, 2));
     });
-    carica_input(percorso_ultimo_input(cartella_lavoro).string());
+    if (file_di_lavoro) carica_input(percorso_ultimo_input(cartella_lavoro).string());
     dati.in_avvio = 0;
     piattaforma.processa_eventi();
     Command1_Click(0);
@@ -88,7 +87,7 @@ bool Tessaro::Form_QueryUnload() {
 void Tessaro::Timer1_Timer() {
     Timer1_Enabled = false;
     piattaforma.timer(false);
-    elimina_file(percorso_chiodi(cartella_lavoro));
+    elimina_chiodi(*this);
     piattaforma.termina();
 }
 

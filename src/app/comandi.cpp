@@ -4,7 +4,6 @@
 #include "files/chiodi.h"
 #include "files/codifica.h"
 #include "files/dati_ingresso.h"
-#include "files/file_testo.h"
 #include "files/rapporto.h"
 #include "form/protetto.h"
 #include "openings/foro.h"
@@ -39,11 +38,11 @@ void Tessaro::Command1_Click(int Index) {
             Picture1.Top = (finestra.Height - Picture1.Height) / 2;
             break;
         case 5: // "OK": the input is kept for the next start, then the window closes
-            salva_dati(*this, percorso_ultimo_input(cartella_lavoro));
+            if (file_di_lavoro) salva_dati(*this, percorso_ultimo_input(cartella_lavoro));
             chiudi_finestra();
             break;
         case 6: // "Annulla": closes without keeping the input
-            elimina_file(percorso_chiodi(cartella_lavoro));
+            elimina_chiodi(*this);
             chiudi_finestra();
             break;
         case 7: // "Salva"

@@ -10,10 +10,15 @@ std::filesystem::path percorso_chiodi(const std::string& cartella_lavoro) {
     return std::filesystem::path(cartella_lavoro) / "chiodi.tmp";
 }
 
-void azzera_chiodi(const std::string& cartella_lavoro) {
-    FileTesto f(percorso_chiodi(cartella_lavoro));
-    f.riga(RigaZone().numero(1).zona().numero(0).zona().testo("interno"));
-    f.chiudi();
+void azzera_chiodi(const CalcoTess& f) {
+    if (!f.file_di_lavoro) return;
+    FileTesto file(percorso_chiodi(f.cartella_lavoro));
+    file.riga(RigaZone().numero(1).zona().numero(0).zona().testo("interno"));
+    file.chiudi();
+}
+
+void elimina_chiodi(const CalcoTess& f) {
+    if (f.file_di_lavoro) elimina_file(percorso_chiodi(f.cartella_lavoro));
 }
 
 void riga_chiodo(CalcoTess& f, double primo, double secondo) {
@@ -21,6 +26,7 @@ void riga_chiodo(CalcoTess& f, double primo, double secondo) {
 }
 
 bool scrivi_chiodi(const CalcoTess& f) {
+    if (!f.file_di_lavoro) return true;
     FileTesto file(percorso_chiodi(f.cartella_lavoro));
     if (f.nfile_chiodi)
         for (const std::string& riga : *f.nfile_chiodi) file.riga(riga);

@@ -70,6 +70,9 @@ public:
 
     DatiCalcolo dati;
     std::string cartella_lavoro;   // folder of the working files and of the manual
+    // False when this program must leave the working files chiodi.tmp and ZR_tessa.tmp alone
+    // (neither read, written nor deleted): a batch run, or another program using the folder.
+    bool file_di_lavoro = true;
     UnitaMisura unita;             // labels and factors of the report
     // The stud list chiodi.tmp while the rail design writes it: its lines so far. Empty when
     // no list is open; the design replaces the file with them when it completes.

@@ -58,6 +58,27 @@ TEST(Comandi, WritesThatFailAreToldAndOkStillCloses) {
     EXPECT_TRUE(w.piattaforma.timer_attivo());
 }
 
+TEST(Comandi, WithoutTheWorkingFilesNoneIsReadWrittenOrDeleted) {
+    prova::CartellaProva c;
+    std::ofstream("ZR_tessa.tmp") << "1,2,3\r\n";
+    std::ofstream("chiodi.tmp") << "another program's list\r\n";
+    std::ostringstream uscita;
+    prova::MisuraFissa misura;
+    PiattaformaScript p(uscita);
+    Tessaro f(p, misura);
+    f.file_di_lavoro = false;
+    f.Form_Load();
+    f.Picture3_MouseUp();
+    EXPECT_EQ(f.Text1[0].Text, "1450"); // the last input is not restored
+    f.Text1[1].Text = "-200000";        // a design
+    f.Command1_Click(0);
+    ASSERT_TRUE(f.Frame4.Visible);
+    f.Command1_Click(5); // "OK"
+    f.Timer1_Timer();
+    EXPECT_EQ(prova::leggi_file("ZR_tessa.tmp"), "1,2,3\r\n");
+    EXPECT_EQ(prova::leggi_file("chiodi.tmp"), "another program's list\r\n");
+}
+
 TEST(Comandi, SalvaAppendsTheSuffixOnlyWhenTheNameLacksIt) {
     prova::FinestraProva w;
     for (const char* nome : {"dati", "altro.cse", "terzo.CSE.bak", "cancel"}) {

@@ -1,0 +1,41 @@
+// The state of the case that the window, the reports and the command line tell: which inputs
+// cannot be read, whether the results shown belong to the inputs shown, the overall verdict
+// with the utilisation of each check, and the warnings.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tessaro {
+
+class CalcoTess;
+
+struct CampoIllegibile {
+    std::string controllo; // as the dump names it: "Text1(5)", "fichiodo", "Text2"
+    std::string motivo;    // why the calculation cannot read it, Italian (the field's tooltip)
+};
+
+enum class Esito { verificato, verificato_con_chiodi, non_verificato, non_calcolato };
+
+struct StatoCaso {
+    std::vector<CampoIllegibile> illegibili; // the inputs in use that cannot be read, dump order
+    bool aggiornati = false; // the results shown come from a complete pass on the inputs shown
+    Esito esito = Esito::non_calcolato;
+    std::string testo_esito; // the verdict in one Italian line (the window's banner)
+    // Utilisation of each check, effect over resistance; absent when the check was not made.
+    std::optional<double> utilizzo_faccia;    // Veff / Vrd,max
+    std::optional<double> utilizzo_perimetro; // Veff' / Vrd,c
+    std::optional<double> utilizzo_esterno;   // Veff' / Vrd,c at the outer perimeter
+    std::optional<double> utilizzo_chiodi;    // Af,tot required / Af,tot provided
+    std::vector<std::string> avvisi;          // one Italian sentence each
+};
+
+// The state of the case as the window shows it now.
+StatoCaso stato_caso(const CalcoTess& f);
+
+// The verdict's key on the command line: "verified", "verified-with-studs", "not-verified",
+// "not-computed".
+const char* chiave_esito(Esito e);
+
+} // namespace tessaro

@@ -5,6 +5,7 @@
 #include "numeric/conversioni.h"
 
 #include <atomic>
+#include <fstream>
 #include <unistd.h>
 
 namespace tessaro {
@@ -33,39 +34,35 @@ std::filesystem::path nome_temporaneo(const std::filesystem::path& destinazione)
 }
 } // namespace
 
-FileTesto::FileTesto(std::filesystem::path destinazione)
-    : destinazione_(std::move(destinazione)), temporaneo_(nome_temporaneo(destinazione_)) {
-    out_.open(temporaneo_, std::ios::binary | std::ios::trunc);
-    buono_ = out_.good();
+bool sostituisci_file(const std::filesystem::path& destinazione, std::string_view byte) {
+    const std::filesystem::path temporaneo = nome_temporaneo(destinazione);
+    std::ofstream out(temporaneo, std::ios::binary | std::ios::trunc);
+    bool buono = out.good();
+    if (buono) out.write(byte.data(), static_cast<std::streamsize>(byte.size()));
+    out.close();
+    buono = buono && !out.fail();
+    std::error_code ec;
+    if (buono) {
+        std::filesystem::rename(temporaneo, destinazione, ec);
+        buono = !ec;
+    }
+    if (!buono) std::filesystem::remove(temporaneo, ec);
+    return buono;
 }
 
-FileTesto::~FileTesto() {
-    if (!chiuso_) {
-        out_.close();
-        std::error_code ec;
-        std::filesystem::remove(temporaneo_, ec);
-    }
-}
+FileTesto::FileTesto(std::filesystem::path destinazione)
+    : destinazione_(std::move(destinazione)) {}
 
 void FileTesto::riga(std::string_view utf8) {
-    if (!buono_) return;
-    out_ << a_cp1252(utf8) << "\r\n";
-    buono_ = out_.good();
+    byte_ += a_cp1252(utf8);
+    byte_ += "\r\n";
 }
 
 bool FileTesto::chiudi() {
-    if (chiuso_) return buono_;
-    chiuso_ = true;
-    out_.flush();
-    buono_ = buono_ && out_.good();
-    out_.close();
-    buono_ = buono_ && !out_.fail();
-    std::error_code ec;
-    if (buono_) {
-        std::filesystem::rename(temporaneo_, destinazione_, ec);
-        buono_ = !ec;
+    if (!chiuso_) {
+        chiuso_ = true;
+        buono_ = sostituisci_file(destinazione_, byte_);
     }
-    if (!buono_) std::filesystem::remove(temporaneo_, ec);
     return buono_;
 }
 

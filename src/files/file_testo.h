@@ -5,7 +5,6 @@
 #include "form/Piattaforma.h"
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -25,13 +24,18 @@ private:
     std::size_t colonna_ = 0;
 };
 
-// A file being written: the lines go to a temporary file beside the destination, which
-// replaces the destination only when everything was written. The first error stops the
-// writing; chiudi() then reports it and the destination is left as it was.
+// Replaces a file with the given bytes: they go to a temporary file beside the destination,
+// which is renamed over it only when every byte was written. False on any failure; the
+// destination is then left as it was and no temporary file stays behind. Every file the
+// program writes goes through here.
+bool sostituisci_file(const std::filesystem::path& destinazione, std::string_view byte);
+
+// A text file being written line by line, in the Windows code page with CR LF: the lines are
+// kept until chiudi(), which replaces the destination with them (sostituisci_file).
 class FileTesto {
 public:
     explicit FileTesto(std::filesystem::path destinazione);
-    ~FileTesto(); // an unclosed file is abandoned: the destination is untouched
+    ~FileTesto() = default; // an unclosed file is abandoned: the destination is untouched
     FileTesto(const FileTesto&) = delete;
     FileTesto& operator=(const FileTesto&) = delete;
 
@@ -41,11 +45,10 @@ public:
     // The same, and a failure is told to the user: a file the user asked for is never lost
     // in silence.
     bool chiudi(Piattaforma& piattaforma);
-    bool buono() const { return buono_; }
 
 private:
-    std::filesystem::path destinazione_, temporaneo_;
-    std::ofstream out_;
+    std::filesystem::path destinazione_;
+    std::string byte_;
     bool buono_ = false;
     bool chiuso_ = false;
 };

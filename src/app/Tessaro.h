@@ -28,6 +28,7 @@ private:
     void avvia_calcolo();
     void carica_input(const std::string& nome);
     void chiudi_finestra();
+    bool relazione_possibile();
     void salva();
     void carica();
     void aiuto();

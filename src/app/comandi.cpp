@@ -4,10 +4,12 @@
 #include "files/chiodi.h"
 #include "files/codifica.h"
 #include "files/dati_ingresso.h"
+#include "files/file_testo.h"
 #include "files/rapporto.h"
 #include "form/protetto.h"
 #include "openings/foro.h"
 #include "verification/ricalcolo.h"
+#include "verification/stato_caso.h"
 
 #include <filesystem>
 
@@ -29,8 +31,8 @@ void Tessaro::Command1_Click(int Index) {
             dati.scala *= 1.1;
             Text1_LostFocus(5);
             break;
-        case 3: // "Stampa"
-            stampa_tess(*this);
+        case 3: // "Stampa": a report only of what was computed, for these inputs
+            if (relazione_possibile()) stampa_tess(*this);
             break;
         case 4: // "Foro": the opening panel, centred on the window
             Picture1.Visible = true;
@@ -77,6 +79,15 @@ void Tessaro::Command2_Click(int Index) {
 // request from the desktop.
 void Tessaro::chiudi_finestra() { Form_QueryUnload(); }
 
+// A report certifies its numbers: none is written while inputs cannot be read, the results
+// belong to other inputs or the shape has no verification. The user is told what to correct.
+bool Tessaro::relazione_possibile() {
+    const std::string negata = relazione_negata(*this, stato_caso(*this));
+    if (negata.empty()) return true;
+    piattaforma.messaggio(negata, "Stampa", Icona::esclamazione);
+    return false;
+}
+
 void Tessaro::salva() {
     std::string nome = piattaforma.dialogo_salva({"SALVA DATI", cartella_lavoro, "*.CSE", "*.CSE"});
     if (nome == "*.CSE") return; // cancelled
@@ -100,7 +111,7 @@ void Tessaro::aiuto() {
         const auto manuale = std::filesystem::path(cartella) / "manualechiodi.pdf";
         std::error_code ec;
         if (std::filesystem::is_regular_file(manuale, ec)) {
-            piattaforma.apri_documento(manuale.string());
+            apri_o_indica(piattaforma, manuale.string(), "il manuale");
             return;
         }
     }

@@ -2,6 +2,8 @@
 #include "cli/dump.h"
 
 #include "form/CalcoTess.h"
+#include "numeric/conversioni.h"
+#include "verification/stato_caso.h"
 
 #include <sstream>
 
@@ -49,6 +51,24 @@ std::string dump(const CalcoTess& f) {
     o << "Frame5=" << f.Frame5.Caption << '\n'
       << "Frame4.visible=" << (f.Frame4.Visible ? 1 : 0) << '\n';
     o << "title=" << f.Caption << '\n' << "end\n";
+    return o.str();
+}
+
+std::string verdetto(const CalcoTess& f) {
+    const StatoCaso s = stato_caso(f);
+    std::ostringstream o;
+    o << "inputs=" << (s.illegibili.empty() ? "ok" : "invalid");
+    for (const CampoIllegibile& c : s.illegibili) o << ' ' << c.controllo;
+    o << '\n'
+      << "results=" << (s.aggiornati ? "current" : "stale") << '\n'
+      << "verdict=" << chiave_esito(s.esito) << ' ' << s.testo_esito << '\n';
+    for (const auto& [nome, valore] : {std::pair{"face", &s.utilizzo_faccia},
+                                       {"perimeter", &s.utilizzo_perimetro},
+                                       {"outer", &s.utilizzo_esterno},
+                                       {"studs", &s.utilizzo_chiodi}})
+        if (*valore) o << "utilisation." << nome << '=' << show(R(**valore, 2)) << '\n';
+    for (const std::string& a : s.avvisi) o << "warning=" << a << '\n';
+    o << "end\n";
     return o.str();
 }
 

@@ -10,4 +10,7 @@ class CalcoTess;
 // Every line "key=value" with the value exactly as the window shows it, ending with "end".
 std::string dump(const CalcoTess& f);
 
+// The `verdict` lines: the state of the case, one key=value a line, then "end".
+std::string verdetto(const CalcoTess& f);
+
 } // namespace tessaro

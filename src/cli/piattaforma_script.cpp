@@ -21,8 +21,9 @@ void PiattaformaScript::messaggio(const std::string& testo, const std::string&, 
     out_ << "message=" << riga << '\n';
 }
 
-void PiattaformaScript::apri_documento(const std::string& percorso) {
+bool PiattaformaScript::apri_documento(const std::string& percorso) {
     out_ << "open=" << percorso << '\n';
+    return true;
 }
 
 std::string PiattaformaScript::cartella_corrente() {

@@ -20,7 +20,7 @@ public:
     std::string dialogo_salva(const DialogoFile& d) override { return rispondi(d); }
     std::string dialogo_apri(const DialogoFile& d) override { return rispondi(d); }
     void messaggio(const std::string& testo, const std::string& titolo, Icona icona) override;
-    void apri_documento(const std::string& percorso) override;
+    bool apri_documento(const std::string& percorso) override;
     void processa_eventi() override {}
     std::string cartella_corrente() override;
     std::string cartella_programma() override;

@@ -62,7 +62,8 @@ Sessione::Esito Sessione::esegui_riga(const std::string& comando, const std::str
     }
     const bool con_argomento = comando == "type" || comando == "leave" || comando == "click" ||
                                comando == "picture";
-    if (comando != "start" && comando != "close" && comando != "dump" && !con_argomento)
+    if (comando != "start" && comando != "close" && comando != "dump" && comando != "verdict" &&
+        !con_argomento)
         return Esito::non_compresa;
     if (!con_argomento && !argomento.empty()) return Esito::non_compresa;
     if (comando == "start") {
@@ -97,6 +98,8 @@ Sessione::Esito Sessione::esegui_riga(const std::string& comando, const std::str
         finestra_->Form_QueryUnload();
     } else if (comando == "dump") {
         out_ << dump(*finestra_);
+    } else if (comando == "verdict") {
+        out_ << verdetto(*finestra_);
     } else if (comando == "picture") {
         if (!esporta_ || !esporta_(finestra_->Pic, argomento)) {
             errore_ = "impossibile scrivere " + argomento;

@@ -73,6 +73,15 @@ bool imposta_voce(CalcoTess& f, const Voce& v, const std::string& letto) {
     return true;
 }
 
+// A text with a comma or a double quote would split or end its item when read back, moving
+// every later item: it is written in double quotes, an inner quote doubled.
+std::string voce_scritta(const std::string& testo) {
+    if (testo.find_first_of(",\"") == std::string::npos) return testo;
+    std::string tra_virgolette = "\"";
+    for (const char c : testo) tra_virgolette += c == '"' ? std::string(2, '"') : std::string(1, c);
+    return tra_virgolette + '"';
+}
+
 } // namespace
 
 std::filesystem::path percorso_ultimo_input(const std::string& cartella_lavoro) {
@@ -82,7 +91,7 @@ std::filesystem::path percorso_ultimo_input(const std::string& cartella_lavoro) 
 bool salva_dati(const CalcoTess& f, const std::filesystem::path& nome) {
     FileTesto file(nome);
     for (const Voce& v : record)
-        file.riga(testo_voce(f, v));
+        file.riga(voce_scritta(testo_voce(f, v)));
     return file.chiudi(f.piattaforma);
 }
 

@@ -73,6 +73,12 @@ bool FileTesto::chiudi(Piattaforma& piattaforma) {
     return false;
 }
 
+void apri_o_indica(Piattaforma& piattaforma, const std::string& percorso, const std::string& cosa) {
+    if (!piattaforma.apri_documento(percorso))
+        piattaforma.messaggio("Nessun programma per aprire " + cosa + ": il file è " + percorso,
+                              "Apertura", Icona::informazione);
+}
+
 void elimina_file(const std::filesystem::path& p) {
     std::error_code ec;
     std::filesystem::remove(p, ec);

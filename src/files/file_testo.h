@@ -53,6 +53,10 @@ private:
     bool chiuso_ = false;
 };
 
+// Opens a document written or found for the user in its viewer; when the desktop has none, the
+// user is told where the file is ("la relazione", "il manuale": what it is).
+void apri_o_indica(Piattaforma& piattaforma, const std::string& percorso, const std::string& cosa);
+
 // Deletes a file, ignoring every error (a missing file included).
 void elimina_file(const std::filesystem::path& p);
 

@@ -45,8 +45,11 @@ bool LettoreVoci::leggi(std::string& testo) {
     }
     in_.get();
     int c = in_.get();
-    for (; c != EOF && c != '"' && testo.size() < voce_massima; c = in_.get())
+    for (; c != EOF && testo.size() < voce_massima; c = in_.get()) {
+        if (c == '"' && in_.peek() != '"') break;
+        if (c == '"') in_.get(); // a doubled mark stands for one inside the item
         testo += static_cast<char>(c);
+    }
     // What lies between the closing mark and the delimiter is not part of the item.
     return c == '"' && fino_al_delimitatore(nullptr);
 }

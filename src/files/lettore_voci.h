@@ -13,7 +13,7 @@ class LettoreVoci {
     explicit LettoreVoci(std::istream& in) : in_(in) {}
 
     // The next item as UTF-8 text. Blanks before it are skipped; an item in double quotation
-    // marks runs to the closing mark, any other item to the next comma or line end, without
+    // marks runs to the closing mark (two marks in a row stand for one), any other item to the next comma or line end, without
     // its trailing blanks; the comma or line end that ends it is consumed (CR LF, LF or CR).
     // Nothing, and nothing more after it, at the end of the file, for a quotation mark that
     // never closes and for an item longer than a field can hold.

@@ -203,9 +203,11 @@ void stampa_tess(CalcoTess& f) {
         f.piattaforma.dialogo_salva({"STAMPA TESSARO", f.piattaforma.cartella_corrente(), "*.TXT",
                                      "FILE DI TESTO (*.TXT)|*.TXT"});
     if (nome == "*.TXT") return; // cancelled
-    FileTesto file(nome);
+    std::filesystem::path percorso = nome;
+    if (!percorso.has_extension()) percorso += ".TXT";
+    FileTesto file(percorso);
     Rapporto(f, file).scrivi();
-    if (file.chiudi(f.piattaforma)) f.piattaforma.apri_documento(nome);
+    if (file.chiudi(f.piattaforma)) apri_o_indica(f.piattaforma, percorso.string(), "la relazione");
 }
 
 } // namespace tessaro

@@ -50,6 +50,24 @@ int CalcoTess::posizione() const {
     return -1;
 }
 
+std::vector<std::string> CalcoTess::istantanea() const {
+    std::vector<std::string> v;
+    v.reserve(Text1.size() + 6);
+    for (const Campo& c : Text1) v.push_back(c.Text);
+    v.push_back(fichiodo.Text);
+    v.push_back(Text4.Text);
+    v.push_back(Text5.Text);
+    const auto stati = [](const auto& gruppo) {
+        std::string s;
+        for (const bool b : gruppo) s += b ? '1' : '0';
+        return s;
+    };
+    v.push_back(stati(Option1));
+    v.push_back(stati(Option2));
+    v.push_back(stati(Option3));
+    return v;
+}
+
 namespace {
 template <std::size_t N> void imposta(std::array<bool, N>& gruppo, int Index, bool valore) {
     if (valore) gruppo.fill(false);

@@ -44,6 +44,19 @@ struct Pannello {
 inline const Colore NERO{0, 0, 0};
 inline const Colore ROSSO_SCURO{128, 0, 0};
 
+// What the last recalculation pass left for the state of the case: the inputs it ran on to its
+// end, why it stopped short, and what the rail design met on the way.
+struct UltimoCalcolo {
+    // The inputs (CalcoTess::istantanea) of the last pass that ran through the verification;
+    // empty when the last pass stopped short or none ran.
+    std::optional<std::vector<std::string>> ingressi;
+    std::string interruzione; // why the pass stopped or left a step out, Italian; "" when not
+    std::string rifiuto;      // why the rail design was refused, Italian; "" when it was not
+    std::string S1_digitato, S_digitato; // the texts of S1 and S that the caps reduced
+    std::string Ntot_digitato;           // "N totali" as typed, before the design rewrote it
+    bool contorno = false; // the outer perimeter reached the slab contour
+};
+
 class CalcoTess {
 public:
     CalcoTess(Piattaforma& piattaforma, const MisuraTesto& misura);
@@ -101,6 +114,15 @@ public:
     void imposta_fichiodo(const std::string& testo);
 
     int posizione() const; // index of the Option2 button set, -1 when none
+
+    // The inputs on which the results shown depend, one text each: the Text1 fields, the stud
+    // diameter at INDICE_FICHIODO, the opening's distance and position (Text4, Text5; its
+    // size takes effect only with the panel's OK, which recalculates) and the three option
+    // groups.
+    std::vector<std::string> istantanea() const;
+    static constexpr std::size_t INDICE_FICHIODO = 39;
+
+    UltimoCalcolo ultimo;
 
     // Window geometry in twips, placed through the platform.
     void dimensiona(int Width, int Height);

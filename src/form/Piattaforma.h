@@ -30,8 +30,8 @@ public:
     // Modal box with one OK button.
     virtual void messaggio(const std::string& testo, const std::string& titolo, Icona icona) = 0;
     // Opens a document in its usual viewer without waiting; the path is one argument, never
-    // part of a command line.
-    virtual void apri_documento(const std::string& percorso) = 0;
+    // part of a command line. False when no viewer took it.
+    virtual bool apri_documento(const std::string& percorso) = 0;
     virtual void processa_eventi() = 0;
     virtual std::string cartella_corrente() = 0;
     // The folder of the installed program (where the manual also lies).

@@ -28,6 +28,21 @@ void avvisa(CalcoTess& f, const std::string& testo) {
     f.piattaforma.messaggio(testo, f.Caption, Icona::esclamazione);
 }
 
+// The design refused: why goes to the state of the case, which the window lists with the
+// warnings, rather than into a box raised at every recalculation.
+bool rifiuta(CalcoTess& f, const std::string& testo) {
+    f.ultimo.rifiuto = testo;
+    return false;
+}
+
+// The design's own results are blank until this design writes them, so that a design that
+// ends early never shows another case's.
+void azzera_risultati(CalcoTess& f) {
+    for (const int i : {4, 6, 7, 9, 10, 11, 12, 13, 14, 15, 16})
+        f.Label3[static_cast<std::size_t>(i)].Caption.clear();
+    f.Label3[4].ForeColor = NERO;
+}
+
 // Theoretical reinforcement: the studs must carry what the concrete does not (Veff' less
 // 0.75·Vrd,c); Af,tot read back as shown.
 void armatura_teorica(CalcoTess& f, double fywd) {
@@ -39,49 +54,58 @@ void armatura_teorica(CalcoTess& f, double fywd) {
 }
 
 // Straight rails per rail-bearing side of a rectangular column, "N totali" rewritten to the
-// count actually laid out; false when the diagonal rails leave fewer than 2 straight ones.
+// count actually laid out; false when the diagonal rails leave fewer than 2 straight ones or
+// the faces would carry more than any layout. The count is checked before it is rounded to
+// the 16 bits of the rail counter.
 bool rotaie_rettangolari(CalcoTess& f) {
     DatiCalcolo& g = f.dati;
     const double Ntot = lenient(f.Text1[31].Text);
-    double totale = 0;
-    switch (f.posizione()) {
-    case 0:
-        g.n_rett = nearest(Ntot / 4 - g.N_diag);
-        totale = 4 * (g.n_rett + g.N_diag);
-        break;
-    case 1:
-        g.n_rett = nearest((Ntot - 2 * g.N_diag) / 3);
-        totale = 2 * g.N_diag + 3 * g.n_rett;
-        break;
-    default:
-        g.n_rett = nearest((Ntot - g.N_diag) / 2);
-        totale = 2 * g.n_rett + g.N_diag;
-        break;
-    }
+    const int posizione = f.posizione();
+    const double per_faccia = posizione == 0   ? Ntot / 4 - g.N_diag
+                              : posizione == 1 ? (Ntot - 2 * g.N_diag) / 3
+                                               : (Ntot - g.N_diag) / 2;
+    if (per_faccia > MAX_DRITTI + 0.5)
+        return rifiuta(f, "Al massimo " + show(MAX_DRITTI) +
+                              " tralicci diritti per faccia: chiodatura non progettata.");
+    g.n_rett = nearest(per_faccia);
+    const double totale = posizione == 0   ? 4 * (g.n_rett + g.N_diag)
+                          : posizione == 1 ? 2 * g.N_diag + 3 * g.n_rett
+                                           : 2 * g.n_rett + g.N_diag;
     f.Text1[31].Text = short_form(totale);
     if (g.n_rett < 2) {
         avvisa(f, "Troppi tralicci diagonali !");
-        return false;
-    }
-    if (g.n_rett > MAX_DRITTI) {
-        avvisa(f, "Al massimo " + show(MAX_DRITTI) +
-                      " tralicci diritti per faccia: chiodatura non progettata.");
-        return false;
+        return rifiuta(f, "Troppi tralicci diagonali: meno di 2 tralicci diritti per faccia, "
+                          "chiodatura non progettata.");
     }
     return true;
 }
 
-// Inputs that leave no sound layout stop the design with a message.
+// The rails of a circular column; false below 2 or beyond any layout, checked before the count
+// is rounded to 16 bits.
+bool rotaie_radiali(CalcoTess& f) {
+    DatiCalcolo& g = f.dati;
+    const double Ntot = lenient(f.Text1[31].Text);
+    if (Ntot > MAX_RADIALI + 0.5)
+        return rifiuta(f, "Al massimo " + show(MAX_RADIALI) +
+                              " tralicci per un pilastro circolare: chiodatura non progettata.");
+    g.n_rett = nearest(Ntot);
+    if (g.n_rett < 2)
+        return rifiuta(f, "Servono almeno 2 tralicci per un pilastro circolare: chiodatura non "
+                          "progettata.");
+    return true;
+}
+
+// Inputs that leave no sound layout stop the design.
 bool dati_validi(CalcoTess& f, double Dmax) {
     const DatiCalcolo& g = f.dati;
-    if (g.S <= 0) return avvisa(f, "Passo S dei chiodi non positivo: chiodatura non progettata."), false;
-    if (g.S1 < 0) return avvisa(f, "Distanza S1 negativa: chiodatura non progettata."), false;
-    if (Dmax < 0) return avvisa(f, "Dmax negativo: chiodatura non progettata."), false;
-    if (g.N_diag < 0) return avvisa(f, "Numero di tralicci diagonali negativo: chiodatura non progettata."), false;
+    if (g.S <= 0) return rifiuta(f, "Passo S dei chiodi non positivo: chiodatura non progettata.");
+    if (g.S1 < 0) return rifiuta(f, "Distanza S1 negativa: chiodatura non progettata.");
+    if (Dmax < 0) return rifiuta(f, "Dmax negativo: chiodatura non progettata.");
+    if (g.N_diag < 0)
+        return rifiuta(f, "Numero di tralicci diagonali negativo: chiodatura non progettata.");
     if (f.Option1[0] && g.N_diag > MAX_DIAGONALI)
-        return avvisa(f, "Al massimo " + show(MAX_DIAGONALI) +
-                             " tralicci diagonali per spigolo: chiodatura non progettata."),
-               false;
+        return rifiuta(f, "Al massimo " + show(MAX_DIAGONALI) +
+                              " tralicci diagonali per spigolo: chiodatura non progettata.");
     return true;
 }
 
@@ -95,6 +119,7 @@ bool strati(CalcoTess& f, double Dmax) {
         g.r_layer = (g.nlayer - 1) * g.S + g.S1;
         const double R_out = 1.5 * g.deff + g.r_layer;
         if (f.posizione() == 0 && (R_out > g.Db_a || R_out > g.Db_b)) {
+            f.ultimo.contorno = true;
             avvisa(f, "Raggiunto il contorno!");
             f.Label3[4].ForeColor = QBColor(5);
             break;
@@ -140,9 +165,11 @@ void diametro(CalcoTess& f) {
 
 void progetta_tralicci(CalcoTess& f) {
     DatiCalcolo& g = f.dati;
+    azzera_risultati(f);
+    f.ultimo.Ntot_digitato = f.Text1[31].Text;
     const double fywd = strict(f.Text1[26].Text); // kg/cm²
     if (fywd <= 0) {
-        avvisa(f, "Resistenza dei chiodi fywd,eff non positiva: chiodatura non progettata.");
+        rifiuta(f, "Resistenza dei chiodi fywd,eff non positiva: chiodatura non progettata.");
         return;
     }
     armatura_teorica(f, fywd);
@@ -154,23 +181,14 @@ void progetta_tralicci(CalcoTess& f) {
     g.S1 = strict(f.Text1[28].Text);
     g.S = strict(f.Text1[29].Text);
     g.N_diag = lenient(f.Text1[30].Text);
-    g.n_diag1 = nearest(g.N_diag + 1);
     const double Dmax = strict(f.Text1[25].Text) * g.deff; // cm
     if (!dati_validi(f, Dmax)) return;
     if (f.Option1[0]) {
+        g.n_diag1 = nearest(g.N_diag + 1);
         if (!rotaie_rettangolari(f)) return;
         g.dang = PI / (2 * g.n_diag1);
     } else {
-        g.n_rett = nearest(lenient(f.Text1[31].Text));
-        if (g.n_rett < 2) {
-            avvisa(f, "Servono almeno 2 tralicci per un pilastro circolare !");
-            return;
-        }
-        if (g.n_rett > MAX_RADIALI) {
-            avvisa(f, "Al massimo " + show(MAX_RADIALI) +
-                          " tralicci per un pilastro circolare: chiodatura non progettata.");
-            return;
-        }
+        if (!rotaie_radiali(f)) return;
         g.dang = 2 * PI / g.n_rett;
     }
 

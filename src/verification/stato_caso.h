@@ -21,6 +21,8 @@ enum class Esito { verificato, verificato_con_chiodi, non_verificato, non_calcol
 struct StatoCaso {
     std::vector<CampoIllegibile> illegibili; // the inputs in use that cannot be read, dump order
     bool aggiornati = false; // the results shown come from a complete pass on the inputs shown
+    // While they do not: why, and what to do, in one Italian line; "" when they do.
+    std::string testo_aggiornamento;
     Esito esito = Esito::non_calcolato;
     std::string testo_esito; // the verdict in one Italian line (the window's banner)
     // Utilisation of each check, effect over resistance; absent when the check was not made.
@@ -33,6 +35,10 @@ struct StatoCaso {
 
 // The state of the case as the window shows it now.
 StatoCaso stato_caso(const CalcoTess& f);
+
+// Why no report of the case may be written now, Italian, naming what to correct; "" when one
+// may: every input in use readable, the results current and the shape verified.
+std::string relazione_negata(const CalcoTess& f, const StatoCaso& s);
 
 // The verdict's key on the command line: "verified", "verified-with-studs", "not-verified",
 // "not-computed".

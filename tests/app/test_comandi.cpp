@@ -1,6 +1,8 @@
 // Start-up, closing, the stud diameter and the command buttons of the window.
 #include "support/finestra_prova.h"
 
+#include "files/rapporto.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -119,16 +121,15 @@ TEST(Comandi, HelpOpensTheManualOfTheWorkingFolderOrElseOfTheProgram) {
 
 TEST(Rapporto, AShareOfAZeroModulusPrintsAsBlanks) {
     prova::FinestraProva w;
-    // The recalculation that runs before the report ends at once (Nd = 0), so that it does not
-    // recompute the opening's shares set here.
-    w.f->Text1[1].Text = "0";
+    // The report written directly, without the recalculation that would recompute the
+    // opening's shares set here.
     w.f->dati.uc_foro = 66.5;
     w.f->Text1[18].Text = "0";
     w.f->dati.W1x_foro = 0; // with W1x = 0 the share is 0/0, which prints as blanks
     w.f->Text1[17].Text = "0";
     w.f->dati.W1y_foro = 1000;
     w.piattaforma.accoda_risposta("foro.txt");
-    w.f->Command1_Click(3);
+    stampa_tess(*w.f);
     const std::string r = prova::leggi_file("foro.txt");
     EXPECT_NE(r.find("\r\n|    9.091 |          |  100.000 |\r\n"), std::string::npos) << r;
     EXPECT_TRUE(r.ends_with("|    NO\r\n"));

@@ -4,6 +4,7 @@
 
 #include "numeric/conversioni.h"
 #include "reinforcement/schema.h"
+#include "verification/stato_caso.h"
 
 #include <gtest/gtest.h>
 
@@ -117,25 +118,40 @@ TEST(Tralicci, TheLayerLoopEndsWithoutConvergenceOrWithNoShearLeft) {
     EXPECT_EQ(v.f->Label3[15].Caption, "0");
 }
 
-TEST(Tralicci, InputsWithoutASoundLayoutAreRefused) {
+// A refusal is told through the state of the case, not by a box at every recalculation, and
+// leaves blank what the refused design did not compute: never the results of another case.
+TEST(Tralicci, InputsWithoutASoundLayoutAreRefusedQuietlyWithoutAnotherCasesResults) {
     struct Caso {
         int forma, campo;
-        const char *testo, *messaggio, *totali = "12";
+        const char *testo, *rifiuto, *totali = "12";
     };
     for (const Caso c : {Caso{0, 29, "0", "non progettata"}, {0, 25, "-1", "non progettata"},
                          {0, 30, "-1", "non progettata"}, {0, 15, "-1", "non progettata"},
-                         {1, 31, "1", "Servono almeno 2 tralicci per un pilastro circolare !"},
+                         {1, 31, "1", "Servono almeno 2 tralicci per un pilastro circolare"},
                          // Counts beyond any practical layout, which would overflow the outer
-                         // perimeter's list or take ages to draw, are refused with their limit.
+                         // perimeter's list or take ages to draw, are refused with their limit,
+                         // also where they would not fit the 16 bits of the rail counter.
                          {0, 30, "11", "Al massimo 10 tralicci diagonali per spigolo", "100"},
                          {0, 31, "300", "Al massimo 50 tralicci diritti per faccia"},
-                         {1, 31, "61", "Al massimo 60 tralicci per un pilastro circolare"}}) {
+                         {1, 31, "61", "Al massimo 60 tralicci per un pilastro circolare"},
+                         {0, 31, "200000", "Al massimo 50 tralicci diritti per faccia"},
+                         {0, 30, "40000", "Al massimo 10 tralicci diagonali per spigolo"},
+                         {1, 31, "40000", "Al massimo 60 tralicci per un pilastro circolare"}}) {
         FinestraProva w;
+        carico_forte(w); // a complete design first, whose results must not stay
+        ASSERT_FALSE(w.f->Label3[13].Caption.empty());
         w.f->imposta_Option1(c.forma, true);
         w.f->Text1[31].Text = c.totali;
         w.f->Text1[static_cast<std::size_t>(c.campo)].Text = c.testo;
-        carico_forte(w);
-        EXPECT_NE(w.uscita.str().find(c.messaggio), std::string::npos) << c.campo << " " << c.testo;
+        w.f->Command1_Click(0);
+        EXPECT_NE(w.f->ultimo.rifiuto.find(c.rifiuto), std::string::npos) << c.campo << " " << c.testo;
+        EXPECT_EQ(w.uscita.str(), "");
+        EXPECT_TRUE(w.f->Frame4.Visible);
+        for (const int i : {4, 6, 7, 10, 12, 13, 14, 15, 16})
+            EXPECT_EQ(w.f->Label3[static_cast<std::size_t>(i)].Caption, "") << i;
+        const StatoCaso stato = stato_caso(*w.f);
+        EXPECT_TRUE(stato.aggiornati);
+        EXPECT_EQ(stato.esito, Esito::non_verificato);
         EXPECT_EQ(righe_chiodi(w).size(), 1u) << c.campo << " " << c.testo;
     }
     FinestraProva v; // the largest counts still design and trace their perimeters

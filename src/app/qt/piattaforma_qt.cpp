@@ -82,8 +82,8 @@ void PiattaformaQt::messaggio(const std::string& testo, const std::string& titol
     box.exec();
 }
 
-void PiattaformaQt::apri_documento(const std::string& percorso) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(percorso_qt(percorso)));
+bool PiattaformaQt::apri_documento(const std::string& percorso) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(percorso_qt(percorso)));
 }
 
 // After a change of the window's size, the events of one screen frame are processed: the

@@ -30,7 +30,7 @@ class PiattaformaQt : public Piattaforma {
     std::string dialogo_salva(const DialogoFile& d) override;
     std::string dialogo_apri(const DialogoFile& d) override;
     void messaggio(const std::string& testo, const std::string& titolo, Icona icona) override;
-    void apri_documento(const std::string& percorso) override;
+    bool apri_documento(const std::string& percorso) override;
     void processa_eventi() override;
     std::string cartella_corrente() override;
     std::string cartella_programma() override;

@@ -2,6 +2,7 @@
 #include "app/qt/righe.h"
 
 #include "app/qt/campo_testo.h"
+#include "form/didascalie.h"
 
 #include <QVBoxLayout>
 
@@ -9,23 +10,6 @@
 
 namespace tessaro {
 namespace {
-
-// The caption beside each Text1 field: a fixed text, or (label1 ≥ 0) the model's Label1
-// caption of that index after the text as a prefix.
-struct Didascalia {
-    const char* testo;
-    int label1 = -1;
-};
-
-const std::array<Didascalia, 39> didascalie{{
-    {"qd (kg/mq)"}, {"Nd (kg)"},  {"", 2},      {"", 3},       {"H (cm)"},      {"deff (cm)"},
-    {"", 6},        {"", 7},      {"", 8},      {"", 9},       {"ro eff. (%)"}, {"Rck"},
-    {"γc"},         {"nu"},       {"fyk"},      {"γf"},        {"β", 16},       {"", 17},
-    {"", 18},       {"Aq"},       {"u1"},       {"u0"},        {"K"},           {"β", 28},
-    {"", 45},       {"Dmax (n)"}, {"fywd,eff"}, {"", 27},      {"S1 (cm)"},     {"S   (cm)"},
-    {"N diag"},     {"N totali"}, {"βtot."},    {"Rid. foro"}, {"", 36},        {"Nc (kg)"},
-    {"qc (kg/mq)"}, {"γq"},       {"", 41},
-}};
 
 constexpr int LARGHEZZA_VALORE = 72; // px of a result
 
@@ -50,7 +34,7 @@ QLabel* intestazione(const QString& testo) {
 }
 
 void riga_campo(QGridLayout& g, int riga, int i, Controlli& c) {
-    const Didascalia& d = didascalie.at(static_cast<std::size_t>(i));
+    const DidascaliaCampo& d = didascalie_Text1.at(static_cast<std::size_t>(i));
     QLabel* l = etichetta(QString::fromUtf8(d.testo));
     if (d.label1 >= 0) c.Label1.push_back({l, d.label1, d.testo});
     auto* campo = new CampoTesto;

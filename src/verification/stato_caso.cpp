@@ -1,0 +1,320 @@
+// The state of the case: unreadable inputs, current or stale results, the overall verdict with
+// the utilisation of each check, and the warnings of plausibility.
+#include "verification/stato_caso.h"
+
+#include "form/CalcoTess.h"
+#include "form/didascalie.h"
+#include "numeric/conversioni.h"
+#include "reinforcement/schema.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tessaro {
+namespace {
+
+const std::array<const char*, 6> FORME{"Rettangolare",    "Circolare", "Rett. + semicerchi",
+                                       "Ottagonale",      "Superf. imposta", "Parete"};
+
+std::string nome_Text1(int i) { return "Text1(" + std::to_string(i) + ")"; }
+
+// The inputs that the calculation reads with the current load format, in the dump's order.
+std::vector<std::string> ingressi_in_uso(const CalcoTess& f) {
+    std::vector<int> campi{4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 24, 25, 26, 28, 29, 30, 31, 37,
+                           38};
+    for (const int i : f.Option3[0] ? std::array{27, 34, 35, 36} : std::array{0, 1, 2, 3})
+        campi.push_back(i);
+    std::sort(campi.begin(), campi.end());
+    std::vector<std::string> nomi;
+    for (const int i : campi) nomi.push_back(nome_Text1(i));
+    for (const char* altro : {"fichiodo", "Text2", "Text3", "Text4", "Text5"}) nomi.push_back(altro);
+    return nomi;
+}
+
+const std::string& testo_di(const CalcoTess& f, const std::string& nome) {
+    if (nome == "fichiodo") return f.fichiodo.Text;
+    if (nome == "Text2") return f.Text2.Text;
+    if (nome == "Text3") return f.Text3.Text;
+    if (nome == "Text4") return f.Text4.Text;
+    if (nome == "Text5") return f.Text5.Text;
+    return f.Text1.at(static_cast<std::size_t>(std::stoi(nome.substr(6)))).Text;
+}
+
+std::string motivo(const std::string& testo) {
+    if (testo.find_first_not_of(" \t") == std::string::npos) return "campo vuoto: serve un numero";
+    std::string col_punto = testo;
+    std::replace(col_punto.begin(), col_punto.end(), ',', '.');
+    if (col_punto != testo && is_numeric(col_punto))
+        return "valore non numerico: usare il punto come separatore decimale (0.9, non 0,9)";
+    return "valore non numerico";
+}
+
+std::optional<double> numero(const std::string& testo) { return try_strict(testo); }
+std::optional<double> campo(const CalcoTess& f, int i) {
+    return numero(f.Text1[static_cast<std::size_t>(i)].Text);
+}
+std::optional<double> etichetta(const CalcoTess& f, int i) {
+    return numero(f.Label3[static_cast<std::size_t>(i)].Caption);
+}
+
+// A ratio, absent when the resistance is not a positive number.
+std::optional<double> rapporto(double effetto, std::optional<double> resistenza) {
+    if (!resistenza || *resistenza <= 0) return std::nullopt;
+    return effetto / *resistenza;
+}
+
+std::string cm(double x) { return show(R(x, 1)) + " cm"; }
+
+std::string senza_spazi(const std::string& t) {
+    const auto i = t.find_first_not_of(" \t"), j = t.find_last_not_of(" \t");
+    return i == std::string::npos ? std::string() : t.substr(i, j - i + 1);
+}
+
+// The design as the results show it: whether it ran, was refused, and how its outer perimeter
+// and studs came out.
+struct Progetto {
+    bool eseguito = false;  // the control perimeter failed and the face held: studs designed
+    bool rifiutato = false; // the design refused its inputs
+    bool completo = false;  // a layout was laid: rectangular or circular column, not refused
+    bool esterno_valutato = false;
+    bool esterno_regge = false;
+};
+
+Progetto progetto(const CalcoTess& f) {
+    Progetto p;
+    p.eseguito = f.Frame4.Visible;
+    if (!p.eseguito) return p;
+    p.rifiutato = !f.ultimo.rifiuto.empty();
+    p.completo = !p.rifiutato && (f.Option1[0] || f.Option1[1]);
+    p.esterno_valutato = p.completo && !f.Label3[4].Caption.empty();
+    p.esterno_regge = p.esterno_valutato && !f.ultimo.contorno &&
+                      f.dati.Vrdc_est > f.dati.Veff1_est;
+    return p;
+}
+
+void avvisi_ingressi(const CalcoTess& f, std::vector<std::string>& a) {
+    const auto H = campo(f, 4), d = campo(f, 5);
+    if (H && d && *H <= *d)
+        a.push_back("Spessore H = " + cm(*H) + " non maggiore dell'altezza utile deff = " + cm(*d) +
+                    ": controllare i dati della soletta.");
+}
+
+void avvisi_limiti(const CalcoTess& f, std::vector<std::string>& a) {
+    const double d = f.dati.deff;
+    if (!f.ultimo.S1_digitato.empty())
+        a.push_back("S1 digitato " + f.ultimo.S1_digitato + " cm ridotto a 0.5·deff = " +
+                    cm(0.5 * d) + ".");
+    if (!f.ultimo.S_digitato.empty())
+        a.push_back("S digitato " + f.ultimo.S_digitato + " cm ridotto a 0.75·deff = " +
+                    cm(0.75 * d) + ".");
+    const auto S1 = campo(f, 28);
+    if (S1 && *S1 < 0.3 * d)
+        a.push_back("S1 = " + cm(*S1) + " minore di 0.3·deff = " + cm(0.3 * d) +
+                    ": primo chiodo troppo vicino alla faccia del pilastro (EN 1992-1-1, 9.4.3).");
+    const auto intero = [](double x) { return x == std::floor(x); };
+    const double Ntot = lenient(f.ultimo.Ntot_digitato);
+    if (!intero(Ntot))
+        a.push_back("N totali = " + show(Ntot) + " non intero: tralicci progettati con " +
+                    senza_spazi(f.Text1[31].Text) + ".");
+    const double Ndiag = lenient(f.Text1[30].Text);
+    if (f.Option1[0] && !intero(Ndiag))
+        a.push_back("N diag = " + show(Ndiag) + " non intero: tralicci diagonali per spigolo " +
+                    show(std::nearbyint(Ndiag)) + ".");
+}
+
+// The largest gap between the studs of one perimeter (the k-th stud of every rail) and its
+// neighbours round the column: at most 1.5·d within the control perimeter at 2·d from the
+// face, 2·d beyond it (EN 1992-1-1, 9.4.3).
+void avvisi_spaziatura(const CalcoTess& f, const std::vector<Traliccio>& rotaie,
+                       std::vector<std::string>& a) {
+    const double d = f.dati.deff;
+    const bool anello = f.posizione() == 0; // only an interior column's rails close the ring
+    double peggiore[2] = {0, 0};            // within, beyond the control perimeter
+    for (std::size_t i = 0; i + (anello ? 0 : 1) < rotaie.size() && rotaie.size() > 1; ++i) {
+        const Traliccio& t = rotaie[i];
+        const Traliccio& u = rotaie[(i + 1) % rotaie.size()];
+        for (std::size_t k = 0; k < std::min(t.chiodi.size(), u.chiodi.size()); ++k) {
+            const Punto p = t.chiodo(k), q = u.chiodo(k);
+            const double distanza = std::hypot(p.x - q.x, p.y - q.y);
+            const int oltre = t.chiodi[k] > 2 * d + 1e-9 ? 1 : 0;
+            peggiore[oltre] = std::max(peggiore[oltre], distanza);
+        }
+    }
+    if (peggiore[0] > 1.5 * d)
+        a.push_back("Chiodi adiacenti distanti fino a " + cm(peggiore[0]) +
+                    " sui perimetri entro 2·deff dalla faccia: oltre 1.5·deff = " + cm(1.5 * d) +
+                    " (EN 1992-1-1, 9.4.3): aggiungere tralicci.");
+    if (peggiore[1] > 2 * d)
+        a.push_back("Chiodi adiacenti distanti fino a " + cm(peggiore[1]) +
+                    " sui perimetri oltre 2·deff dalla faccia: oltre 2·deff = " + cm(2 * d) +
+                    " (EN 1992-1-1, 9.4.3): aggiungere tralicci.");
+}
+
+// Studs that fall inside the opening, or beyond a free slab edge.
+void avvisi_posizione(const CalcoTess& f, const std::vector<Traliccio>& rotaie,
+                      std::vector<std::string>& a) {
+    const DatiCalcolo& g = f.dati;
+    int nel_foro = 0, oltre_bordo = 0;
+    const double bordo_x = -(g.a / 2 + g.Db_a), bordo_y = -(g.b / 2 + g.Db_b);
+    for (const Traliccio& t : rotaie)
+        for (std::size_t k = 0; k < t.chiodi.size(); ++k) {
+            const Punto p = t.chiodo(k);
+            if (g.uc_foro > 0 && p.x >= g.foro_P1.x && p.x <= g.foro_P3.x && p.y >= g.foro_P1.y &&
+                p.y <= g.foro_P2.y)
+                ++nel_foro;
+            if (p.x < bordo_x || p.y < bordo_y) ++oltre_bordo;
+        }
+    if (nel_foro > 0)
+        a.push_back(std::to_string(nel_foro) + (nel_foro == 1 ? " chiodo cade" : " chiodi cadono") +
+                    " dentro il foro (x da " + show(R(g.foro_P1.x, 1)) + " a " +
+                    show(R(g.foro_P3.x, 1)) + " cm, y da " + show(R(g.foro_P1.y, 1)) + " a " +
+                    show(R(g.foro_P2.y, 1)) + " cm): spostare i tralicci.");
+    if (oltre_bordo > 0)
+        a.push_back(std::to_string(oltre_bordo) +
+                    (oltre_bordo == 1 ? " chiodo cade" : " chiodi cadono") +
+                    " oltre il bordo libero della soletta (Db_a = " + cm(g.Db_a) + ", Db_b = " +
+                    cm(g.Db_b) + "): accorciare i tralicci.");
+}
+
+void avvisi_progetto(const CalcoTess& f, const Progetto& p, std::vector<std::string>& a) {
+    if (p.rifiutato) a.push_back(f.ultimo.rifiuto);
+    if (!p.completo) return;
+    if (f.ultimo.contorno)
+        a.push_back("Raggiunto il contorno della soletta: il perimetro esterno non è verificato.");
+    else if (!p.esterno_regge)
+        a.push_back("Nessuna convergenza in " + std::to_string(f.dati.nlayer) +
+                    " strati di chiodi: il perimetro esterno non è verificato.");
+    const auto fornito = etichetta(f, 13), richiesto = etichetta(f, 11);
+    if (fornito && richiesto && *fornito < *richiesto)
+        a.push_back("Con φ " + f.fichiodo.Text + " mm Vrd,s = " + show(*fornito) +
+                    " kg è minore del richiesto " + show(*richiesto) +
+                    " kg: aumentare il diametro dei chiodi.");
+    const std::vector<Traliccio> rotaie = schema_chiodatura(f);
+    avvisi_spaziatura(f, rotaie, a);
+    avvisi_posizione(f, rotaie, a);
+}
+
+// The utilisations of the checks made by the last pass, and the verdict they give.
+void esito(const CalcoTess& f, const Progetto& p, StatoCaso& s) {
+    const DatiCalcolo& g = f.dati;
+    s.utilizzo_faccia = rapporto(g.Veff, etichetta(f, 3));
+    const bool faccia = f.Label4[3].Caption == "kg (> Veff: OK)";
+    if (!faccia) {
+        s.esito = Esito::non_verificato;
+        s.testo_esito = "Non verificato: Vrd,max non supera Veff alla faccia del pilastro";
+        return;
+    }
+    s.utilizzo_perimetro = rapporto(g.Veff1, etichetta(f, 1));
+    if (!p.eseguito) {
+        s.esito = Esito::verificato;
+        s.testo_esito = "Verificato senza armatura a taglio";
+        return;
+    }
+    if (p.esterno_valutato) s.utilizzo_esterno = rapporto(g.Veff1_est, g.Vrdc_est);
+    if (p.completo) {
+        const auto richiesta = etichetta(f, 9);
+        if (richiesta) s.utilizzo_chiodi = rapporto(*richiesta, etichetta(f, 12));
+    }
+    s.esito = Esito::non_verificato;
+    if (p.rifiutato)
+        s.testo_esito = "Non verificato: chiodatura non progettata";
+    else if (!p.esterno_regge)
+        s.testo_esito = "Non verificato: il perimetro esterno ai chiodi non regge";
+    else if (!s.utilizzo_chiodi || *s.utilizzo_chiodi > 1)
+        s.testo_esito = "Non verificato: area dei chiodi minore di quella richiesta";
+    else {
+        s.esito = Esito::verificato_con_chiodi;
+        s.testo_esito = "Verificato con armatura a taglio: " + senza_spazi(f.Text1[31].Text) +
+                        " tralicci, chiodi φ" + f.fichiodo.Text + " mm";
+    }
+}
+
+// The governing utilisation, added to the verdict's line. With a stud layout the control
+// perimeter's own resistance no longer governs: the studs and the outer perimeter do.
+void governante(StatoCaso& s, const Progetto& p) {
+    const std::optional<double> nessuno;
+    const std::pair<const std::optional<double>*, const char*> controlli[] = {
+        {&s.utilizzo_faccia, "faccia del pilastro"},
+        {p.completo ? &nessuno : &s.utilizzo_perimetro, "perimetro di controllo"},
+        {&s.utilizzo_esterno, "perimetro esterno"},
+        {&s.utilizzo_chiodi, "chiodi"}};
+    const std::pair<const std::optional<double>*, const char*>* massimo = nullptr;
+    for (const auto& c : controlli)
+        if (*c.first && (!massimo || **c.first > **massimo->first)) massimo = &c;
+    if (massimo)
+        s.testo_esito +=
+            " (utilizzo " + show(R(**massimo->first, 2)) + ", " + massimo->second + ")";
+}
+
+// Why the results are not those of the inputs shown, and what to do.
+std::string non_aggiornati(const CalcoTess& f, const StatoCaso& s) {
+    if (!s.illegibili.empty()) {
+        std::string campi;
+        for (const CampoIllegibile& c : s.illegibili)
+            campi += (campi.empty() ? "«" : ", «") + didascalia(f, c.controllo) + "»";
+        return "Risultati non aggiornati: correggere " + campi;
+    }
+    if (!f.ultimo.interruzione.empty())
+        return "Risultati non aggiornati: " + f.ultimo.interruzione;
+    return "Risultati non aggiornati: premere Aggiorna";
+}
+
+} // namespace
+
+StatoCaso stato_caso(const CalcoTess& f) {
+    StatoCaso s;
+    for (const std::string& nome : ingressi_in_uso(f)) {
+        const std::string& t = testo_di(f, nome);
+        if (!is_numeric(t)) s.illegibili.push_back({nome, motivo(t)});
+    }
+    s.aggiornati = f.ultimo.ingressi && *f.ultimo.ingressi == f.istantanea();
+    avvisi_ingressi(f, s.avvisi);
+    const int forma = static_cast<int>(std::find(f.Option1.begin(), f.Option1.end(), true) -
+                                       f.Option1.begin());
+    if (!s.aggiornati) {
+        s.testo_aggiornamento = non_aggiornati(f, s);
+        s.testo_esito = "Verifica non calcolata: " + s.testo_aggiornamento.substr(
+                                                         s.testo_aggiornamento.find(':') + 2);
+        return s;
+    }
+    if (forma > 1) {
+        s.testo_esito = std::string("Verifica non disponibile per la forma «") +
+                        (forma < 6 ? FORME[static_cast<std::size_t>(forma)] : "") +
+                        "»: i valori mostrati non sono di questo pilastro";
+        return s;
+    }
+    const Progetto p = progetto(f);
+    esito(f, p, s);
+    governante(s, p);
+    if (p.eseguito) avvisi_limiti(f, s.avvisi);
+    avvisi_progetto(f, p, s.avvisi);
+    return s;
+}
+
+std::string relazione_negata(const CalcoTess& f, const StatoCaso& s) {
+    std::string correggere;
+    for (const CampoIllegibile& c : s.illegibili)
+        correggere += (correggere.empty() ? "«" : "; «") + didascalia(f, c.controllo) + "» (" +
+                      c.motivo + ")";
+    if (!correggere.empty()) return "Relazione non scritta: correggere " + correggere + ".";
+    if (!s.aggiornati)
+        return "Relazione non scritta: " +
+               s.testo_aggiornamento.substr(s.testo_aggiornamento.find(':') + 2) + ".";
+    if (s.esito == Esito::non_calcolato) return "Relazione non scritta: " + s.testo_esito + ".";
+    return "";
+}
+
+const char* chiave_esito(Esito e) {
+    switch (e) {
+    case Esito::verificato:
+        return "verified";
+    case Esito::verificato_con_chiodi:
+        return "verified-with-studs";
+    case Esito::non_verificato:
+        return "not-verified";
+    default:
+        return "not-computed";
+    }
+}
+
+} // namespace tessaro

@@ -20,6 +20,11 @@ void armatura_effettiva(CalcoTess& f) {
     const double Vrd_s = strict(f.Label3[12].Caption) * strict(f.Text1[26].Text) +
                          g.TAUrdc * 0.75 * g.u1 * g.deff; // kg
     f.Label3[13].Caption = show(R(Vrd_s, 0));
+    // Studs that give less than the required resistance are marked as a failing verdict.
+    const auto richiesto = try_strict(f.Label3[11].Caption);
+    const bool scarso = richiesto && strict(f.Label3[13].Caption) < *richiesto;
+    f.Label3[13].ForeColor = scarso ? ROSSO_SCURO : NERO;
+    f.Label3[13].FontBold = scarso;
     // The provided reinforcement follows the diameter shown: results that were current but
     // for the diameter are current again.
     if (f.ultimo.ingressi) (*f.ultimo.ingressi)[CalcoTess::INDICE_FICHIODO] = f.fichiodo.Text;

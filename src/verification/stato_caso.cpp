@@ -273,8 +273,7 @@ StatoCaso stato_caso(const CalcoTess& f) {
                                        f.Option1.begin());
     if (!s.aggiornati) {
         s.testo_aggiornamento = non_aggiornati(f, s);
-        s.testo_esito = "Verifica non calcolata: " + s.testo_aggiornamento.substr(
-                                                         s.testo_aggiornamento.find(':') + 2);
+        s.testo_esito = s.testo_aggiornamento;
         return s;
     }
     if (forma > 1) {

@@ -24,7 +24,8 @@ struct StatoCaso {
     // While they do not: why, and what to do, in one Italian line; "" when they do.
     std::string testo_aggiornamento;
     Esito esito = Esito::non_calcolato;
-    std::string testo_esito; // the verdict in one Italian line (the window's banner)
+    // The verdict in one Italian line (the window's banner); while the results are stale, why.
+    std::string testo_esito;
     // Utilisation of each check, effect over resistance; absent when the check was not made.
     std::optional<double> utilizzo_faccia;    // Veff / Vrd,max
     std::optional<double> utilizzo_perimetro; // Veff' / Vrd,c

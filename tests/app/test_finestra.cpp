@@ -4,6 +4,7 @@
 // model, in the order the user made them, and nothing else does.
 #include "finestra_avviata.h"
 
+#include "app/qt/controlli.h"
 #include "files/chiodi.h"
 
 #include <QCloseEvent>
@@ -68,7 +69,12 @@ TEST_F(Vita, ACloseRequestIsRefusedWithAFarewellAndTheTimerEndsTheProgram) {
     // A second request, and the end itself, must not say goodbye again.
     f.Picture3.testo.clear();
     EXPECT_FALSE(finestra.close());
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); }); // the tick never came
+    // The tick never came: the loop ends after 5 s. The timer goes with the test, so that it
+    // cannot end the event loop of a later one.
+    QTimer scadenza;
+    scadenza.setSingleShot(true);
+    QObject::connect(&scadenza, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    scadenza.start(5000);
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_EQ(f.Picture3.testo, "");
     EXPECT_FALSE(std::filesystem::exists(chiodi));
@@ -220,6 +226,59 @@ TEST_F(Eventi, ShowingTheModelRaisesNoEvent) {
     f.Option1[1] = false;
     finestra.mostra();
     for (int i = 0; i < 6; ++i) EXPECT_FALSE(opzione("Option1", i)->isChecked()) << i;
+}
+
+using Stato = FinestraQt;
+
+TEST_F(Stato, AnUnreadableFieldIsFramedInRedOnceLeftAndTheResultsSayTheyAreStale) {
+    avvia();
+    auto* banner = controllo<QLabel>("esito");
+    EXPECT_EQ(banner->palette().color(QPalette::WindowText), QColor(0, 110, 0));
+    digita(campo(5), "3a");
+    EXPECT_EQ(campo(5)->styleSheet(), ""); // being typed: not yet framed
+    EXPECT_TRUE(banner->text().startsWith("Risultati non aggiornati"));
+    QTest::keyClick(campo(5), Qt::Key_Tab);
+    EXPECT_NE(campo(5)->styleSheet().indexOf("border"), -1);
+    EXPECT_EQ(campo(5)->toolTip(), "valore non numerico");
+    EXPECT_EQ(banner->text(), QString::fromUtf8("Risultati non aggiornati: correggere «deff (cm)»"));
+    EXPECT_EQ(banner->palette().color(QPalette::WindowText), QColor(110, 110, 110));
+    EXPECT_EQ(Label3(1)->palette().color(Label3(1)->foregroundRole()), QColor(150, 150, 150));
+    digita_e_esci(5, "37");
+    EXPECT_EQ(campo(5)->styleSheet(), "");
+    EXPECT_EQ(campo(5)->toolTip(), "");
+    EXPECT_TRUE(banner->text().startsWith("Verificato senza armatura a taglio"));
+    EXPECT_EQ(Label3(1)->palette().color(Label3(1)->foregroundRole()), QColor(0, 0, 0));
+}
+
+TEST_F(Stato, ACommaBecomesThePointAndEnterLeavesTheFieldAsTab) {
+    avvia();
+    digita(campo(5), "30,5");
+    EXPECT_EQ(testo(5), "30.5");
+    QTest::keyClick(campo(5), Qt::Key_Return);
+    EXPECT_TRUE(campo(6)->hasFocus());
+    EXPECT_EQ(testo(20), "583.274"); // 200 + 4·π·30.5: the field was left and recalculated
+}
+
+TEST_F(Stato, TheSplashStartsOnEnterAndResultFieldsAreReadOnly) {
+    QTest::keyClick(controllo<QWidget>("Picture3"), Qt::Key_Return);
+    EXPECT_EQ(f.dati.in_avvio, 0);
+    for (const int i : CAMPI_RISULTATO) {
+        EXPECT_TRUE(campo(i)->isReadOnly()) << i;
+        EXPECT_EQ(campo(i)->focusPolicy(), Qt::ClickFocus) << i;
+    }
+}
+
+TEST_F(Stato, FailingVerdictsAndTooFewStudsAreDarkRedAndBold) {
+    avvia();
+    digita_e_esci(1, "-200000"); // the control perimeter fails: studs
+    EXPECT_EQ(Label4(1)->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+    EXPECT_TRUE(Label4(1)->font().bold());
+    EXPECT_FALSE(Label3(13)->font().bold());
+    digita(controllo<QLineEdit>("fichiodo"), "8"); // below the required 11.94 mm
+    EXPECT_EQ(Label3(13)->palette().color(Label3(13)->foregroundRole()), QColor(128, 0, 0));
+    EXPECT_TRUE(Label3(13)->font().bold());
+    EXPECT_EQ(controllo<QLabel>("esito")->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+    EXPECT_GT(controllo<QListWidget>("avvisi")->count(), 0);
 }
 
 } // namespace

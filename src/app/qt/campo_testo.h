@@ -1,4 +1,5 @@
-// A numeric field of the Text1 array: it reports when the user leaves it.
+// A numeric field of the window: it reports when the user leaves it, takes a typed comma as the
+// decimal point and leaves on Enter as on Tab.
 #pragma once
 
 #include <QLineEdit>
@@ -17,6 +18,9 @@ class CampoTesto : public QLineEdit {
 
   protected:
     void focusOutEvent(QFocusEvent* e) override;
+    // A comma typed becomes a point: the Italian keypad's decimal key, and the habit, give a
+    // comma, which no number of the calculation may hold. Enter moves on like Tab.
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 } // namespace tessaro

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -25,6 +26,9 @@ struct DidascaliaLabel1 {
     const char* prefisso;
 };
 
+// The fields that only show results: read-only, and greyed with the other results when stale.
+constexpr std::array<int, 10> CAMPI_RISULTATO{22, 21, 20, 33, 19, 18, 17, 16, 23, 32};
+
 struct Controlli {
     std::array<CampoTesto*, 39> Text1{};
     QLineEdit* fichiodo = nullptr;
@@ -44,6 +48,8 @@ struct Controlli {
     Splash* Picture3 = nullptr;
     VistaCanvas* Pic = nullptr;
     std::vector<QWidget*> ordine_tab; // the inputs in the order Tab visits them
+    QLabel* esito = nullptr;         // the verdict banner
+    QListWidget* avvisi = nullptr;   // the warnings
 };
 
 } // namespace tessaro

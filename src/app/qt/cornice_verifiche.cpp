@@ -1,6 +1,7 @@
 // The frame "VERIFICHE:".
 #include "app/qt/cornice_verifiche.h"
 
+#include "app/qt/campo_testo.h"
 #include "app/qt/righe.h"
 
 #include <QVBoxLayout>
@@ -54,9 +55,8 @@ QGroupBox* senza_armature(Controlli& c) {
 // The provided studs: their diameter, typed by the user, and what follows from it.
 QGridLayout* colonna_effettiva(Controlli& c) {
     QGridLayout* g = griglia();
-    auto* fichiodo = new QLineEdit;
+    auto* fichiodo = new CampoTesto;
     fichiodo->setObjectName("fichiodo");
-    fichiodo->setAlignment(Qt::AlignRight);
     fichiodo->setFixedWidth(LARGHEZZA_CAMPO);
     c.fichiodo = fichiodo;
     c.ordine_tab.push_back(fichiodo);

@@ -1,6 +1,7 @@
 // The input frames of the form.
 #include "app/qt/cornici_dati.h"
 
+#include "app/qt/campo_testo.h"
 #include "app/qt/righe.h"
 
 #include <QButtonGroup>
@@ -71,7 +72,18 @@ QGroupBox* cornice_materiali(Controlli& c) {
 }
 
 QGroupBox* cornice_primo_perimetro(Controlli& c) {
-    return cornice_campi("Verifica sul primo perim.", {22, 21, 20, 33, 19, 18, 17, 16, 23, 32}, c);
+    QGroupBox* cornice =
+        cornice_campi("Verifica sul primo perim.", {22, 21, 20, 33, 19, 18, 17, 16, 23, 32}, c);
+    // Results, not inputs: read-only and looking so, skipped by Tab.
+    for (const int i : CAMPI_RISULTATO) {
+        CampoTesto* e = c.Text1[static_cast<std::size_t>(i)];
+        e->setReadOnly(true);
+        e->setFocusPolicy(Qt::ClickFocus);
+        QPalette p = e->palette();
+        p.setColor(QPalette::Base, p.color(QPalette::Window));
+        e->setPalette(p);
+    }
+    return cornice;
 }
 
 } // namespace tessaro

@@ -2,6 +2,7 @@
 #include "app/qt/finestra_tessaro.h"
 
 #include "app/qt/campo_testo.h"
+#include "app/qt/esito.h"
 #include "app/qt/modulo.h"
 #include "app/qt/mostra.h"
 #include "app/qt/pannello_foro.h"
@@ -45,6 +46,7 @@ FinestraTessaro::~FinestraTessaro() {
 void FinestraTessaro::mostra() {
     const QScopedValueRollback<bool> in_corso(mostrando_, true);
     tessaro::mostra(modello_, twips_, c_, *this);
+    mostra_stato(stato_caso(modello_), c_);
 }
 
 template <class Gestore> void FinestraTessaro::esegui(Gestore&& gestore) {
@@ -61,9 +63,12 @@ template <class Gestore> void FinestraTessaro::esegui(Gestore&& gestore) {
 void FinestraTessaro::collega() {
     Tessaro& f = modello_;
     for (std::size_t i = 0; i < c_.Text1.size(); ++i) {
-        // Typing only changes the model's text; leaving the field recalculates.
-        connect(c_.Text1[i], &QLineEdit::textEdited, this,
-                [&f, i](const QString& t) { f.Text1[i].Text = t.toStdString(); });
+        // Typing only changes the model's text, and shows that the results no longer belong
+        // to the inputs; leaving the field recalculates.
+        connect(c_.Text1[i], &QLineEdit::textEdited, this, [this, &f, i](const QString& t) {
+            f.Text1[i].Text = t.toStdString();
+            mostra();
+        });
         c_.Text1[i]->lasciato = [this, i] {
             if (!mostrando_) esegui([this, i] { modello_.Text1_LostFocus(static_cast<int>(i)); });
         };
@@ -74,7 +79,10 @@ void FinestraTessaro::collega() {
     const std::array<Campo*, 4> foro{&f.Text2, &f.Text3, &f.Text4, &f.Text5};
     for (std::size_t i = 0; i < foro.size(); ++i)
         connect(c_.Text2_5[i], &QLineEdit::textEdited, this,
-                [campo = foro[i]](const QString& t) { campo->Text = t.toStdString(); });
+                [this, campo = foro[i]](const QString& t) {
+                    campo->Text = t.toStdString();
+                    mostra();
+                });
 
     connect(c_.Option1[0]->group(), &QButtonGroup::idClicked, this,
             [this](int i) { esegui([this, i] { modello_.imposta_Option1(i, true); }); });

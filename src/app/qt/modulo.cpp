@@ -3,6 +3,7 @@
 
 #include "app/qt/cornice_verifiche.h"
 #include "app/qt/cornici_dati.h"
+#include "app/qt/esito.h"
 #include "app/qt/righe.h"
 #include "app/qt/vista_canvas.h"
 
@@ -93,7 +94,7 @@ QWidget* modulo(const Canvas& Pic, Controlli& c, QWidget* genitore) {
     terza->addWidget(cornice_primo_perimetro(c));
     terza->addLayout(pianta(Pic, c));
     h->addLayout(terza);
-    h->addLayout(colonna({cornice_verifiche(c)}));
+    h->addLayout(colonna({cornice_verifiche(c), elenco_avvisi(c)}));
 
     auto* bottoni = new QHBoxLayout;
     for (const int i : {0, 3, 4, 7, 8, 9, 10})
@@ -106,6 +107,7 @@ QWidget* modulo(const Canvas& Pic, Controlli& c, QWidget* genitore) {
         c.ordine_tab.push_back(b);
 
     auto* v = new QVBoxLayout(m);
+    v->addWidget(striscia_esito(c));
     v->addLayout(h);
     v->addLayout(bottoni);
     return m;

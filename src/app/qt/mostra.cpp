@@ -27,11 +27,13 @@ void campo(QLineEdit& e, const Campo& m) {
     if (e.isEnabled() != m.Enabled) e.setEnabled(m.Enabled);
 }
 
+// The colour goes to the text role the label paints with: a result value on its white field
+// paints with the Text role, a caption with WindowText.
 void aspetto(QLabel& l, const Colore& c, bool grassetto) {
     const QColor colore(c.r, c.g, c.b);
-    if (l.palette().color(QPalette::WindowText) != colore) {
+    if (l.palette().color(l.foregroundRole()) != colore) {
         QPalette p = l.palette();
-        p.setColor(QPalette::WindowText, colore);
+        p.setColor(l.foregroundRole(), colore);
         l.setPalette(p);
     }
     if (l.font().bold() != grassetto) {
@@ -90,7 +92,10 @@ void mostra_Picture1(const Pannello& P, const Twips& t, Controlli& c) {
 void mostra_Picture3(const Pannello& P, const Twips& t, Controlli& c) {
     c.Picture3->setGeometry(t.px(P.Left, P.Top, P.Width, P.Height));
     visibile(*c.Picture3, P.Visible);
-    if (P.Visible) c.Picture3->raise();
+    if (P.Visible) {
+        c.Picture3->raise();
+        if (!c.Picture3->hasFocus()) c.Picture3->setFocus(Qt::OtherFocusReason);
+    }
     c.Picture3->update();
     if (c.modulo->isEnabled() == P.Visible) c.modulo->setEnabled(!P.Visible);
 }

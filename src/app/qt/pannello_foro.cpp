@@ -1,6 +1,7 @@
 // The opening panel Picture1.
 #include "app/qt/pannello_foro.h"
 
+#include "app/qt/campo_testo.h"
 #include "app/qt/righe.h"
 
 #include <QHBoxLayout>
@@ -139,9 +140,8 @@ QFrame* pannello_foro(Controlli& c) {
         "Larghezza L (cm), lungo y:", "Profondità P (cm), lungo x:",
         "Distanza netta D dal pilastro (cm):", "y dell'asse del foro (cm):"};
     for (int i = 0; i < 4; ++i) {
-        auto* campo = new QLineEdit;
+        auto* campo = new CampoTesto;
         campo->setObjectName(QString("Text%1").arg(i + 2));
-        campo->setAlignment(Qt::AlignRight);
         campo->setFixedWidth(LARGHEZZA_CAMPO);
         c.Text2_5.at(static_cast<std::size_t>(i)) = campo;
         c.ordine_tab.push_back(campo);

@@ -1,6 +1,7 @@
 // The splash panel Picture3.
 #include "app/qt/splash.h"
 
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -38,6 +39,7 @@ void disegna_pilastro(QPainter& p, const QRectF& r) {
 Splash::Splash(const Pannello& Picture3, const Twips& twips, QWidget* parent)
     : QWidget(parent), Picture3_(Picture3), twips_(twips) {
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void Splash::paintEvent(QPaintEvent*) {
@@ -79,6 +81,20 @@ void Splash::paintEvent(QPaintEvent*) {
 
 void Splash::mouseReleaseEvent(QMouseEvent*) {
     if (cliccato) cliccato();
+}
+
+// The keys a user tries on a picture that says "click": they start the calculator as a click.
+void Splash::keyPressEvent(QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Escape:
+        if (cliccato) cliccato();
+        break;
+    default:
+        QWidget::keyPressEvent(e);
+    }
 }
 
 } // namespace tessaro

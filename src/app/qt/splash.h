@@ -15,9 +15,11 @@ class Splash : public QWidget {
   public:
     Splash(const Pannello& Picture3, const Twips& twips, QWidget* parent = nullptr);
 
-    std::function<void()> cliccato; // mouse button released on the panel
+    std::function<void()> cliccato; // mouse button released on the panel, or Enter, Space, Esc
 
   protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
     void paintEvent(QPaintEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 

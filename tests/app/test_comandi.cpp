@@ -119,6 +119,27 @@ TEST(Comandi, HelpOpensTheManualOfTheWorkingFolderOrElseOfTheProgram) {
     EXPECT_EQ(uscita.str(), "message=Impossibile trovare il manuale manualechiodi.pdf\n");
 }
 
+TEST(Comandi, ADocumentThatNoViewerOpensIsToldWithItsPath) {
+    struct SenzaVisore : PiattaformaScript {
+        using PiattaformaScript::PiattaformaScript;
+        bool apri_documento(const std::string&) override { return false; }
+    };
+    prova::CartellaProva c;
+    std::ofstream("manualechiodi.pdf") << "%PDF";
+    std::ostringstream uscita;
+    prova::MisuraFissa misura;
+    SenzaVisore p(uscita);
+    Tessaro f(p, misura);
+    f.Form_Load();
+    f.Picture3_MouseUp();
+    p.accoda_risposta("r.txt");
+    f.Command1_Click(3);
+    f.Command1_Click(9);
+    EXPECT_EQ(uscita.str(), "message=Nessun programma per aprire la relazione: il file è r.txt\n"
+                            "message=Nessun programma per aprire il manuale: il file è " +
+                                (c.percorso() / "manualechiodi.pdf").string() + "\n");
+}
+
 TEST(Rapporto, AShareOfAZeroModulusPrintsAsBlanks) {
     prova::FinestraProva w;
     // The report written directly, without the recalculation that would recompute the

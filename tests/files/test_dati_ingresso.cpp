@@ -48,6 +48,8 @@ TEST(LettoreVoci, CommasLineEndsBlanksQuotesAndTheCodePage) {
         // Quotation marks keep commas, blanks and line ends; inside an item a mark is text.
         {"\" 1,5 \"\r\nx", {" 1,5 ", "x"}}, {"  \"a\"  dropped ,b", {"a", "b"}},
         {"\"riga\r\ndue\"\r\n", {"riga\r\ndue"}}, {"\"\"\r\n", {""}}, {"a\"b\"\r\n", {"a\"b\""}},
+        // Within quotation marks two marks stand for one.
+        {"\"a\"\"b\"\r\n\"\"\"\"\r\n", {"a\"b", "\""}},
         {"unit\xe0\r\n\x80", {"unità", "€"}}, {"", {}}, {"\r\n", {""}}};
     for (const auto& [testo, attese] : casi) EXPECT_EQ(voci(testo), attese) << testo;
 }
@@ -65,12 +67,18 @@ TEST(LettoreVoci, BrokenInputEndsTheReading) {
 TEST(DatiIngresso, SaveLoadSaveGivesTheSameInputsAndTheSameBytes) {
     prova::FinestraProva a;
     a.f->Text3.Text = "città";
+    // Texts with a comma or a quotation mark come back whole, every later item in its place.
+    a.f->Text1[8].Text = "0,9";
+    a.f->Text2.Text = "4\"0, \"5";
     a.f->imposta_Option1(1, true);
     a.f->imposta_Option3(0, true);
     ASSERT_TRUE(salva_dati(*a.f, "uno.CSE"));
     prova::FinestraProva b;
     ASSERT_TRUE(carica_dati(*b.f, a.cartella.percorso() / "uno.CSE"));
     EXPECT_EQ(b.f->Text3.Text, "città");
+    EXPECT_EQ(b.f->Text2.Text, "4\"0, \"5");
+    EXPECT_NE(prova::leggi_file(a.cartella.percorso() / "uno.CSE").find("\r\n\"0,9\"\r\n"),
+              std::string::npos);
     for (int i = 0; i < 39; ++i) // "1.10" comes back in the plain number form
         EXPECT_EQ(b.testo(i), i == 15 ? "1.1" : a.testo(i)) << i;
     ASSERT_TRUE(salva_dati(*b.f, "due.CSE"));

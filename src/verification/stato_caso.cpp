@@ -271,15 +271,18 @@ StatoCaso stato_caso(const CalcoTess& f) {
     avvisi_ingressi(f, s.avvisi);
     const int forma = static_cast<int>(std::find(f.Option1.begin(), f.Option1.end(), true) -
                                        f.Option1.begin());
-    if (!s.aggiornati) {
+    if (s.aggiornati && forma > 1) {
+        // A shape without a perimeter computation: "Aggiorna" leaves another shape's numbers
+        // on screen, so they are never current for this one.
+        s.aggiornati = false;
+        s.testo_aggiornamento = std::string("Verifica non disponibile per la forma «") +
+                                (forma < 6 ? FORME[static_cast<std::size_t>(forma)] : "") +
+                                "»: i valori mostrati non sono di questo pilastro";
+    } else if (!s.aggiornati) {
         s.testo_aggiornamento = non_aggiornati(f, s);
-        s.testo_esito = s.testo_aggiornamento;
-        return s;
     }
-    if (forma > 1) {
-        s.testo_esito = std::string("Verifica non disponibile per la forma «") +
-                        (forma < 6 ? FORME[static_cast<std::size_t>(forma)] : "") +
-                        "»: i valori mostrati non sono di questo pilastro";
+    if (!s.aggiornati) {
+        s.testo_esito = s.testo_aggiornamento;
         return s;
     }
     const Progetto p = progetto(f);
@@ -296,11 +299,11 @@ std::string relazione_negata(const CalcoTess& f, const StatoCaso& s) {
         correggere += (correggere.empty() ? "«" : "; «") + didascalia(f, c.controllo) + "» (" +
                       c.motivo + ")";
     if (!correggere.empty()) return "Relazione non scritta: correggere " + correggere + ".";
-    if (!s.aggiornati)
-        return "Relazione non scritta: " +
-               s.testo_aggiornamento.substr(s.testo_aggiornamento.find(':') + 2) + ".";
-    if (s.esito == Esito::non_calcolato) return "Relazione non scritta: " + s.testo_esito + ".";
-    return "";
+    if (s.aggiornati) return "";
+    const std::string stantii = "Risultati non aggiornati: ";
+    const std::string& perche = s.testo_aggiornamento;
+    return "Relazione non scritta: " +
+           (perche.rfind(stantii, 0) == 0 ? perche.substr(stantii.size()) : perche) + ".";
 }
 
 const char* chiave_esito(Esito e) {

@@ -67,7 +67,7 @@ TEST(StatoCaso, EachEventLeavesTheInputsTheResultsAndTheVerdictItShould) {
         {"back to a valid case", {esci(1, "0"), esci(1, "-14500")}, "", true, Esito::verificato},
         {"a shape clicked", {forma(1)}, "", false, Esito::non_calcolato},
         {"a circle computed", {forma(1), aggiorna()}, "", true, Esito::verificato},
-        {"an octagon computed", {forma(3), aggiorna()}, "", true, Esito::non_calcolato},
+        {"an octagon computed", {forma(3), aggiorna()}, "", false, Esito::non_calcolato},
         {"the load format clicked", {formato(0)}, "", false, Esito::non_calcolato},
         {"service actions computed", {formato(0), aggiorna()}, "", true, Esito::verificato},
         {"studs", {esci(1, "-200000")}, "", true, Esito::verificato_con_chiodi},

@@ -21,7 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-
 void confronta(const fs::path& atteso, const std::string& effettivo) {
     auto actual = atteso;
     actual.replace_extension(".actual");
@@ -93,9 +92,10 @@ Esito esegui(const std::string& script) {
 }
 
 TEST(Sessione, LinesNotUnderstoodNameTheirNumber) {
-    for (const char* riga : {"jump", "leave Text1(39)", "leave Text2", "click Option1(6)",
-                             "click Option3(-1)", "type Text0(1) 5", "start now", "dump all",
-                             "picture plan.pdf", "click Command1(11)", "leave Text1(1"}) {
+    for (const char* riga :
+         {"jump", "leave Text1(39)", "leave Text2", "click Option1(6)", "click Option3(-1)",
+          "type Text0(1) 5", "start now", "dump all", "picture plan.jpg", "export plan.txt",
+          "click Command1(11)", "leave Text1(1"}) {
         const Esito e = esegui("start\n# comment\n\n" + std::string(riga) + "\n");
         EXPECT_EQ(e.stato, 2) << riga;
         EXPECT_NE(e.err.find("riga 4"), std::string::npos) << e.err;
@@ -113,7 +113,6 @@ TEST(Sessione, TypeIsVerbatimEventsNeedAWindowAndAStartBeginsANewOne) {
     EXPECT_EQ(f.stato, 0) << f.err;
     EXPECT_NE(f.out.find("Text1(4)=40\n"), std::string::npos);
 }
-
 
 } // namespace
 } // namespace tessaro

@@ -128,6 +128,8 @@ struct Pittore {
         // Above the line when n points up on the device, below otherwise.
         const QPointF normale_ruotata = QTransform().rotate(-angolo).map(n);
         const double y = normale_ruotata.y() <= 0 ? -fm.descent() : fm.ascent();
+        // On white, so that rails and studs under it do not hide it.
+        p.fillRect(QRectF(-w / 2, y - fm.ascent(), w, fm.ascent() + fm.descent()), Qt::white);
         p.drawText(QPointF(-w / 2, y), testo);
         p.restore();
     }
@@ -136,11 +138,15 @@ struct Pittore {
 void ombra_e_foro(Pittore& d, const GeometriaPianta& g, const QRectF& estensione) {
     const double lontano = 2 * (std::fabs(estensione.left()) + std::fabs(estensione.right()) +
                                 std::fabs(estensione.top()) + std::fabs(estensione.bottom()));
+    // The shadow runs to the edge of the plan, not beyond.
+    d.p.save();
+    d.p.setClipRect(d.T.mapRect(estensione), Qt::IntersectClip);
     d.p.setPen(Qt::NoPen);
     d.p.setBrush(COLORE_OMBRA);
     d.p.drawPolygon(
         QPolygonF({d.M(0, 0), d.M(lontano * std::cos(g.alfa1), lontano * std::sin(g.alfa1)),
                    d.M(lontano * std::cos(g.alfa2), lontano * std::sin(g.alfa2))}));
+    d.p.restore();
     QPolygonF foro;
     for (const Punto& q : g.foro_angoli)
         foro << d.M(q);

@@ -83,7 +83,7 @@ QString intestazione_html(const Intestazione& i) {
 }
 
 QString metodo_html() {
-    return titolo("1. Metodo") +
+    return titolo("Metodo") +
            "<p>Verifica a punzonamento di una piastra in calcestruzzo armato su un pilastro "
            "secondo EN 1992-1-1:</p><ul>"
            "<li>6.4.2: perimetro di verifica di base u1 a 2·d dalle facce del pilastro, "
@@ -148,7 +148,7 @@ QString dati_html(const CalcoTess& f) {
         t.riga({h("Foro: distanza netta dal pilastro"), "D", h(f.Text4.Text), "cm"});
         t.riga({h("Foro: y dell'asse"), "y", h(f.Text5.Text), "cm"});
     }
-    return titolo("2. Dati") + t.fine();
+    return titolo("Dati") + t.fine();
 }
 
 QString pilastro_html(const CalcoTess& f) {
@@ -160,7 +160,7 @@ QString pilastro_html(const CalcoTess& f) {
     for (int i = 0; i < 6; ++i)
         if (f.Option1[static_cast<std::size_t>(i)]) forma = i;
     const int posizione = f.posizione();
-    return titolo("3. Pilastro") + "<p>Forma: " + h(forme[forma]) +
+    return titolo("Pilastro") + "<p>Forma: " + h(forme[forma]) +
            ". Posizione trovata dal calcolo (perimetro di verifica più corto): " +
            (posizione >= 0 ? h(posizioni[posizione]) : h("non determinata")) +
            ". Assi della pianta: origine al centro del pilastro, x lungo a, y lungo b.</p>";
@@ -196,7 +196,7 @@ QString intermedi_html(const CalcoTess& f) {
         .riga({"τr,max", h("0.5·ν·fck/γc (6.4.5 (6.53))"), etichetta(f, 2), "kg/cm²"})
         .riga({"Vrd,max", h("τr,max·u0·d"), etichetta(f, 3), "kg"})
         .riga({"β u0", h("fattore β alla faccia del pilastro"), etichetta(f, 17), "–"});
-    return titolo("4. Valori intermedi") + t.fine();
+    return titolo("Valori intermedi") + t.fine();
 }
 
 QString utilizzo(const std::optional<double>& u) {
@@ -218,7 +218,7 @@ QString verifiche_html(const CalcoTess& f, const StatoCaso& s) {
     if (s.utilizzo_esterno)
         t.riga({h("Perimetro esterno uout (6.4.5 (4))"), "Veff' = " + etichetta(f, 15) + " kg",
                 "Vrd,c = " + etichetta(f, 4) + " kg", "", utilizzo(s.utilizzo_esterno)});
-    return titolo("5. Verifiche") + t.fine() +
+    return titolo("Verifiche") + t.fine() +
            "<p>Utilizzo: effetto diviso resistenza (oltre 1.00 la verifica non è soddisfatta).</p>";
 }
 
@@ -255,7 +255,7 @@ QString armatura_html(const CalcoTess& f, const Distinta& d) {
         .riga({"uout", h("perimetro a 1.5·d oltre l'ultimo chiodo (6.4.5 (4))"),
                h(show(R(f.dati.uest, 1))), "cm"})
         .riga({h("Vrd,c esterno"), h("τrdc·uout·d"), etichetta(f, 4), "kg"});
-    return titolo("6. Armatura a punzonamento") + t.fine();
+    return titolo("Armatura a punzonamento") + t.fine();
 }
 
 QString distinta_html(const Distinta& d) {
@@ -271,19 +271,29 @@ QString distinta_html(const Distinta& d) {
                 h(show(R(r.origine.x, 2)) + "; " + show(R(r.origine.y, 2))),
                 QString::number(r.chiodi.size()), distanze});
     }
-    return titolo("7. Distinta dei chiodi") + t.fine() + "<p>Totale: " + QString::number(d.chiodi) +
+    return titolo("Distinta dei chiodi") + t.fine() + "<p>Totale: " + QString::number(d.chiodi) +
            " chiodi φ " + h(show(d.diametro_mm)) +
            " mm; lunghezza assunta H − 2·(H − d) = " + h(show(R(d.lunghezza_cm, 1))) +
            " cm; peso dell'acciaio dei chiodi (gambo, 7850 kg/m³) " + h(show(R(d.peso_kg, 2))) +
            " kg.</p>";
 }
 
+// The overall verdict on top, as the window's banner says it.
 QString esito_html(const StatoCaso& s) {
-    QString html = titolo("8. Esito") + "<p><b>" + h(s.testo_esito) + "</b></p>";
+    const char* colore = s.esito == Esito::non_verificato  ? "#800000"
+                         : s.esito == Esito::non_calcolato ? "#555555"
+                                                           : "#006000";
+    QString html = "<p><b>Esito: <font color='" + QString(colore) + "'>" + h(s.testo_esito) +
+                   "</font></b></p>";
     if (!s.aggiornati && !s.testo_aggiornamento.empty())
         html += "<p><font color='#800000'>" + h(s.testo_aggiornamento) + "</font></p>";
+    return html;
+}
+
+QString avvisi_html(const StatoCaso& s) {
+    QString html = titolo("Avvisi");
     if (s.avvisi.empty()) return html + "<p>Nessun avviso.</p>";
-    html += "<p>Avvisi:</p><ul>";
+    html += "<ul>";
     for (const std::string& a : s.avvisi)
         html += "<li>" + h(a) + "</li>";
     return html + "</ul>";
@@ -292,9 +302,10 @@ QString esito_html(const StatoCaso& s) {
 QString documento_html(const CalcoTess& f, const Intestazione& i) {
     const StatoCaso s = stato_caso(f);
     const Distinta d = distinta(f);
-    return "<html><body>" + intestazione_html(i) + metodo_html() + dati_html(f) + pilastro_html(f) +
-           intermedi_html(f) + verifiche_html(f, s) + armatura_html(f, d) + distinta_html(d) +
-           esito_html(s) + "<p>La pianta in scala è nell'ultima pagina.</p></body></html>";
+    return "<html><body>" + intestazione_html(i) + esito_html(s) + metodo_html() + dati_html(f) +
+           pilastro_html(f) + intermedi_html(f) + verifiche_html(f, s) + armatura_html(f, d) +
+           distinta_html(d) + avvisi_html(s) +
+           "<p>La pianta in scala è nell'ultima pagina.</p></body></html>";
 }
 
 QFont carattere(double punti) {

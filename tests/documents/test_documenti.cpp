@@ -3,10 +3,12 @@
 #include "cli/documenti.h"
 #include "documents/distinta.h"
 #include "documents/dxf.h"
+#include "documents/pianta_quotata.h"
 #include "documents/relazione_pdf.h"
 #include "numeric/conversioni.h"
 #include "reinforcement/schema.h"
 #include "support/finestra_prova.h"
+#include "verification/stato_caso.h"
 
 #include <dl_creationadapter.h>
 #include <dl_dxf.h>
@@ -265,6 +267,46 @@ TEST(RelazionePdf, TheReportShowsEveryQuantityWithTheValueTheWindowShows) {
     for (const char* t : {"Scuola Verdi", "Pilastro P12", "Ing. Rossi", "07/12/2026", "kg/cm²",
                           "6.4.2", "6.4.5", "9.4.3", "Distinta dei chiodi", "scala 1:"})
         EXPECT_NE(testo.find(t), std::string::npos) << t;
+}
+
+TEST(RelazionePdf, TheReportTellsTheVerdictTheWarningsAndTheOpening) {
+    FinestraProva w;
+    CASI[5].prepara(w); // the opening: studs fall inside it
+    ASSERT_TRUE(esporta_relazione_pdf(*w.f, {}, "foro.pdf"));
+    std::string testo = testo_pdf("foro.pdf");
+    if (testo.empty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    // Long sentences wrap: compare with the line breaks and the page furniture taken out.
+    std::string continuo;
+    for (const char c : testo) {
+        if (c == '\n' || c == ' ') {
+            if (!continuo.empty() && continuo.back() != ' ') continuo += ' ';
+        } else {
+            continuo += c;
+        }
+    }
+    const StatoCaso s = stato_caso(*w.f);
+    ASSERT_FALSE(s.avvisi.empty());
+    EXPECT_NE(continuo.find(s.testo_esito.substr(0, 40)), std::string::npos) << s.testo_esito;
+    for (const std::string& a : s.avvisi)
+        EXPECT_NE(continuo.find(a.substr(0, 40)), std::string::npos) << a;
+    EXPECT_TRUE(riga_con(testo, "Foro: distanza netta", w.f->Text4.Text));
+    EXPECT_TRUE(riga_con(testo, "Rid. foro", w.testo(33)));
+}
+
+TEST(PiantaQuotata, TheScaleIsTheFirstOf20_25_50ThatFitsThenCoarser) {
+    FinestraProva w;
+    w.digita(1, "-200000");
+    const QRectF e = estensione_pianta(*w.f);
+    const auto cornice = [&](double scala) {
+        return std::pair{e.width() * 10 / scala, e.height() * 10 / scala};
+    };
+    const struct {
+        std::pair<double, double> mm;
+        int scala;
+    } casi[] = {{{1e4, 1e4}, 20},  {cornice(25), 25},  {cornice(26), 50},
+                {cornice(50), 50}, {cornice(51), 100}, {cornice(150), 200}};
+    for (const auto& c : casi)
+        EXPECT_EQ(scala_pianta(*w.f, c.mm.first, c.mm.second), c.scala) << c.mm.first;
 }
 
 TEST(RelazionePdf, AFileThatCannotBeWrittenIsNeverReportedAsWritten) {

@@ -59,6 +59,7 @@ struct LettoDxf : DL_CreationAdapter {
     std::vector<Linea> linee;
     std::map<std::string, int> polilinee; // per layer
     std::map<std::string, int> testi;     // per layer
+    std::map<std::string, double> angoli; // text → rotation, rad
     int insunits = -1;
 
     void addLayer(const DL_LayerData& d) override { layer.insert(d.name); }
@@ -69,7 +70,10 @@ struct LettoDxf : DL_CreationAdapter {
         linee.push_back({attributes.getLayer(), d.x1, d.y1, d.x2, d.y2});
     }
     void addPolyline(const DL_PolylineData&) override { ++polilinee[attributes.getLayer()]; }
-    void addText(const DL_TextData&) override { ++testi[attributes.getLayer()]; }
+    void addText(const DL_TextData& d) override {
+        ++testi[attributes.getLayer()];
+        angoli[d.text] = d.angle;
+    }
     void setVariableInt(const std::string& chiave, int valore, int) override {
         if (chiave == "$INSUNITS") insunits = valore;
     }
@@ -167,6 +171,16 @@ TEST_P(Documenti, TheDxfHoldsEveryStudAndRailOfTheDesignOnItsLayerInCentimetres)
     EXPECT_GE(letto.polilinee["PERIMETRO_U1"], 1);
     EXPECT_GE(letto.polilinee["PERIMETRO_ESTERNO"], 1);
     EXPECT_GE(letto.testi["QUOTE"], 3); // the column and at least S1 and S
+    // Dimension texts run along their lines, never upside down: S1 along a rail, b up the
+    // column's side.
+    const double s1 = letto.angoli.at("S1 = " + w.testo(28));
+    EXPECT_LE(std::fabs(s1), PI / 2 + 1e-6);
+    EXPECT_TRUE(std::any_of(rotaie.begin(), rotaie.end(), [&](const Traliccio& t) {
+        return std::fabs(std::sin(t.angolo - s1)) < 1e-6;
+    }));
+    if (!w.f->Option1[1]) {
+        EXPECT_NEAR(letto.angoli.at("b = " + w.testo(7)), PI / 2, 1e-6);
+    }
 }
 
 TEST_P(Documenti, TheScheduleListsEachRailOnceWithItsStudsAndTheTotal) {

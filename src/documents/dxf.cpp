@@ -121,16 +121,30 @@ std::string testo_campo(const std::string& t) {
     return QString::fromStdString(t).trimmed().toStdString();
 }
 
+// The column dimensioned below and on the left beyond everything; S1, S and L along the
+// dimensioned rail. r is the plan's extent, m its margin, cm.
+void quote(Disegno& d, const CalcoTess& f, const GeometriaPianta& g, const QRectF& r, double m) {
+    const double lato_b = g.circolare ? g.a / 2 : g.b / 2; // half the column's height, cm
+    d.quota({g.a / 2, -lato_b}, {-g.a / 2, -lato_b}, -lato_b - (r.top() - 1.5 * m),
+            (g.circolare ? "%%c " : "a = ") + testo_campo(f.Text1[6].Text));
+    if (!g.circolare)
+        d.quota({-g.a / 2, -g.b / 2}, {-g.a / 2, g.b / 2}, -g.a / 2 - (r.left() - 1.5 * m),
+                "b = " + testo_campo(f.Text1[7].Text));
+    if (const Traliccio* t = traliccio_quotato(g)) {
+        d.quota(t->origine, t->chiodo(0), 0.3 * m, "S1 = " + testo_campo(f.Text1[28].Text));
+        if (t->chiodi.size() > 1) {
+            d.quota(t->chiodo(0), t->chiodo(1), 0.6 * m, "S = " + testo_campo(f.Text1[29].Text));
+            d.quota(t->chiodo(0), t->chiodo(t->chiodi.size() - 1), 0.9 * m,
+                    "L = " + testo_campo(f.Label3[10].Caption));
+        }
+    }
+}
+
 void entita(Disegno& d, const CalcoTess& f, const GeometriaPianta& g) {
     const QRectF r = ingombro(g);
     const double m = 0.1 * std::max(r.width(), r.height());
-    if (g.circolare)
-        d.cerchio("PILASTRO", {0, 0}, g.a / 2);
-    else
-        d.polilinea(
-            "PILASTRO",
-            {{{-g.a / 2, -g.b / 2}, {g.a / 2, -g.b / 2}, {g.a / 2, g.b / 2}, {-g.a / 2, g.b / 2}},
-             true});
+    if (g.circolare) d.cerchio("PILASTRO", {0, 0}, g.a / 2);
+    if (!g.pilastro.punti.empty()) d.polilinea("PILASTRO", g.pilastro);
     const double y0 = g.bordo_y.value_or(r.top() - m), x0 = g.bordo_x.value_or(r.left() - m);
     if (g.bordo_x) d.linea("BORDO_SOLETTA", {*g.bordo_x, y0}, {*g.bordo_x, r.bottom() + m});
     if (g.bordo_y) d.linea("BORDO_SOLETTA", {x0, *g.bordo_y}, {r.right() + m, *g.bordo_y});
@@ -152,21 +166,7 @@ void entita(Disegno& d, const CalcoTess& f, const GeometriaPianta& g) {
             d.cerchio("CHIODI", t.chiodo(i), TESTA * g.diametro_chiodo / 2);
         }
     }
-    // Dimensions: the column below and on the left, S1, S and L along the first rail to +x.
-    const double lato_b = g.circolare ? g.a / 2 : g.b / 2; // half the column's height, cm
-    d.quota({g.a / 2, -lato_b}, {-g.a / 2, -lato_b}, -lato_b - (r.top() - 1.5 * m),
-            (g.circolare ? "%%c " : "a = ") + testo_campo(f.Text1[6].Text));
-    if (!g.circolare)
-        d.quota({-g.a / 2, -g.b / 2}, {-g.a / 2, g.b / 2}, -g.a / 2 - (r.left() - 1.5 * m),
-                "b = " + testo_campo(f.Text1[7].Text));
-    if (const Traliccio* t = traliccio_quotato(g)) {
-        d.quota(t->origine, t->chiodo(0), 0.3 * m, "S1 = " + testo_campo(f.Text1[28].Text));
-        if (t->chiodi.size() > 1) {
-            d.quota(t->chiodo(0), t->chiodo(1), 0.6 * m, "S = " + testo_campo(f.Text1[29].Text));
-            d.quota(t->chiodo(0), t->chiodo(t->chiodi.size() - 1), 0.9 * m,
-                    "L = " + testo_campo(f.Label3[10].Caption));
-        }
-    }
+    if (g.quotato) quote(d, f, g, r, m); // a shape only drawn, not verified: none
     // "u1" beside the control perimeter where it runs at 45°, clear of the straight rails.
     const Punto* u1 = nullptr;
     for (const Polilinea& l : g.u1)

@@ -165,14 +165,15 @@ void bordi(Pittore& d, const GeometriaPianta& g, const QRectF& e) {
 }
 
 void pilastro(Pittore& d, const GeometriaPianta& g) {
-    QPainterPath forma;
-    if (g.circolare)
-        forma.addEllipse(QPointF(0, 0), g.a / 2, g.a / 2);
-    else
-        forma.addRect(QRectF(-g.a / 2, -g.b / 2, g.a, g.b));
     d.p.setPen(penna(Qt::black, 0.5, d.ppm));
     d.p.setBrush(COLORE_PILASTRO);
-    d.p.drawPath(d.T.map(forma));
+    if (g.circolare) {
+        QPainterPath cerchio;
+        cerchio.addEllipse(QPointF(0, 0), g.a / 2, g.a / 2);
+        d.p.drawPath(d.T.map(cerchio));
+    } else if (!g.pilastro.punti.empty()) {
+        d.polilinea(g.pilastro);
+    }
 }
 
 void chiodatura(Pittore& d, const GeometriaPianta& g) {
@@ -191,6 +192,7 @@ void chiodatura(Pittore& d, const GeometriaPianta& g) {
 }
 
 void quote(Pittore& d, const CalcoTess& f, const GeometriaPianta& g, const QRectF& ingombro) {
+    if (!g.quotato) return;
     // The column: a below everything, b on the left beyond the hatched edge.
     const QPointF giu = d.verso(0, -1), sinistra = d.verso(-1, 0);
     const double sotto = std::hypot(d.M(0, ingombro.top()).x() - d.M(0, -g.b / 2).x(),

@@ -69,7 +69,11 @@ struct LettoDxf : DL_CreationAdapter {
     void addLine(const DL_LineData& d) override {
         linee.push_back({attributes.getLayer(), d.x1, d.y1, d.x2, d.y2});
     }
-    void addPolyline(const DL_PolylineData&) override { ++polilinee[attributes.getLayer()]; }
+    void addPolyline(const DL_PolylineData& d) override {
+        ++polilinee[attributes.getLayer()];
+        vertici.push_back(d.number);
+    }
+    std::vector<unsigned> vertici; // of each polyline, in file order
     void addText(const DL_TextData& d) override {
         ++testi[attributes.getLayer()];
         angoli[d.text] = d.angle;
@@ -321,6 +325,27 @@ TEST(PiantaQuotata, TheScaleIsTheFirstOf20_25_50ThatFitsThenCoarser) {
                 {cornice(50), 50}, {cornice(51), 100}, {cornice(150), 200}};
     for (const auto& c : casi)
         EXPECT_EQ(scala_pianta(*w.f, c.mm.first, c.mm.second), c.scala) << c.mm.first;
+}
+
+TEST(Dxf, ShapesOnlyDrawnKeepTheirOutlineAndPerimeterWithoutDimensions) {
+    const struct {
+        int forma;
+        unsigned vertici;             // of the column's outline
+    } casi[] = {{2, 2 * 73}, {3, 8}}; // two half circles of 72 chords, the octagon
+    for (const auto& c : casi) {
+        FinestraProva w;
+        w.f->imposta_Option1(c.forma, true);
+        w.f->Command1_Click(0);
+        ASSERT_TRUE(esporta_dxf(*w.f, "forma.dxf"));
+        LettoDxf letto;
+        DL_Dxf lettore;
+        ASSERT_TRUE(lettore.in("forma.dxf", &letto));
+        EXPECT_EQ(letto.polilinee["PILASTRO"], 1) << c.forma;
+        EXPECT_EQ(letto.polilinee["PERIMETRO_U1"], 1) << c.forma;
+        ASSERT_FALSE(letto.vertici.empty());
+        EXPECT_EQ(letto.vertici.front(), c.vertici) << c.forma;
+        EXPECT_EQ(letto.testi["QUOTE"], 0) << c.forma;
+    }
 }
 
 TEST(RelazionePdf, AFileThatCannotBeWrittenIsNeverReportedAsWritten) {

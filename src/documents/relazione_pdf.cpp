@@ -203,21 +203,35 @@ QString utilizzo(const std::optional<double>& u) {
     return u ? h(show(R(*u, 2))) : h("–");
 }
 
+// The verdict of a check as the window shows it; a check not made this time says so, never
+// the text an earlier pass left beside it.
+// The window's "kg (> Veff: OK)" is a unit and a verdict: the column keeps the verdict.
+QString esito(const std::optional<double>& u, const std::string& testo) {
+    if (!u) return h("non eseguita");
+    QString t = QString::fromStdString(testo).trimmed();
+    if (t.startsWith(QStringLiteral("kg (")) && t.endsWith(')')) t = t.mid(4, t.size() - 5);
+    return t.toHtmlEscaped();
+}
+
 QString verifiche_html(const CalcoTess& f, const StatoCaso& s) {
     Tabella t({"Verifica", "Effetto", "Resistenza", "Esito", "Utilizzo"});
     t.riga({h("Faccia del pilastro (6.4.5 (3))"), "Veff = " + h(show(R(f.dati.Veff, 0))) + " kg",
-            "Vrd,max = " + etichetta(f, 3) + " kg", h(f.Label4[3].Caption),
+            "Vrd,max = " + etichetta(f, 3) + " kg", esito(s.utilizzo_faccia, f.Label4[3].Caption),
             utilizzo(s.utilizzo_faccia)});
     t.riga({h("Perimetro u1 senza armatura (6.4.4)"), "Veff' = " + etichetta(f, 8) + " kg",
-            "Vrd,c = " + etichetta(f, 1) + " kg", h(f.Label4[1].Caption),
+            "Vrd,c = " + etichetta(f, 1) + " kg", esito(s.utilizzo_perimetro, f.Label4[1].Caption),
             utilizzo(s.utilizzo_perimetro)});
     if (s.utilizzo_chiodi)
         t.riga({h("Armatura a punzonamento (6.4.5 (1))"),
                 "Af,tot richiesta = " + etichetta(f, 9) + " cm²",
-                "Af,tot disposta = " + etichetta(f, 12) + " cm²", "", utilizzo(s.utilizzo_chiodi)});
+                "Af,tot disposta = " + etichetta(f, 12) + " cm²",
+                h(f.Label3[13].ForeColor == ROSSO_SCURO ? "insufficiente" : "OK"),
+                utilizzo(s.utilizzo_chiodi)});
     if (s.utilizzo_esterno)
         t.riga({h("Perimetro esterno uout (6.4.5 (4))"), "Veff' = " + etichetta(f, 15) + " kg",
-                "Vrd,c = " + etichetta(f, 4) + " kg", "", utilizzo(s.utilizzo_esterno)});
+                "Vrd,c = " + etichetta(f, 4) + " kg",
+                h(f.Label3[4].ForeColor == NERO ? "OK" : "non verificata"),
+                utilizzo(s.utilizzo_esterno)});
     return titolo("Verifiche") + t.fine() +
            "<p>Utilizzo: effetto diviso resistenza (oltre 1.00 la verifica non è soddisfatta).</p>";
 }

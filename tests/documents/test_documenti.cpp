@@ -311,6 +311,18 @@ TEST(RelazionePdf, TheReportTellsTheVerdictTheWarningsAndTheOpening) {
     EXPECT_TRUE(riga_con(testo, "Rid. foro", w.testo(33)));
 }
 
+TEST(RelazionePdf, ACheckNotMadeIsSaidNotMadeNotGivenTheVerdictOfAnEarlierPass) {
+    FinestraProva w;
+    w.digita(1, "-900000"); // the column face fails: the window keeps "kg (> Veff': OK)"
+    ASSERT_EQ(w.f->Label4[1].Caption, "kg (> Veff': OK)");
+    ASSERT_TRUE(esporta_relazione_pdf(*w.f, {}, "faccia.pdf"));
+    const std::string testo = testo_pdf("faccia.pdf");
+    if (testo.empty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    EXPECT_TRUE(riga_con(testo, "Faccia del pilastro", "< Veff: !!"));
+    EXPECT_TRUE(riga_con(testo, "Perimetro u1 senza armatura", "non eseguita"));
+    EXPECT_EQ(testo.find("Veff': OK"), std::string::npos);
+}
+
 TEST(PiantaQuotata, TheScaleIsTheFirstOf20_25_50ThatFitsThenCoarser) {
     FinestraProva w;
     w.digita(1, "-200000");

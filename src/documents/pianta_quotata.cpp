@@ -247,7 +247,9 @@ QRectF estensione_pianta(const CalcoTess& f) {
     const QRectF r = ingombro(geometria_pianta(f));
     // Room for the dimensions, the hatched bands and the labels, which keep their device
     // size: a quarter of the plan's larger side on every side.
-    const double m = 0.25 * std::max(r.width(), r.height());
+    // At least a metre across, so that a plan of nothing yet (before the start-up) still
+    // has a size to fit.
+    const double m = std::max(0.25 * std::max(r.width(), r.height()), 50.0);
     return r.adjusted(-m, -m, m, m);
 }
 

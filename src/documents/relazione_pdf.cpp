@@ -397,9 +397,11 @@ int scala_pianta(const CalcoTess& f, double larghezza_mm, double altezza_mm) {
     for (int scala : {20, 25, 50}) // the usual scales of reinforcement drawings
         if (e.width() * 10 / scala <= larghezza_mm && e.height() * 10 / scala <= altezza_mm)
             return scala;
-    for (int scala = 100;; scala *= 2)
-        if (e.width() * 10 / scala <= larghezza_mm && e.height() * 10 / scala <= altezza_mm)
-            return scala;
+    // Then 1:100, 1:200, ...; a plan no scale fits (a frame of no size) gets the last tried.
+    int scala = 100;
+    for (; scala < 100000; scala *= 2)
+        if (e.width() * 10 / scala <= larghezza_mm && e.height() * 10 / scala <= altezza_mm) break;
+    return scala;
 }
 
 bool esporta_relazione_pdf(const CalcoTess& f, const Intestazione& intestazione,

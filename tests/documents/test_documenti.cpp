@@ -337,6 +337,7 @@ TEST(PiantaQuotata, TheScaleIsTheFirstOf20_25_50ThatFitsThenCoarser) {
                 {cornice(50), 50}, {cornice(51), 100}, {cornice(150), 200}};
     for (const auto& c : casi)
         EXPECT_EQ(scala_pianta(*w.f, c.mm.first, c.mm.second), c.scala) << c.mm.first;
+    EXPECT_GE(scala_pianta(*w.f, 0, 0), 100000); // a frame of no size: an end, not a hang
 }
 
 TEST(Dxf, ShapesOnlyDrawnKeepTheirOutlineAndPerimeterWithoutDimensions) {
@@ -358,6 +359,16 @@ TEST(Dxf, ShapesOnlyDrawnKeepTheirOutlineAndPerimeterWithoutDimensions) {
         EXPECT_EQ(letto.vertici.front(), c.vertici) << c.forma;
         EXPECT_EQ(letto.testi["QUOTE"], 0) << c.forma;
     }
+}
+
+TEST(PiantaQuotata, ThePlanHasASizeToFitBeforeAnythingWasComputed) {
+    prova::MisuraFissa misura;
+    std::ostringstream uscita;
+    PiattaformaScript piattaforma(uscita);
+    Tessaro f(piattaforma, misura); // loaded, the start-up not run: no column yet
+    const QRectF e = estensione_pianta(f);
+    EXPECT_GE(e.width(), 100);
+    EXPECT_GE(e.height(), 100);
 }
 
 TEST(RelazionePdf, AFileThatCannotBeWrittenIsNeverReportedAsWritten) {

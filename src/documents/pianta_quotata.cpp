@@ -176,14 +176,17 @@ void pilastro(Pittore& d, const GeometriaPianta& g) {
     }
 }
 
-void chiodatura(Pittore& d, const GeometriaPianta& g) {
+void tralicci(Pittore& d, const GeometriaPianta& g) {
     d.p.setBrush(Qt::NoBrush);
     d.p.setPen(penna(COLORE_TRALICCI, 0.5, d.ppm));
     for (const Traliccio& t : g.tralicci)
         d.p.drawLine(d.M(t.origine), d.M(t.chiodo(t.chiodi.size() - 1)));
-    const double raggio = std::max(std::hypot(d.M(g.diametro_chiodo / 2, 0).x() - d.M(0, 0).x(),
-                                              d.M(g.diametro_chiodo / 2, 0).y() - d.M(0, 0).y()),
-                                   d.mm(MIN_CHIODO_MM));
+}
+
+// The studs, of their diameter but never smaller than MIN_CHIODO_MM on the device.
+void chiodi(Pittore& d, const GeometriaPianta& g) {
+    const QLineF raggio_cm(d.M(0, 0), d.M(g.diametro_chiodo / 2, 0));
+    const double raggio = std::max(raggio_cm.length(), d.mm(MIN_CHIODO_MM));
     d.p.setPen(Qt::NoPen);
     d.p.setBrush(COLORE_CHIODI);
     for (const Traliccio& t : g.tralicci)
@@ -269,9 +272,10 @@ void disegna_pianta_quotata(QPainter& p, const CalcoTess& f, const QTransform& c
     p.setPen(penna(COLORE_ESTERNO, 0.35, punti_per_mm, Qt::DashDotLine));
     for (const Polilinea& l : g.esterno)
         d.polilinea(l);
-    chiodatura(d, g);
+    tralicci(d, g);
     pilastro(d, g);
     quote(d, f, g, ingombro(g));
+    chiodi(d, g); // last: an extension line along a rail must not hide its studs
     p.restore();
 }
 

@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 
 #include <cmath>
 #include <cstdio>
@@ -359,6 +361,40 @@ TEST(Dxf, ShapesOnlyDrawnKeepTheirOutlineAndPerimeterWithoutDimensions) {
         EXPECT_EQ(letto.vertici.front(), c.vertici) << c.forma;
         EXPECT_EQ(letto.testi["QUOTE"], 0) << c.forma;
     }
+}
+
+TEST(PiantaQuotata, AWindowsTransformPutsEachStudWhereItMapsItWithLegendAndScaleBar) {
+    FinestraProva w;
+    w.digita(1, "-200000");
+    // A screen at 96 dpi, the plan fitted into 800 × 800 pixels, y up, zoomed in twice
+    // about the column and panned: what the plan window does.
+    QImage immagine(800, 800, QImage::Format_RGB32);
+    immagine.fill(Qt::white);
+    const QRectF e = estensione_pianta(*w.f);
+    const double k = 2 * 800 / std::max(e.width(), e.height());
+    QTransform T;
+    T.translate(400 + 30, 400 - 20);
+    T.scale(k, -k);
+    const double ppm = 96 / 25.4;
+    QPainter p(&immagine);
+    disegna_pianta_quotata(p, *w.f, T, ppm);
+    const QSizeF legenda = disegna_legenda(p, QPointF(10, 10), ppm);
+    disegna_scala_grafica(p, QPointF(500, 760), T, ppm);
+    p.end();
+    int visti = 0;
+    for (const Traliccio& t : schema_chiodatura(*w.f))
+        for (std::size_t i = 0; i < t.chiodi.size(); ++i) {
+            const QPoint q = T.map(QPointF(t.chiodo(i).x, t.chiodo(i).y)).toPoint();
+            if (!immagine.rect().adjusted(200, 200, -200, -200).contains(q)) continue;
+            const QColor c = immagine.pixelColor(q);
+            EXPECT_TRUE(c.red() > 150 && c.green() < 80 && c.blue() < 80)
+                << "stud at " << q.x() << ", " << q.y();
+            ++visti;
+        }
+    EXPECT_GT(visti, 4);
+    EXPECT_GT(legenda.width(), 40 * ppm);
+    EXPECT_GT(legenda.height(), 30 * ppm);
+    EXPECT_EQ(immagine.pixelColor(502, 762), QColor(Qt::black)); // the first band of the bar
 }
 
 TEST(PiantaQuotata, ThePlanHasASizeToFitBeforeAnythingWasComputed) {

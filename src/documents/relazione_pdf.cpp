@@ -50,10 +50,11 @@ QString etichetta(const CalcoTess& f, int i) {
 class Tabella {
   public:
     explicit Tabella(std::vector<const char*> intestazioni) {
-        html_ = "<table border='1' cellspacing='0' cellpadding='3' width='100%'><tr>";
+        // The header row comes again on every page the table runs over.
+        html_ = "<table border='1' cellspacing='0' cellpadding='3' width='100%'><thead><tr>";
         for (const char* t : intestazioni)
             html_ += "<th bgcolor='#e6e6e6' align='left'>" + h(t) + "</th>";
-        html_ += "</tr>";
+        html_ += "</tr></thead>";
     }
     Tabella& riga(const std::vector<QString>& celle) {
         html_ += "<tr>";

@@ -128,9 +128,9 @@ const Caso CASI[] = {
      }},
 };
 
-class Documenti : public ::testing::TestWithParam<Caso> {};
+class DocumentiCaso : public ::testing::TestWithParam<Caso> {};
 
-TEST_P(Documenti, TheDxfHoldsEveryStudAndRailOfTheDesignOnItsLayerInCentimetres) {
+TEST_P(DocumentiCaso, TheDxfHoldsEveryStudAndRailOfTheDesignOnItsLayerInCentimetres) {
     FinestraProva w;
     GetParam().prepara(w);
     const std::vector<Traliccio> rotaie = schema_chiodatura(*w.f);
@@ -189,7 +189,7 @@ TEST_P(Documenti, TheDxfHoldsEveryStudAndRailOfTheDesignOnItsLayerInCentimetres)
     }
 }
 
-TEST_P(Documenti, TheScheduleListsEachRailOnceWithItsStudsAndTheTotal) {
+TEST_P(DocumentiCaso, TheScheduleListsEachRailOnceWithItsStudsAndTheTotal) {
     FinestraProva w;
     GetParam().prepara(w);
     ASSERT_TRUE(esporta_distinta_csv(*w.f, "distinta.csv"));
@@ -222,7 +222,7 @@ TEST_P(Documenti, TheScheduleListsEachRailOnceWithItsStudsAndTheTotal) {
     EXPECT_EQ(righe.back().rfind("totale;;;;;" + std::to_string(somma) + ";", 0), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Casi, Documenti, ::testing::ValuesIn(CASI),
+INSTANTIATE_TEST_SUITE_P(Casi, DocumentiCaso, ::testing::ValuesIn(CASI),
                          [](const auto& info) { return std::string(info.param.nome); });
 
 // The text of a PDF as poppler reads it, one string; "" when pdftotext is missing.

@@ -3,6 +3,7 @@
 #include "documents/relazione_pdf.h"
 
 #include "documents/distinta.h"
+#include "documents/geometria_pianta.h"
 #include "documents/pianta_quotata.h"
 #include "documents/salva.h"
 #include "form/CalcoTess.h"
@@ -30,6 +31,9 @@ constexpr double MARGINE_MM = 15;
 constexpr double TESTATA_MM = 12; // running header above the body
 constexpr double PIEDE_MM = 8;    // page number below the body
 constexpr double LEGENDA_MM = 45; // room kept below the plan for legend and scale bar
+// Room that the dimensions, the hatched bands and their texts, which keep their size on paper,
+// take beyond the plan's geometry on each side.
+constexpr double MARGINE_QUOTE_MM = 25;
 
 QString h(const std::string& t) {
     return QString::fromStdString(t).toHtmlEscaped();
@@ -360,14 +364,17 @@ void pagina_pianta(QPainter& p, const CalcoTess& f, const QRectF& area) {
     p.drawText(riga, Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Pianta della chiodatura – scala 1:%1 (quote in cm)").arg(scala));
     p.restore();
-    const QRectF e = estensione_pianta(f);
+    const QRectF e = ingombro(geometria_pianta(f));
     const double k = 10.0 / scala * PPM; // device units per plan cm
     const QRectF disegno(area.left(), area.top() + 8 * PPM, area.width(), h_mm * PPM - 8 * PPM);
     QTransform T;
     T.translate(disegno.center().x() - e.center().x() * k,
                 disegno.center().y() + e.center().y() * k);
     T.scale(k, -k);
+    p.save();
+    p.setClipRect(disegno); // an opening's shadow runs to the frame, not over the legend
     disegna_pianta_quotata(p, f, T, PPM);
+    p.restore();
     const QPointF sotto(area.left(), disegno.bottom() + 4 * PPM);
     disegna_legenda(p, sotto, PPM);
     disegna_scala_grafica(p, QPointF(area.right() - 65 * PPM, sotto.y() + 2 * PPM), T, PPM);
@@ -394,14 +401,17 @@ struct Pdf {
 } // namespace
 
 int scala_pianta(const CalcoTess& f, double larghezza_mm, double altezza_mm) {
-    const QRectF e = estensione_pianta(f);
+    const QRectF r = ingombro(geometria_pianta(f));
+    const auto entra = [&](int scala) {
+        return r.width() * 10 / scala + 2 * MARGINE_QUOTE_MM <= larghezza_mm &&
+               r.height() * 10 / scala + 2 * MARGINE_QUOTE_MM <= altezza_mm;
+    };
     for (int scala : {20, 25, 50}) // the usual scales of reinforcement drawings
-        if (e.width() * 10 / scala <= larghezza_mm && e.height() * 10 / scala <= altezza_mm)
-            return scala;
-    // Then 1:100, 1:200, ...; a plan no scale fits (a frame of no size) gets the last tried.
+        if (entra(scala)) return scala;
+    // Then 1:100, 1:200, ...; a plan no scale fits (a frame too small) gets the last tried.
     int scala = 100;
-    for (; scala < 100000; scala *= 2)
-        if (e.width() * 10 / scala <= larghezza_mm && e.height() * 10 / scala <= altezza_mm) break;
+    while (scala < 100000 && !entra(scala))
+        scala *= 2;
     return scala;
 }
 

@@ -3,6 +3,7 @@
 #include "cli/documenti.h"
 #include "documents/distinta.h"
 #include "documents/dxf.h"
+#include "documents/geometria_pianta.h"
 #include "documents/pianta_quotata.h"
 #include "documents/relazione_pdf.h"
 #include "numeric/conversioni.h"
@@ -328,9 +329,9 @@ TEST(RelazionePdf, ACheckNotMadeIsSaidNotMadeNotGivenTheVerdictOfAnEarlierPass) 
 TEST(PiantaQuotata, TheScaleIsTheFirstOf20_25_50ThatFitsThenCoarser) {
     FinestraProva w;
     w.digita(1, "-200000");
-    const QRectF e = estensione_pianta(*w.f);
-    const auto cornice = [&](double scala) {
-        return std::pair{e.width() * 10 / scala, e.height() * 10 / scala};
+    const QRectF e = ingombro(geometria_pianta(*w.f));
+    const auto cornice = [&](double scala) { // the plan and 25 mm for the dimensions each side
+        return std::pair{e.width() * 10 / scala + 50, e.height() * 10 / scala + 50};
     };
     const struct {
         std::pair<double, double> mm;

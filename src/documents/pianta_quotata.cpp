@@ -198,14 +198,12 @@ void quote(Pittore& d, const CalcoTess& f, const GeometriaPianta& g, const QRect
     if (!g.quotato) return;
     // The column: a below everything, b on the left beyond the hatched edge.
     const QPointF giu = d.verso(0, -1), sinistra = d.verso(-1, 0);
-    const double sotto = std::hypot(d.M(0, ingombro.top()).x() - d.M(0, -g.b / 2).x(),
-                                    d.M(0, ingombro.top()).y() - d.M(0, -g.b / 2).y());
+    const double sotto = QLineF(d.M(0, ingombro.top()), d.M(0, -g.b / 2)).length();
     const QString a =
         (g.circolare ? QStringLiteral("Ø ") : QStringLiteral("a = ")) + valore(f.Text1[6].Text);
     d.quota(d.M(-g.a / 2, -g.b / 2), d.M(g.a / 2, -g.b / 2), giu, sotto + d.mm(6), a);
     if (!g.circolare) {
-        const double fuori = std::hypot(d.M(ingombro.left(), 0).x() - d.M(-g.a / 2, 0).x(),
-                                        d.M(ingombro.left(), 0).y() - d.M(-g.a / 2, 0).y()) +
+        const double fuori = QLineF(d.M(ingombro.left(), 0), d.M(-g.a / 2, 0)).length() +
                              d.mm(g.bordo_x ? 6 + FASCIA_MM : 6);
         d.quota(d.M(-g.a / 2, -g.b / 2), d.M(-g.a / 2, g.b / 2), sinistra, fuori,
                 QStringLiteral("b = ") + valore(f.Text1[7].Text));

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev
-          libbenchmark-dev fonts-liberation fonts-dejavu-core qt6-translations-l10n)
+          libbenchmark-dev fonts-liberation fonts-dejavu-core qt6-translations-l10n
+          libdxflib-dev poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,4 +1,5 @@
 // tessaro-cli: runs a session script on the calculator without a window.
+#include "cli/documenti.h"
 #include "cli/sessione.h"
 #include "drawing/qt/esporta.h"
 #include "drawing/qt/font_canvas.h"
@@ -15,7 +16,12 @@
 namespace {
 
 int uso() {
-    std::cerr << "uso: tessaro-cli run SCRIPT [--workdir DIR]\n";
+    std::cerr << "uso: tessaro-cli run SCRIPT [--workdir DIR]\n"
+                 "  righe dello script oltre agli eventi della finestra:\n"
+                 "    export FILE.pdf    la relazione di calcolo in PDF\n"
+                 "    export FILE.dxf    la chiodatura in DXF (unità cm)\n"
+                 "    export FILE.csv    la distinta dei chiodi (CSV con ';')\n"
+                 "    picture FILE.pdf   la pianta quotata da sola, in PDF\n";
     return 2;
 }
 
@@ -59,6 +65,7 @@ int main(int argc, char** argv) {
     int qt_argc = 1;
     QGuiApplication app(qt_argc, argv);
     tessaro::MisuraQt misura;
-    tessaro::Sessione sessione(std::cout, std::cerr, misura, tessaro::esporta);
+    tessaro::Sessione sessione(std::cout, std::cerr, misura, tessaro::esporta,
+                               tessaro::documenti_qt());
     return sessione.esegui(in);
 }

@@ -3,6 +3,7 @@
 
 #include "app/Tessaro.h"
 #include "cli/dump.h"
+#include "verification/stato_caso.h"
 
 #include <charconv>
 
@@ -27,8 +28,9 @@ bool finisce_con(const std::string& s, const std::string& coda) {
 } // namespace
 
 Sessione::Sessione(std::ostream& out, std::ostream& err, const MisuraTesto& misura,
-                   Esportatore esporta)
-    : out_(out), err_(err), misura_(misura), esporta_(std::move(esporta)), piattaforma_(out) {}
+                   Esportatore esporta, Documenti documenti)
+    : out_(out), err_(err), misura_(misura), esporta_(std::move(esporta)),
+      documenti_(std::move(documenti)), piattaforma_(out) {}
 
 Sessione::~Sessione() = default;
 
@@ -61,7 +63,7 @@ Sessione::Esito Sessione::esegui_riga(const std::string& comando, const std::str
         return Esito::eseguita;
     }
     const bool con_argomento = comando == "type" || comando == "leave" || comando == "click" ||
-                               comando == "picture";
+                               comando == "picture" || comando == "export";
     if (comando != "start" && comando != "close" && comando != "dump" && comando != "verdict" &&
         !con_argomento)
         return Esito::non_compresa;
@@ -78,7 +80,11 @@ Sessione::Esito Sessione::esegui_riga(const std::string& comando, const std::str
         dopo_evento();
         return Esito::eseguita;
     }
-    if (comando == "picture" && !finisce_con(argomento, ".svg") && !finisce_con(argomento, ".png"))
+    if (comando == "picture" && !finisce_con(argomento, ".svg") &&
+        !finisce_con(argomento, ".png") && !finisce_con(argomento, ".pdf"))
+        return Esito::non_compresa;
+    if (comando == "export" && !finisce_con(argomento, ".pdf") && !finisce_con(argomento, ".dxf") &&
+        !finisce_con(argomento, ".csv"))
         return Esito::non_compresa;
     if (comando == "leave") {
         int i = 0;
@@ -100,6 +106,10 @@ Sessione::Esito Sessione::esegui_riga(const std::string& comando, const std::str
         out_ << dump(*finestra_);
     } else if (comando == "verdict") {
         out_ << verdetto(*finestra_);
+    } else if (comando == "export") {
+        if (esporta(argomento) == Esito::fallita) return Esito::fallita;
+    } else if (comando == "picture" && finisce_con(argomento, ".pdf")) {
+        if (scrivi(documenti_.pianta, argomento) == Esito::fallita) return Esito::fallita;
     } else if (comando == "picture") {
         if (!esporta_ || !esporta_(finestra_->Pic, argomento)) {
             errore_ = "impossibile scrivere " + argomento;
@@ -107,6 +117,29 @@ Sessione::Esito Sessione::esegui_riga(const std::string& comando, const std::str
         }
     }
     dopo_evento();
+    return Esito::eseguita;
+}
+
+// The documents tell what the window shows: none of a case whose results are stale, whose
+// inputs cannot be read or whose shape is not verified.
+Sessione::Esito Sessione::esporta(const std::string& percorso) {
+    const std::string negata = relazione_negata(*finestra_, stato_caso(*finestra_));
+    if (!negata.empty()) {
+        errore_ = percorso + ": " + negata;
+        return Esito::fallita;
+    }
+    const Documenti::Scrittore& s = finisce_con(percorso, ".pdf")   ? documenti_.relazione
+                                    : finisce_con(percorso, ".dxf") ? documenti_.dxf
+                                                                    : documenti_.distinta;
+    return scrivi(s, percorso);
+}
+
+Sessione::Esito Sessione::scrivi(const Documenti::Scrittore& scrittore,
+                                 const std::string& percorso) {
+    if (!scrittore || !scrittore(*finestra_, percorso)) {
+        errore_ = "impossibile scrivere " + percorso;
+        return Esito::fallita;
+    }
     return Esito::eseguita;
 }
 

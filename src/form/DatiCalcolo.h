@@ -49,6 +49,9 @@ struct DatiCalcolo {
 
     // Point list of the outer perimeter: piece length, x, y (cm).
     Vettore<std::array<double, 3>, 1001> punti_perim;
+    // Last row of punti_perim of the outer perimeter that the design evaluated last; 0 when
+    // the current design evaluated none.
+    std::int16_t n_perim = 0;
 
     // Rail design.
     double Aftot_teor = 0;     // theoretical total stud area, cm²

@@ -127,6 +127,7 @@ bool strati(CalcoTess& f, double Dmax) {
         ennesimolayer(f);
         const int n = traccia_contorno(f, Dmax);
         calcola_valori_da_punti(f, static_cast<std::int16_t>(n));
+        g.n_perim = static_cast<std::int16_t>(n);
         g.uest = fdiv(g.perim_pol * g.u1, g.u1 + taglio_foro(f));
         g.Aest = g.area_pol;
         g.Veff1_est = std::fabs(strict(f.Text1[1].Text)) * (1 + g.betax + g.betay) -
@@ -177,6 +178,7 @@ void progetta_tralicci(CalcoTess& f) {
     if (!f.Option1[0] && !f.Option1[1]) return;
 
     g.nlayer = 1;
+    g.n_perim = 0;
     g.Vrdc_est = g.Veff1_est = g.uest = g.Aest = 0;
     g.S1 = strict(f.Text1[28].Text);
     g.S = strict(f.Text1[29].Text);

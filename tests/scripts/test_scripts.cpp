@@ -10,6 +10,7 @@
 
 #include "app/versione.h"
 
+#include "cli/documenti.h"
 #include "cli/sessione.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,6 @@ namespace tessaro {
 namespace {
 
 namespace fs = std::filesystem;
-
 
 void confronta(const fs::path& atteso, const std::string& effettivo) {
     auto actual = atteso;
@@ -52,7 +52,7 @@ TEST_P(Script, MatchesItsExpectedOutput) {
         fs::copy(cartella / (nome + ".files"), lavoro.percorso(), fs::copy_options::recursive);
     prova::MisuraFissa misura;
     std::ostringstream out, err;
-    Sessione s(out, err, misura, {});
+    Sessione s(out, err, misura, {}, documenti_qt());
     std::ifstream in(cartella / (nome + ".script"), std::ios::binary);
     EXPECT_EQ(s.esegui(in), 0) << err.str();
     confronta(cartella / (nome + ".expected"), stabile(out.str(), lavoro.percorso()));
@@ -93,9 +93,10 @@ Esito esegui(const std::string& script) {
 }
 
 TEST(Sessione, LinesNotUnderstoodNameTheirNumber) {
-    for (const char* riga : {"jump", "leave Text1(39)", "leave Text2", "click Option1(6)",
-                             "click Option3(-1)", "type Text0(1) 5", "start now", "dump all",
-                             "picture plan.pdf", "click Command1(11)", "leave Text1(1"}) {
+    for (const char* riga :
+         {"jump", "leave Text1(39)", "leave Text2", "click Option1(6)", "click Option3(-1)",
+          "type Text0(1) 5", "start now", "dump all", "picture plan.jpg", "export plan.txt",
+          "click Command1(11)", "leave Text1(1"}) {
         const Esito e = esegui("start\n# comment\n\n" + std::string(riga) + "\n");
         EXPECT_EQ(e.stato, 2) << riga;
         EXPECT_NE(e.err.find("riga 4"), std::string::npos) << e.err;
@@ -113,7 +114,6 @@ TEST(Sessione, TypeIsVerbatimEventsNeedAWindowAndAStartBeginsANewOne) {
     EXPECT_EQ(f.stato, 0) << f.err;
     EXPECT_NE(f.out.find("Text1(4)=40\n"), std::string::npos);
 }
-
 
 } // namespace
 } // namespace tessaro

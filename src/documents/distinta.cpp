@@ -1,0 +1,87 @@
+// The stud schedule from the rails of the design.
+#include "documents/distinta.h"
+
+#include "files/file_testo.h"
+#include "form/CalcoTess.h"
+#include "numeric/conversioni.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tessaro {
+namespace {
+
+constexpr double PESO_ACCIAIO = 7.85e-3; // kg/cm³
+
+std::string numero(double x, int decimali) {
+    return show(R(x, decimali));
+}
+
+} // namespace
+
+double Distinta::peso_chiodo_kg() const {
+    const double raggio = diametro_mm / 20; // cm
+    return PI * raggio * raggio * lunghezza_cm * PESO_ACCIAIO;
+}
+
+Distinta distinta(const CalcoTess& f) {
+    Distinta d;
+    d.tralicci = schema_chiodatura(f);
+    d.diametro_mm = lenient(f.fichiodo.Text);
+    const double H = lenient(f.Text1[4].Text);
+    d.lunghezza_cm = std::max(0.0, H - 2 * (H - f.dati.deff));
+    for (const Traliccio& t : d.tralicci)
+        d.chiodi += static_cast<int>(t.chiodi.size());
+    d.peso_kg = d.chiodi * d.peso_chiodo_kg();
+    return d;
+}
+
+const char* nome_tipo(Traliccio::Tipo t) {
+    switch (t) {
+    case Traliccio::Tipo::dritto:
+        return "diritto";
+    case Traliccio::Tipo::diagonale:
+        return "diagonale";
+    case Traliccio::Tipo::radiale:
+        return "radiale";
+    }
+    return "";
+}
+
+double angolo_gradi(const Traliccio& t) {
+    double g = t.angolo * 180 / PI;
+    // A rail along −x comes out of atan2 a hair above −180°: it is the rail at 180°.
+    if (g <= -180 + 1e-6) g += 360;
+    if (g > 180 + 1e-6) g -= 360;
+    return g;
+}
+
+std::string testo_distinta_csv(const Distinta& d) {
+    std::size_t colonne = 0;
+    for (const Traliccio& t : d.tralicci)
+        colonne = std::max(colonne, t.chiodi.size());
+    std::string s = "traliccio;tipo;angolo (gradi);x inizio (cm);y inizio (cm);chiodi;"
+                    "diametro (mm);peso (kg)";
+    for (std::size_t i = 1; i <= colonne; ++i)
+        s += ";distanza chiodo " + std::to_string(i) + " (cm)";
+    s += "\r\n";
+    int n = 0;
+    for (const Traliccio& t : d.tralicci) {
+        s += std::to_string(++n) + ";" + nome_tipo(t.tipo) + ";" + numero(angolo_gradi(t), 2) +
+             ";" + numero(t.origine.x, 2) + ";" + numero(t.origine.y, 2) + ";" +
+             std::to_string(t.chiodi.size()) + ";" + numero(d.diametro_mm, 1) + ";" +
+             numero(static_cast<double>(t.chiodi.size()) * d.peso_chiodo_kg(), 3);
+        for (std::size_t i = 0; i < colonne; ++i)
+            s += ";" + (i < t.chiodi.size() ? numero(t.chiodi[i], 2) : std::string());
+        s += "\r\n";
+    }
+    s += "totale;;;;;" + std::to_string(d.chiodi) + ";" + numero(d.diametro_mm, 1) + ";" +
+         numero(d.peso_kg, 3) + std::string(colonne, ';') + "\r\n";
+    return s;
+}
+
+bool esporta_distinta_csv(const CalcoTess& f, const std::string& percorso) {
+    return sostituisci_file(percorso, testo_distinta_csv(distinta(f)));
+}
+
+} // namespace tessaro

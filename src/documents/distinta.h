@@ -1,0 +1,40 @@
+// The stud schedule: each rail of the design with its studs, the total count and the steel
+// weight of the studs; in the PDF report and as a CSV file.
+#pragma once
+
+#include "reinforcement/schema.h"
+
+#include <string>
+#include <vector>
+
+namespace tessaro {
+
+class CalcoTess;
+
+struct Distinta {
+    std::vector<Traliccio> tralicci; // schema_chiodatura, each stud once
+    double diametro_mm = 0;          // the stud diameter used, fichiodo
+    double lunghezza_cm = 0;         // stud length taken: H − 2·(H − d), cm
+    int chiodi = 0;                  // studs of all rails
+    double peso_kg = 0;              // steel of all studs (shank only, 7850 kg/m³)
+
+    double peso_chiodo_kg() const; // one stud
+};
+
+Distinta distinta(const CalcoTess& f);
+
+// Name of a rail's kind, Italian: "diritto", "diagonale", "radiale".
+const char* nome_tipo(Traliccio::Tipo t);
+
+// The rail's direction in degrees counter-clockwise from +x, in (−180, 180].
+double angolo_gradi(const Traliccio& t);
+
+// The CSV text: a header row, one row per rail, a last row "totale"; fields separated by ";",
+// decimal point, CR LF line ends.
+std::string testo_distinta_csv(const Distinta& d);
+
+// Writes the stud schedule of the current design to `percorso` through the file replacement;
+// false when the file could not be written (the previous file is then left as it was).
+bool esporta_distinta_csv(const CalcoTess& f, const std::string& percorso);
+
+} // namespace tessaro

@@ -1,0 +1,24 @@
+// The stud layout as a DXF drawing for CAD: plan coordinates in cm (origin at the column
+// centre, x along a), one layer per kind of element.
+#pragma once
+
+#include <string>
+
+namespace tessaro {
+
+class CalcoTess;
+
+// The layers of the drawing, in the order of its layer table.
+inline constexpr const char* LAYER_DXF[] = {
+    "PILASTRO", "BORDO_SOLETTA", "FORO",  "PERIMETRO_U1", "PERIMETRO_ESTERNO",
+    "TRALICCI", "CHIODI",        "QUOTE", "TESTI"};
+
+// Writes the DXF (AutoCAD 2000 text, $INSUNITS 5 = centimetres) of the current case: the
+// column, the free slab edges, the opening with the rays of its shadow, the control perimeter
+// u1 and the outer perimeter as polylines, each rail as a line, each stud as a circle of its
+// diameter with a second circle for its head (three diameters), the dimensions of the column,
+// S1, S and the rail length as lines and texts. Through the file replacement: false when the
+// file could not be written, the previous file then left as it was.
+bool esporta_dxf(const CalcoTess& f, const std::string& percorso);
+
+} // namespace tessaro

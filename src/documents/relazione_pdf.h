@@ -1,0 +1,32 @@
+// The calculation report in PDF (A4, Italian): title block, method, inputs, column found,
+// intermediate values beside their formulas, verdicts with their utilisation, the stud
+// design and its schedule, the warnings, and the documented plan to a stated scale.
+#pragma once
+
+#include <string>
+
+namespace tessaro {
+
+class CalcoTess;
+
+// The title block of the report.
+struct Intestazione {
+    std::string progetto, elemento, progettista, data;
+};
+
+// Writes the report of the case as the window shows it now through the file replacement;
+// false when the file could not be written (the previous file is then left as it was). The
+// caller decides first whether a report may be written (relazione_negata).
+bool esporta_relazione_pdf(const CalcoTess& f, const Intestazione& intestazione,
+                           const std::string& percorso);
+
+// The documented plan alone on an A4 page, to the first scale of 1:20, 1:25, 1:50 (then 1:100,
+// 1:200, ...) at which it fits, with its legend and scale bar; false when it was not written.
+bool esporta_pianta_pdf(const CalcoTess& f, const std::string& percorso);
+
+// The denominator of the first scale of 1:20, 1:25, 1:50, 1:100, 1:200, ... at which the
+// documented plan fits a frame of the given size, mm, with 25 mm on each side for its
+// dimensions.
+int scala_pianta(const CalcoTess& f, double larghezza_mm, double altezza_mm);
+
+} // namespace tessaro

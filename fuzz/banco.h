@@ -48,20 +48,31 @@ class MisuraFissa : public MisuraTesto {
     double altezza_px(const std::string&) const override { return 13.0; }
 };
 
-// A folder of this process under the temporary folder, made current at the first call and
-// emptied at every call: every input starts from the same files.
-inline void cartella_pulita() {
-    static const std::filesystem::path cartella = [] {
-        auto p =
-            std::filesystem::temp_directory_path() / ("tessaro-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(p);
-        std::filesystem::current_path(p);
-        return p;
-    }();
-    std::error_code ec;
-    for (const auto& e : std::filesystem::directory_iterator(cartella, ec))
-        std::filesystem::remove_all(e.path(), ec);
-}
+// While it lives, the current folder is a new empty folder of this process under the temporary
+// folder: every input starts from the same files. The fuzzer's own folders, named relative to
+// the folder it was started in, stay valid between inputs.
+class CartellaPulita {
+  public:
+    CartellaPulita()
+        : prima_(std::filesystem::current_path()),
+          cartella_(std::filesystem::temp_directory_path() /
+                    ("tessaro-fuzz-" + std::to_string(::getpid()))) {
+        std::error_code ec;
+        std::filesystem::remove_all(cartella_, ec);
+        std::filesystem::create_directories(cartella_);
+        std::filesystem::current_path(cartella_);
+    }
+    ~CartellaPulita() {
+        std::error_code ec;
+        std::filesystem::current_path(prima_, ec);
+        std::filesystem::remove_all(cartella_, ec);
+    }
+    CartellaPulita(const CartellaPulita&) = delete;
+    CartellaPulita& operator=(const CartellaPulita&) = delete;
+
+  private:
+    std::filesystem::path prima_, cartella_;
+};
 
 // The model loaded and started in the current folder, as a person starts the window.
 struct Finestra {

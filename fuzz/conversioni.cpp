@@ -39,7 +39,10 @@ void forme(double x) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
     const std::string_view t(reinterpret_cast<const char*>(dati), n);
-    esigi(std::isfinite(lenient(t)), "lenient finito", t);
+    try {
+        esigi(std::isfinite(lenient(t)), "lenient finito", t);
+    } catch (const Fault&) { // a number too large: the guard that reads it ends its event
+    }
     const auto v = try_strict(t);
     esigi(v.has_value() == is_numeric(t), "is_numeric come try_strict", t);
     try {

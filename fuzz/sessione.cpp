@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
     while (std::getline(tutto, riga) && ++righe <= 200)
         if (riga.rfind("answer", 0) != 0 || riga.find('/') == std::string::npos)
             script += riga + '\n';
-    cartella_pulita();
+    CartellaPulita cartella;
     MisuraFissa misura;
     std::ostringstream out, err;
     int stato;

@@ -43,7 +43,7 @@ bool con_nul(const std::filesystem::path& p) {
 // alone: an existing file or a planted link of that name makes the creation fail, never
 // writes through it. -1 when it cannot be created.
 int crea_temporaneo(const std::filesystem::path& destinazione, std::filesystem::path& nome) {
-    static std::random_device casuale;
+    thread_local std::random_device casuale; // reports may be written from several threads
     for (int tentativo = 0; tentativo < 16; ++tentativo) {
         std::string coda(SUFFISSO_TEMPORANEO);
         std::uniform_int_distribution<std::size_t> cifra(0, ALFABETO.size() - 1);

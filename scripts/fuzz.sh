@@ -19,7 +19,7 @@ if ! command -v clang++ >/dev/null; then
     echo "fuzz.sh: serve clang con libFuzzer (Debian: apt-get install clang)" >&2
     exit 1
 fi
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DTESSARO_FUZZ=ON -DTESSARO_TESTS=OFF >/dev/null
 cmake --build "$build" --target "${bersagli[@]/#/fuzz_}" -- -j2
 

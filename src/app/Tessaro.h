@@ -2,6 +2,7 @@
 // window and the session-script runner drive it; each handler calls the routines.
 #pragma once
 
+#include "files/blocco_cartella.h"
 #include "form/CalcoTess.h"
 
 namespace tessaro {
@@ -26,6 +27,7 @@ public:
 
 private:
     void avvia_calcolo();
+    void prendi_cartella();
     void carica_input(const std::string& nome);
     void chiudi_finestra();
     bool relazione_possibile();
@@ -33,6 +35,8 @@ private:
     void carica();
     void aiuto();
     void informazioni();
+
+    BloccoCartella blocco_; // the working folder, held while the program runs
 };
 
 } // namespace tessaro

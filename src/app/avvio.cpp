@@ -4,6 +4,7 @@
 #include "drawing/pianta.h"
 #include "files/chiodi.h"
 #include "files/dati_ingresso.h"
+#include "files/file_testo.h"
 #include "form/protetto.h"
 #include "geometry/perimetri.h"
 #include "numeric/conversioni.h"
@@ -31,6 +32,7 @@ void Tessaro::avvia_calcolo() {
     finestra.Left = schermo.Width;
     piattaforma.finestra(finestra);
     cartella_lavoro = piattaforma.cartella_corrente();
+    if (file_di_lavoro) prendi_cartella();
     for (int i = 1; i <= 20; ++i) {
         dimensiona(6000 + i * 3930 / 20, 3200 + i * 4600 / 20);
         centra();
@@ -61,6 +63,20 @@ void Tessaro::avvia_calcolo() {
     dati.in_avvio = 0;
     piattaforma.processa_eventi();
     Command1_Click(0);
+}
+
+// Two programs in one working folder would overwrite each other's working files: the second
+// one says so and works on without them. The first clears what a killed run left there.
+void Tessaro::prendi_cartella() {
+    if (blocco_.prendi(cartella_lavoro)) {
+        if (blocco_.tenuto()) rimuovi_temporanei_abbandonati(cartella_lavoro);
+        return;
+    }
+    file_di_lavoro = false;
+    piattaforma.messaggio("La cartella " + cartella_lavoro +
+                              " è usata da un altro Tessaro: i suoi file di lavoro ZR_tessa.tmp "
+                              "e chiodi.tmp non saranno né letti né scritti.",
+                          "Cartella in uso", Icona::informazione);
 }
 
 // The input record read back from a file; when all of it was read, the load-format fields

@@ -18,14 +18,29 @@ template <std::size_t N> std::string attivo(const std::array<bool, N>& gruppo) {
 
 } // namespace
 
+std::string in_riga(std::string_view testo) {
+    std::string riga;
+    for (std::size_t i = 0; i < testo.size(); ++i) {
+        if (testo[i] == '\r' && i + 1 < testo.size() && testo[i + 1] == '\n') continue;
+        if (testo[i] == '\n' || testo[i] == '\r')
+            riga += "\\n";
+        else if (testo[i] == '\\')
+            riga += "\\\\";
+        else
+            riga += testo[i];
+    }
+    return riga;
+}
+
 std::string dump(const CalcoTess& f) {
     std::ostringstream o;
-    for (std::size_t i = 0; i < f.Text1.size(); ++i) o << "Text1(" << i << ")=" << f.Text1[i].Text << '\n';
-    o << "fichiodo=" << f.fichiodo.Text << '\n'
-      << "Text2=" << f.Text2.Text << '\n'
-      << "Text3=" << f.Text3.Text << '\n'
-      << "Text4=" << f.Text4.Text << '\n'
-      << "Text5=" << f.Text5.Text << '\n';
+    for (std::size_t i = 0; i < f.Text1.size(); ++i)
+        o << "Text1(" << i << ")=" << in_riga(f.Text1[i].Text) << '\n';
+    o << "fichiodo=" << in_riga(f.fichiodo.Text) << '\n'
+      << "Text2=" << in_riga(f.Text2.Text) << '\n'
+      << "Text3=" << in_riga(f.Text3.Text) << '\n'
+      << "Text4=" << in_riga(f.Text4.Text) << '\n'
+      << "Text5=" << in_riga(f.Text5.Text) << '\n';
     o << "disabled=";
     const char* sep = "";
     for (std::size_t i = 0; i < f.Text1.size(); ++i)
@@ -38,19 +53,21 @@ std::string dump(const CalcoTess& f) {
       << "Option2=" << attivo(f.Option2) << '\n'
       << "Option3=" << attivo(f.Option3) << '\n';
     for (const int i : {2, 3, 6, 7, 8, 9, 16, 17, 18, 27, 28, 36, 41, 45})
-        o << "Label1(" << i << ")=" << f.Label1[static_cast<std::size_t>(i)].Caption << '\n';
-    o << "Label10=" << f.Label10.Caption << '\n'
-      << "Label8=" << f.Label8.Caption << '\n'
-      << "Label9=" << f.Label9.Caption << '\n'
-      << "Label6=" << f.Label6.Caption << '\n';
-    for (std::size_t i = 0; i < f.Label3.size(); ++i) o << "Label3(" << i << ")=" << f.Label3[i].Caption << '\n';
+        o << "Label1(" << i << ")=" << in_riga(f.Label1[static_cast<std::size_t>(i)].Caption)
+          << '\n';
+    o << "Label10=" << in_riga(f.Label10.Caption) << '\n'
+      << "Label8=" << in_riga(f.Label8.Caption) << '\n'
+      << "Label9=" << in_riga(f.Label9.Caption) << '\n'
+      << "Label6=" << in_riga(f.Label6.Caption) << '\n';
+    for (std::size_t i = 0; i < f.Label3.size(); ++i)
+        o << "Label3(" << i << ")=" << in_riga(f.Label3[i].Caption) << '\n';
     o << "Label3(4).color=" << (f.Label3[4].ForeColor == QBColor(5) ? "magenta" : "black") << '\n';
-    o << "Label4(1)=" << f.Label4[1].Caption << '\n'
-      << "Label4(3)=" << f.Label4[3].Caption << '\n'
+    o << "Label4(1)=" << in_riga(f.Label4[1].Caption) << '\n'
+      << "Label4(3)=" << in_riga(f.Label4[3].Caption) << '\n'
       << "Label4(3).style=" << (f.Label4[3].FontBold ? "red-bold" : "normal") << '\n';
-    o << "Frame5=" << f.Frame5.Caption << '\n'
+    o << "Frame5=" << in_riga(f.Frame5.Caption) << '\n'
       << "Frame4.visible=" << (f.Frame4.Visible ? 1 : 0) << '\n';
-    o << "title=" << f.Caption << '\n' << "end\n";
+    o << "title=" << in_riga(f.Caption) << '\n' << "end\n";
     return o.str();
 }
 
@@ -61,13 +78,13 @@ std::string verdetto(const CalcoTess& f) {
     for (const CampoIllegibile& c : s.illegibili) o << ' ' << c.controllo;
     o << '\n'
       << "results=" << (s.aggiornati ? "current" : "stale") << '\n'
-      << "verdict=" << chiave_esito(s.esito) << ' ' << s.testo_esito << '\n';
+      << "verdict=" << chiave_esito(s.esito) << ' ' << in_riga(s.testo_esito) << '\n';
     for (const auto& [nome, valore] : {std::pair{"face", &s.utilizzo_faccia},
                                        {"perimeter", &s.utilizzo_perimetro},
                                        {"outer", &s.utilizzo_esterno},
                                        {"studs", &s.utilizzo_chiodi}})
         if (*valore) o << "utilisation." << nome << '=' << show(R(**valore, 2)) << '\n';
-    for (const std::string& a : s.avvisi) o << "warning=" << a << '\n';
+    for (const std::string& a : s.avvisi) o << "warning=" << in_riga(a) << '\n';
     o << "end\n";
     return o.str();
 }

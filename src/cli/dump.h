@@ -2,10 +2,15 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tessaro {
 
 class CalcoTess;
+
+// A text as one printed line: a line break (CR LF, CR or LF) becomes \n and a backslash \\, so
+// that no text can end its line or forge another; any other text prints unchanged.
+std::string in_riga(std::string_view testo);
 
 // Every line "key=value" with the value exactly as the window shows it, ending with "end".
 std::string dump(const CalcoTess& f);

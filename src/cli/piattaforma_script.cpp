@@ -1,6 +1,8 @@
 // The platform of a session script.
 #include "cli/piattaforma_script.h"
 
+#include "cli/dump.h"
+
 #include <filesystem>
 
 namespace tessaro {
@@ -13,16 +15,11 @@ std::string PiattaformaScript::rispondi(const DialogoFile& d) {
 }
 
 void PiattaformaScript::messaggio(const std::string& testo, const std::string&, Icona) {
-    std::string riga;
-    for (std::size_t i = 0; i < testo.size(); ++i) {
-        if (testo[i] == '\r' && i + 1 < testo.size() && testo[i + 1] == '\n') continue;
-        riga += testo[i] == '\n' || testo[i] == '\r' ? std::string("\\n") : std::string(1, testo[i]);
-    }
-    out_ << "message=" << riga << '\n';
+    out_ << "message=" << in_riga(testo) << '\n';
 }
 
 bool PiattaformaScript::apri_documento(const std::string& percorso) {
-    out_ << "open=" << percorso << '\n';
+    out_ << "open=" << in_riga(percorso) << '\n';
     return true;
 }
 

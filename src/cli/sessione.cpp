@@ -58,6 +58,9 @@ int Sessione::esegui(std::istream& script) {
 }
 
 Sessione::Esito Sessione::esegui_riga(const std::string& comando, const std::string& argomento) {
+    // A file name with a NUL byte would reach the system cut short, naming another file.
+    if ((comando == "answer" || comando == "picture") && argomento.find('\0') != std::string::npos)
+        return Esito::non_compresa;
     if (comando == "answer") {
         piattaforma_.accoda_risposta(argomento);
         return Esito::eseguita;

@@ -11,8 +11,8 @@ class CalcoTess;
 std::filesystem::path percorso_chiodi(const std::string& cartella_lavoro);
 
 // Replaces the stud list with its reset line (1, 0, "interno"): a case without shear
-// reinforcement leaves a file that announces no rails.
-void azzera_chiodi(const CalcoTess& f);
+// reinforcement leaves a file that announces no rails. False as scrivi_chiodi.
+bool azzera_chiodi(const CalcoTess& f);
 
 // Deletes the stud list, ignoring every error.
 void elimina_chiodi(const CalcoTess& f);
@@ -22,7 +22,8 @@ void elimina_chiodi(const CalcoTess& f);
 void riga_chiodo(CalcoTess& f, double primo, double secondo);
 
 // Replaces chiodi.tmp with the lines of the open stud list; false when the file could not be
-// written (the previous one then stays). The working files left alone, nothing is written.
+// written: the previous one, another case's list, is then deleted if it can be. The working
+// files left alone, nothing is written.
 bool scrivi_chiodi(const CalcoTess& f);
 
 } // namespace tessaro

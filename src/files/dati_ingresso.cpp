@@ -7,7 +7,7 @@
 #include "form/CalcoTess.h"
 #include "numeric/conversioni.h"
 
-#include <fstream>
+#include <sstream>
 
 namespace tessaro {
 namespace {
@@ -82,6 +82,9 @@ std::string voce_scritta(const std::string& testo) {
     return tra_virgolette + '"';
 }
 
+// More than 48 items of the longest length the reader takes: what lies beyond is never read.
+constexpr std::size_t MASSIMO_BYTE = 8u << 20;
+
 } // namespace
 
 std::filesystem::path percorso_ultimo_input(const std::string& cartella_lavoro) {
@@ -96,8 +99,9 @@ bool salva_dati(const CalcoTess& f, const std::filesystem::path& nome) {
 }
 
 bool carica_dati(CalcoTess& f, const std::filesystem::path& nome) {
-    std::ifstream in(nome, std::ios::binary);
-    if (!in) return false;
+    const auto byte = leggi_file_regolare(nome, MASSIMO_BYTE);
+    if (!byte) return false;
+    std::istringstream in(*byte);
     LettoreVoci lettore(in);
     for (const Voce& v : record) {
         const auto letto = lettore.voce();

@@ -5,6 +5,7 @@
 #include "form/Piattaforma.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,10 +26,26 @@ private:
 };
 
 // Replaces a file with the given bytes: they go to a temporary file beside the destination,
-// which is renamed over it only when every byte was written. False on any failure; the
-// destination is then left as it was and no temporary file stays behind. Every file the
-// program writes goes through here.
+// created exclusively under an unpredictable name, which is renamed over it only when every
+// byte was written and flushed to the disk; the file keeps the permissions of the one it
+// replaces. False on any failure (a path with a NUL byte included); the destination is then
+// left as it was and no temporary file stays behind. Every file the program writes goes
+// through here.
 bool sostituisci_file(const std::filesystem::path& destinazione, std::string_view byte);
+
+// Whether a file name is that of a temporary of sostituisci_file ("DEST.scrittura-" and its
+// random tail, or the PID-N tail of earlier versions).
+bool temporaneo_di_sostituzione(const std::string& nome);
+
+// Deletes the temporaries of sostituisci_file that a killed run left in a folder: regular
+// files whose name is one of them, nothing else.
+void rimuovi_temporanei_abbandonati(const std::filesystem::path& cartella);
+
+// The bytes of a regular file, at most massimo of them; nothing for a file that cannot be
+// opened or read, a path with a NUL byte, or anything but a regular file (a FIFO, a device, a
+// folder), which is never waited on.
+std::optional<std::string> leggi_file_regolare(const std::filesystem::path& nome,
+                                               std::size_t massimo);
 
 // A text file being written line by line, in the Windows code page with CR LF: the lines are
 // kept until chiudi(), which replaces the destination with them (sostituisci_file).

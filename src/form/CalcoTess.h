@@ -55,6 +55,7 @@ struct UltimoCalcolo {
     std::string S1_digitato, S_digitato; // the texts of S1 and S that the caps reduced
     std::string Ntot_digitato;           // "N totali" as typed, before the design rewrote it
     bool contorno = false; // the outer perimeter reached the slab contour
+    bool chiodi_non_scritti = false; // chiodi.tmp could not be replaced with this pass's list
 };
 
 class CalcoTess {

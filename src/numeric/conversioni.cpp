@@ -109,6 +109,10 @@ double R(double x, int n) {
 std::string show(double x) {
     checked(x);
     if (x == 0.0) return "0";
+    // Above the largest fifteen-digit number below the largest double, the nearest fifteen
+    // digits lie beyond it and would never read back as a number.
+    constexpr double MASSIMO_LEGGIBILE = 1.79769313486231e308;
+    if (std::fabs(x) > MASSIMO_LEGGIBILE) x = std::copysign(MASSIMO_LEGGIBILE, x);
     // Fifteen significant digits as d.dddddddddddddde±x, then placed without an exponent.
     char buf[64];
     const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14);

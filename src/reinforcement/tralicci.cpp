@@ -221,7 +221,7 @@ void progetta_tralicci(CalcoTess& f) {
     primolayer(f);
     f.Label3[4].ForeColor = NERO;
     const bool valutato = strati(f, Dmax);
-    scrivi_chiodi(f);
+    f.ultimo.chiodi_non_scritti = !scrivi_chiodi(f);
     f.nfile_chiodi.reset();
 
     // When the contour stops the first pass, no outer perimeter was evaluated in this run:

@@ -138,7 +138,7 @@ bool passata(CalcoTess& f, int Index) {
     if (!formato_carichi(f)) return false;
     g.Mxd = campo(f, 2);
     g.Myd = campo(f, 3);
-    azzera_chiodi(f);
+    f.ultimo.chiodi_non_scritti = !azzera_chiodi(f);
     f.chiodi.clear();
     // The plan of the previous pass's geometry. A fault there must not keep this pass from
     // reading the new inputs, or a geometry that faults once would stop every later pass.

@@ -2,6 +2,7 @@
 // the utilisation of each check, and the warnings of plausibility.
 #include "verification/stato_caso.h"
 
+#include "files/chiodi.h"
 #include "form/CalcoTess.h"
 #include "form/didascalie.h"
 #include "numeric/conversioni.h"
@@ -269,6 +270,10 @@ StatoCaso stato_caso(const CalcoTess& f) {
     }
     s.aggiornati = f.ultimo.ingressi && *f.ultimo.ingressi == f.istantanea();
     avvisi_ingressi(f, s.avvisi);
+    if (f.ultimo.chiodi_non_scritti)
+        s.avvisi.push_back("Impossibile scrivere l'elenco dei chiodi " +
+                           percorso_chiodi(f.cartella_lavoro).string() +
+                           ": nessun elenco aggiornato per questo caso.");
     const int forma = static_cast<int>(std::find(f.Option1.begin(), f.Option1.end(), true) -
                                        f.Option1.begin());
     if (s.aggiornati && forma > 1) {

@@ -1,4 +1,5 @@
 // Start-up, closing, the stud diameter and the command buttons of the window.
+#include "support/file_ostili.h"
 #include "support/finestra_prova.h"
 
 #include "files/rapporto.h"
@@ -7,6 +8,7 @@
 
 #include <fstream>
 #include <set>
+#include <sys/stat.h>
 
 namespace tessaro {
 
@@ -81,6 +83,80 @@ TEST(Comandi, WithoutTheWorkingFilesNoneIsReadWrittenOrDeleted) {
     EXPECT_EQ(prova::leggi_file("chiodi.tmp"), "another program's list\r\n");
 }
 
+namespace {
+// The program loaded and started in the current folder, its messages in `uscita`.
+struct Avviato {
+    explicit Avviato(const MisuraTesto& misura) : f(p, misura) {
+        f.Form_Load();
+        f.Picture3_MouseUp();
+    }
+    std::ostringstream uscita;
+    PiattaformaScript p{uscita};
+    Tessaro f;
+};
+} // namespace
+
+// Two programs started in one folder: the second says so and leaves the working files of the
+// first alone; once the first has ended, the folder is free again.
+TEST(Avvio, ASecondProgramInTheFolderWorksOnWithoutTheWorkingFiles) {
+    prova::CartellaProva c;
+    prova::MisuraFissa misura;
+    auto primo = std::make_unique<Avviato>(misura);
+    primo->f.Command1_Click(5); // "OK": the first one's last input
+    const std::string ultimo = prova::leggi_file("ZR_tessa.tmp"),
+                      chiodi = prova::leggi_file("chiodi.tmp");
+    ASSERT_FALSE(ultimo.empty() || chiodi.empty());
+
+    Avviato secondo(misura);
+    EXPECT_EQ(secondo.uscita.str(), "message=La cartella " + c.percorso().string() +
+                                        " è usata da un altro Tessaro: i suoi file di lavoro "
+                                        "ZR_tessa.tmp e chiodi.tmp non saranno né letti né "
+                                        "scritti.\n");
+    EXPECT_FALSE(secondo.f.file_di_lavoro);
+    secondo.f.Text1[4].Text = "55";
+    secondo.f.Text1[1].Text = "-200000"; // a design
+    secondo.f.Command1_Click(5);         // "OK"
+    secondo.f.Timer1_Timer();
+    EXPECT_EQ(prova::leggi_file("ZR_tessa.tmp"), ultimo);
+    EXPECT_EQ(prova::leggi_file("chiodi.tmp"), chiodi); // neither replaced nor deleted
+    EXPECT_EQ(primo->uscita.str(), "");
+
+    primo.reset(); // the first program ends: the next one takes the folder
+    Avviato terzo(misura);
+    EXPECT_TRUE(terzo.f.file_di_lavoro);
+    EXPECT_EQ(terzo.uscita.str(), "");
+}
+
+// A killed run leaves its temporaries; the next start removes them, and only them.
+TEST(Avvio, TheTemporariesOfAKilledRunAreRemovedAndNothingElse) {
+    prova::CartellaProva c;
+    for (const char* n : {"ZR_tessa.tmp.scrittura-4242-0", "chiodi.tmp.scrittura-Ab3dEf9hIjK0",
+                          "caso.CSE.scrittura-0123456789ab", "note.scrittura-bozza", "caso.CSE",
+                          "x.scrittura-Ab3dEf9hIjK"})
+        std::ofstream(n) << "x";
+    fs::create_symlink("caso.CSE", "y.CSE.scrittura-1-2"); // a link is not a temporary of ours
+    prova::MisuraFissa misura;
+    Avviato a(misura);
+    std::set<std::string> rimasti;
+    for (const auto& e : fs::directory_iterator(c.percorso()))
+        rimasti.insert(e.path().filename().string());
+    EXPECT_EQ(rimasti, (std::set<std::string>{"note.scrittura-bozza", "caso.CSE",
+                                              "x.scrittura-Ab3dEf9hIjK", "y.CSE.scrittura-1-2",
+                                              "chiodi.tmp"}));
+}
+
+// A FIFO as the last-input file: the start-up reads nothing from it and goes on.
+TEST(Avvio, AFifoAsTheLastInputIsNotWaitedOn) {
+    prova::CartellaProva c;
+    ASSERT_EQ(::mkfifo("ZR_tessa.tmp", 0600), 0);
+    prova::MisuraFissa misura;
+    std::unique_ptr<Avviato> a;
+    EXPECT_TRUE(
+        prova::finisce_presto("ZR_tessa.tmp", [&] { a = std::make_unique<Avviato>(misura); }));
+    EXPECT_EQ(a->f.Text1[0].Text, "1450");
+    EXPECT_TRUE(a->f.ultimo.ingressi);
+}
+
 TEST(Comandi, SalvaAppendsTheSuffixOnlyWhenTheNameLacksIt) {
     prova::FinestraProva w;
     for (const char* nome : {"dati", "altro.cse", "terzo.CSE.bak", "cancel"}) {
@@ -97,7 +173,7 @@ TEST(Comandi, SalvaAppendsTheSuffixOnlyWhenTheNameLacksIt) {
 TEST(Comandi, HelpOpensTheManualOfTheWorkingFolderOrElseOfTheProgram) {
     prova::CartellaProva programma;
     std::ofstream(programma.percorso() / "manualechiodi.pdf") << "%PDF";
-    prova::FinestraProva lavoro; // current folder from here on
+    prova::CartellaProva lavoro; // current folder from here on
     prova::MisuraFissa misura;
     std::ostringstream uscita;
     PiattaformaConProgramma piattaforma(uscita, programma.percorso().string());
@@ -110,7 +186,7 @@ TEST(Comandi, HelpOpensTheManualOfTheWorkingFolderOrElseOfTheProgram) {
     uscita.str("");
     f.Command1_Click(9);
     EXPECT_EQ(uscita.str(),
-              "open=" + (lavoro.cartella.percorso() / "manualechiodi.pdf").string() + "\n");
+              "open=" + (lavoro.percorso() / "manualechiodi.pdf").string() + "\n");
     // Nowhere to be found: the user is told, nothing is opened.
     fs::remove("manualechiodi.pdf");
     fs::remove(programma.percorso() / "manualechiodi.pdf");

@@ -1,4 +1,5 @@
 // The plan painted by Qt: where the world window puts it, far shadows, the exported files.
+#include "support/file_ostili.h"
 #include "support/finestra_prova.h"
 
 #include "drawing/contorni.h"
@@ -103,6 +104,25 @@ TEST(Pittura, ExportWritesSvgOrPngAndNothingElseInTheNarrowFont) {
     EXPECT_FALSE(esporta(f.Pic, "pianta.pdf"));
     EXPECT_FALSE(QFile::exists("pianta.pdf"));
     EXPECT_FALSE(esporta(f.Pic, "manca/pianta.png"));
+}
+
+// On a full disk the picture is refused and the old one stays whole, in either format.
+TEST(Pittura, AFullDiskKeepsThePreviousPicture) {
+    FinestraProva w;
+    pianta(*w.f);
+    for (const char* nome : {"pianta.svg", "pianta.png"}) {
+        ASSERT_TRUE(esporta(w.f->Pic, nome));
+        const std::string prima = prova::leggi_file(nome);
+        {
+            prova::DiscoPieno pieno(prima.size() / 2);
+            EXPECT_FALSE(esporta(w.f->Pic, nome)) << nome;
+        }
+        EXPECT_EQ(prova::leggi_file(nome), prima) << nome;
+    }
+    std::size_t file = 0;
+    for (const auto& e : std::filesystem::directory_iterator(w.cartella.percorso()))
+        file += e.path().extension() != ".tmp"; // the working files aside
+    EXPECT_EQ(file, 2u); // no temporary left behind
 }
 
 } // namespace tessaro

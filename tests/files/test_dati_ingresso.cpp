@@ -1,5 +1,6 @@
 // The data files: the item reader (delimiters, quotation marks, blanks, broken input) and the
 // input record (round trips, short and broken files). A failed write is the commands'.
+#include "support/file_ostili.h"
 #include "support/finestra_prova.h"
 
 #include "files/dati_ingresso.h"
@@ -9,6 +10,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace tessaro {
 
@@ -117,6 +119,17 @@ TEST(DatiIngresso, GarbageLoadsWhatItCanAndTheWindowGoesOn) {
     EXPECT_TRUE(carica_dati(*w.f, "buono.CSE"));
     w.f->Command1_Click(0);
     EXPECT_EQ(w.f->Label3[0].Caption, "5.824");
+}
+
+TEST(DatiIngresso, AFifoOrADeviceIsRefusedWithoutWaiting) {
+    prova::FinestraProva w;
+    ASSERT_EQ(::mkfifo("tubo.CSE", 0600), 0);
+    bool caricato = true;
+    EXPECT_TRUE(
+        prova::finisce_presto("tubo.CSE", [&] { caricato = carica_dati(*w.f, "tubo.CSE"); }));
+    EXPECT_FALSE(caricato);
+    EXPECT_FALSE(carica_dati(*w.f, "/dev/zero")); // endless: never read
+    EXPECT_EQ(w.testo(0), "1450");
 }
 
 } // namespace tessaro

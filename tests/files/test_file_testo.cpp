@@ -1,5 +1,6 @@
 // Print zones, the code page, files that are replaced without ever being lost, and the
 // report's formatting routines: exact texts, halves, negatives, overflow.
+#include "support/file_ostili.h"
 #include "support/finestra_prova.h"
 
 #include "files/codifica.h"
@@ -10,6 +11,8 @@
 
 #include <functional>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tessaro {
 
@@ -45,6 +48,80 @@ TEST(FileTesto, AWriteEndsInCrLfOrFailsLeavingThePreviousFile) {
     EXPECT_FALSE(g.chiudi());
     for (const auto& e : std::filesystem::directory_iterator(c.percorso()))
         EXPECT_EQ(e.path().filename(), "dati.CSE"); // no temporary file left behind
+}
+
+namespace {
+std::vector<std::string> nomi_in(const std::filesystem::path& cartella) {
+    std::vector<std::string> nomi;
+    for (const auto& e : std::filesystem::directory_iterator(cartella))
+        nomi.push_back(e.path().filename().string());
+    std::sort(nomi.begin(), nomi.end());
+    return nomi;
+}
+} // namespace
+
+TEST(FileTesto, AFullDiskLeavesThePreviousFileAndNoTemporary) {
+    prova::CartellaProva c;
+    ASSERT_TRUE(sostituisci_file("dati.CSE", "prima\r\n"));
+    {
+        prova::DiscoPieno pieno(64);
+        EXPECT_FALSE(sostituisci_file("dati.CSE", std::string(1000, 'x')));
+    }
+    EXPECT_EQ(prova::leggi_file("dati.CSE"), "prima\r\n");
+    EXPECT_EQ(nomi_in(c.percorso()), std::vector<std::string>{"dati.CSE"});
+    EXPECT_FALSE(sostituisci_file(std::string("dati.CSE\0.bak", 13), "x")); // a NUL in the name
+    EXPECT_EQ(nomi_in(c.percorso()), std::vector<std::string>{"dati.CSE"});
+}
+
+// In a shared folder another user may plant links where the temporary would go: the save must
+// never write through one, whatever name it tries.
+TEST(FileTesto, APlantedLinkIsNeverWrittenThroughAndPermissionsStay) {
+    prova::CartellaProva c;
+    std::ofstream("altro") << "intatto";
+    for (int k = 0; k < 200; ++k)
+        std::filesystem::create_symlink(
+            "altro", "dati.CSE.scrittura-" + std::to_string(::getpid()) + "-" + std::to_string(k));
+    ASSERT_TRUE(sostituisci_file("dati.CSE", "nuovo"));
+    EXPECT_EQ(prova::leggi_file("altro"), "intatto");
+    EXPECT_EQ(prova::leggi_file("dati.CSE"), "nuovo");
+    EXPECT_FALSE(std::filesystem::is_symlink("dati.CSE"));
+
+    const auto modo = [](const char* p) {
+        struct stat st {};
+        ::stat(p, &st);
+        return st.st_mode & 07777;
+    };
+    ::chmod("dati.CSE", 0640); // shared with the group, hidden from others
+    ASSERT_TRUE(sostituisci_file("dati.CSE", "ancora"));
+    EXPECT_EQ(modo("dati.CSE"), 0640u);
+    const mode_t prima = ::umask(022);
+    ASSERT_TRUE(sostituisci_file("nuovo.CSE", "x"));
+    ::umask(prima);
+    EXPECT_EQ(modo("nuovo.CSE"), 0644u);
+}
+
+TEST(FileTesto, OnlyTheNamesOfItsOwnTemporariesAreRecognised) {
+    const std::pair<const char*, bool> casi[] = {
+        {"ZR_tessa.tmp.scrittura-Ab3dEf9hIjK0", true}, {"r.txt.scrittura-1234-0", true},
+        {"chiodi.tmp.scrittura-77-12", true},         {".scrittura-Ab3dEf9hIjK0", false},
+        {"x.scrittura-Ab3dEf9hIjK", false},           {"x.scrittura-Ab3dEf9hIjK0Z", false},
+        {"x.scrittura-Ab3dEf9hIj_0", false},          {"x.scrittura-12-", false},
+        {"x.scrittura--3", false},                    {"x.scrittura-1a-3", false},
+        {"relazione.scrittura.txt", false},           {"ZR_tessa.tmp", false}};
+    for (const auto& [nome, suo] : casi) EXPECT_EQ(temporaneo_di_sostituzione(nome), suo) << nome;
+}
+
+TEST(FileTesto, OnlyARegularFileIsReadAndNothingWaitsOnAFifo) {
+    prova::CartellaProva c;
+    ASSERT_EQ(::mkfifo("fifo", 0600), 0);
+    std::filesystem::create_directory("cartella");
+    std::ofstream("dati") << "0123456789";
+    EXPECT_FALSE(leggi_file_regolare("fifo", 100)); // returns at once: the open does not wait
+    EXPECT_FALSE(leggi_file_regolare("cartella", 100));
+    EXPECT_FALSE(leggi_file_regolare("manca", 100));
+    EXPECT_FALSE(leggi_file_regolare(std::string("dati\0x", 6), 100));
+    EXPECT_EQ(leggi_file_regolare("dati", 100), "0123456789");
+    EXPECT_EQ(leggi_file_regolare("dati", 4), "0123");
 }
 
 TEST(Formati, FixedAndUnitFormsWithTheirHalvesAndOverflow) {

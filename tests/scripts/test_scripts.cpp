@@ -115,5 +115,34 @@ TEST(Sessione, TypeIsVerbatimEventsNeedAWindowAndAStartBeginsANewOne) {
     EXPECT_NE(f.out.find("Text1(4)=40\n"), std::string::npos);
 }
 
+
+// What the runner prints is one line per item whatever the texts hold: a line break in a path
+// or a field is written \n and a backslash \\; a file name with a NUL byte is refused.
+TEST(Sessione, PrintedTextsCannotForgeALineAndNamesWithNulAreRefused) {
+    prova::CartellaProva c;
+    const fs::path strana = c.percorso() / "a\nopen=etc\\b";
+    fs::create_directory(strana);
+    std::ofstream(strana / "manualechiodi.pdf") << "%PDF";
+    fs::current_path(strana);
+    prova::MisuraFissa misura;
+    std::ostringstream out, err;
+    Sessione s(out, err, misura, {});
+    std::istringstream in("start\nclick Command1(9)\ntype Text1(31) 4\\n5\ndump\n");
+    EXPECT_EQ(s.esegui(in), 0) << err.str();
+    fs::current_path(c.percorso());
+    EXPECT_NE(out.str().find("open=" + c.percorso().string() +
+                             "/a\\nopen=etc\\\\b/manualechiodi.pdf\n"),
+              std::string::npos)
+        << out.str();
+    EXPECT_NE(out.str().find("\nText1(31)=4\\\\n5\n"), std::string::npos);
+    EXPECT_EQ(out.str().find("\nopen=etc"), std::string::npos);
+
+    for (const std::string& riga : {std::string("answer x.CSE\0.txt", 17),
+                                   std::string("picture p.svg\0.svg", 18)}) {
+        const Esito e = esegui("start\n" + riga + "\n");
+        EXPECT_EQ(e.stato, 2) << e.err;
+    }
+}
+
 } // namespace
 } // namespace tessaro

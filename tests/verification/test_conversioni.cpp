@@ -55,6 +55,12 @@ TEST(Conversioni, PlainAndShortForms) {
     EXPECT_EQ(short_form(-0.0), " 0");
     EXPECT_THROW(show(std::numeric_limits<double>::infinity()), Fault);
     EXPECT_THROW(show(std::numeric_limits<double>::quiet_NaN()), Fault);
+    // The largest doubles show as the largest fifteen digits that still read back.
+    for (const double x : {std::numeric_limits<double>::max(), -1.797693134862314e308}) {
+        const std::string s = show(x);
+        EXPECT_EQ(s, std::string(x < 0 ? "-" : "") + "179769313486231" + std::string(294, '0'));
+        EXPECT_TRUE(is_numeric(s)) << s;
+    }
 }
 
 TEST(Conversioni, IgnoreTheLocaleOfTheProcess) {

@@ -1,5 +1,6 @@
 // The state of the case after each kind of event: which inputs cannot be read, whether the
 // results belong to the inputs shown, and the verdict; the report refused while they do not.
+#include "support/file_ostili.h"
 #include "support/finestra_prova.h"
 
 #include "verification/stato_caso.h"
@@ -161,6 +162,30 @@ TEST(StatoCaso, WarningsNameTheQuantityAndTheLimit) {
     EXPECT_NE(s.avvisi.back().find("dentro il foro (x da 50 a 70 cm, y da -20 a 20 cm)"),
               std::string::npos)
         << s.avvisi.back();
+}
+
+// chiodi.tmp is read by other programs: a list that could not be written is told, and another
+// case's list does not stay in its place.
+TEST(StatoCaso, AStudListThatCannotBeWrittenIsWarnedAndNoOtherCasesListStays) {
+    const std::string avviso = "Impossibile scrivere l'elenco dei chiodi";
+    const auto avvisato = [&](const FinestraProva& w) {
+        for (const std::string& a : stato_caso(*w.f).avvisi)
+            if (a.find(avviso) != std::string::npos) return true;
+        return false;
+    };
+    FinestraProva w;
+    w.digita(1, "-200000"); // a design: its list is written
+    ASSERT_GT(prova::leggi_file("chiodi.tmp").size(), 200u);
+    EXPECT_FALSE(avvisato(w));
+    {
+        prova::DiscoPieno pieno(100); // the reset line fits, a design's list does not
+        w.digita(1, "-210000"); // another design
+    }
+    EXPECT_TRUE(avvisato(w));
+    EXPECT_FALSE(std::filesystem::exists("chiodi.tmp"));
+    w.digita(1, "-200000");
+    EXPECT_FALSE(avvisato(w));
+    EXPECT_GT(prova::leggi_file("chiodi.tmp").size(), 200u);
 }
 
 TEST(StatoCaso, NoReportOfWhatWasNotComputedForTheseInputs) {

@@ -2,10 +2,11 @@
 #include "drawing/qt/esporta.h"
 
 #include "drawing/qt/pittore.h"
+#include "files/file_testo.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QString>
 #include <QSvgGenerator>
 
@@ -14,7 +15,7 @@ namespace {
 
 constexpr int SCALA_PNG = 4;
 
-bool png(const Canvas& canvas, QSaveFile& file) {
+bool png(const Canvas& canvas, QIODevice& file) {
     const int lato = Canvas::LATO_PX * SCALA_PNG;
     QImage immagine(lato, lato, QImage::Format_RGB32);
     {
@@ -24,7 +25,7 @@ bool png(const Canvas& canvas, QSaveFile& file) {
     return immagine.save(&file, "PNG");
 }
 
-bool svg(const Canvas& canvas, QSaveFile& file) {
+bool svg(const Canvas& canvas, QIODevice& file) {
     QSvgGenerator generatore;
     generatore.setOutputDevice(&file);
     generatore.setSize(QSize(Canvas::LATO_PX, Canvas::LATO_PX));
@@ -43,14 +44,15 @@ bool esporta(const Canvas& canvas, const std::string& percorso) {
     const QString nome = QString::fromStdString(percorso);
     const bool come_svg = nome.endsWith(QStringLiteral(".svg"));
     if (!come_svg && !nome.endsWith(QStringLiteral(".png"))) return false;
-    QSaveFile file(nome);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const bool scritto = come_svg ? svg(canvas, file) : png(canvas, file);
-    if (!scritto) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // Drawn in memory first: a writer that reports a short write as success can then never cut
+    // the file, and the old picture goes only when every byte of the new one is on the disk.
+    QByteArray byte;
+    QBuffer memoria(&byte);
+    if (!memoria.open(QIODevice::WriteOnly)) return false;
+    const bool disegnato = come_svg ? svg(canvas, memoria) : png(canvas, memoria);
+    if (!disegnato || byte.isEmpty() || memoria.pos() != byte.size()) return false;
+    return sostituisci_file(percorso, std::string_view(byte.constData(),
+                                                       static_cast<std::size_t>(byte.size())));
 }
 
 } // namespace tessaro

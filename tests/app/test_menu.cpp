@@ -169,5 +169,28 @@ TEST_F(Documenti, TheDxfComesWithItsStudScheduleBeside) {
     EXPECT_NE(distinta.substr(0, distinta.find('\n')).find(';'), std::string::npos);
 }
 
+// Confirmed title block, a name without its ending: NAME.pdf is written, then offered to the
+// viewer (none under the offscreen platform, which the user is told).
+TEST_F(Documenti, TheReportIsWrittenUnderTheChosenNameWithItsEnding) {
+    avvia();
+    const std::filesystem::path nome = cartella.percorso() / "relazione";
+    QString avviso;
+    quando_aperto([nome, &avviso](QWidget& d) {
+        quando_aperto([nome, &avviso](QWidget& file) {
+            static_cast<QFileDialog&>(file).selectFile(QString::fromStdString(nome.string()));
+            quando_aperto([&avviso](QWidget& box) {
+                avviso = static_cast<QMessageBox&>(box).text();
+                static_cast<QDialog&>(box).accept();
+            });
+            static_cast<QDialog&>(file).accept();
+        });
+        static_cast<QDialog&>(d).accept();
+    });
+    voce(finestra, "relazione_pdf")->trigger();
+    EXPECT_EQ(leggi_file(nome.string() + ".pdf").rfind("%PDF", 0), 0u);
+    EXPECT_TRUE(avviso.endsWith(QString::fromStdString(nome.string()) + ".pdf"))
+        << avviso.toStdString();
+}
+
 } // namespace
 } // namespace tessaro::prova

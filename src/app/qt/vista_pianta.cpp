@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPicture>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -13,7 +14,8 @@
 namespace tessaro {
 namespace {
 
-constexpr double MARGINE_MM = 8; // white around the plan, the legend and the scale bar
+constexpr double MARGINE_MM = 6; // white around the plan, the legend and the scale bar
+constexpr double SCALA_MM = 64;  // room for the longest scale bar with its last label
 
 // Plan cm to the device: the extent of the plan centred in `area` at the largest scale that
 // fits, y pointing up, then zoomed by `zoom` about the centre and moved by `spostamento`.
@@ -29,6 +31,22 @@ QTransform adatta_a(const QRectF& estensione, const QRectF& area, double zoom,
     return t;
 }
 
+// The column on the left of `area` that holds the legend and the scale bar: the plan is never
+// drawn under them, however it is zoomed or moved.
+QRectF colonna(const QRectF& area, double punti_per_mm) {
+    QPicture misura; // the legend painted nowhere, to learn its size
+    QPainter p(&misura);
+    const double larghezza =
+        std::max(disegna_legenda(p, {}, punti_per_mm).width(), SCALA_MM * punti_per_mm);
+    return {area.topLeft(), QSizeF(larghezza + 2 * MARGINE_MM * punti_per_mm, area.height())};
+}
+
+// Where the plan is fitted: right of the column, inside the margin.
+QRectF area_pianta(const QRectF& area, double punti_per_mm) {
+    const double m = MARGINE_MM * punti_per_mm;
+    return area.adjusted(colonna(area, punti_per_mm).width(), m, -m, -m);
+}
+
 // The plan with the legend and the scale bar; `t` maps plan cm to the device.
 void disegna(QPainter& p, const CalcoTess& f, const QRectF& area, const QTransform& t,
              double punti_per_mm) {
@@ -36,20 +54,19 @@ void disegna(QPainter& p, const CalcoTess& f, const QRectF& area, const QTransfo
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     disegna_pianta_quotata(p, f, t, punti_per_mm);
-    const double margine = MARGINE_MM * punti_per_mm / 2;
-    disegna_legenda(p, area.topLeft() + QPointF(margine, margine), punti_per_mm);
-    disegna_scala_grafica(p, area.bottomLeft() + QPointF(margine, -2 * margine), t, punti_per_mm);
-}
-
-QRectF interno(const QRectF& area, double punti_per_mm) {
+    const QRectF c = colonna(area, punti_per_mm);
+    p.fillRect(c, Qt::white);
+    p.setPen(QPen(QColor(200, 200, 200), 0));
+    p.drawLine(c.topRight(), c.bottomRight());
     const double m = MARGINE_MM * punti_per_mm;
-    return area.adjusted(m, m, -m, -m);
+    disegna_legenda(p, c.topLeft() + QPointF(m, m), punti_per_mm);
+    disegna_scala_grafica(p, c.bottomLeft() + QPointF(m, -2 * m), t, punti_per_mm);
 }
 
 } // namespace
 
 void dipingi_pianta(QPainter& p, const CalcoTess& f, const QRectF& area, double punti_per_mm) {
-    const QTransform t = adatta_a(estensione_pianta(f), interno(area, punti_per_mm), 1, {});
+    const QTransform t = adatta_a(estensione_pianta(f), area_pianta(area, punti_per_mm), 1, {});
     disegna(p, f, area, t, punti_per_mm);
 }
 
@@ -62,8 +79,8 @@ VistaPianta::VistaPianta(const CalcoTess& f, QWidget* genitore) : QWidget(genito
 }
 
 QTransform VistaPianta::trasformazione() const {
-    const double punti_per_mm = logicalDpiX() / 25.4;
-    return adatta_a(estensione_pianta(f_), interno(rect(), punti_per_mm), zoom_, spostamento_);
+    return adatta_a(estensione_pianta(f_), area_pianta(rect(), punti_per_mm()), zoom_,
+                    spostamento_);
 }
 
 void VistaPianta::adatta() {
@@ -77,7 +94,7 @@ void VistaPianta::adatta() {
 void VistaPianta::ingrandisci(double fattore, QPointF fisso) {
     const double nuovo = std::clamp(zoom_ * fattore, ZOOM_MIN, ZOOM_MAX);
     const double k = nuovo / zoom_;
-    const QPointF centro = QRectF(rect()).center();
+    const QPointF centro = area_pianta(rect(), punti_per_mm()).center();
     spostamento_ = fisso - centro - k * (fisso - centro - spostamento_);
     zoom_ = nuovo;
     update();
@@ -85,7 +102,7 @@ void VistaPianta::ingrandisci(double fattore, QPointF fisso) {
 
 void VistaPianta::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    disegna(p, f_, rect(), trasformazione(), logicalDpiX() / 25.4);
+    disegna(p, f_, rect(), trasformazione(), punti_per_mm());
 }
 
 void VistaPianta::wheelEvent(QWheelEvent* e) {

@@ -38,6 +38,8 @@ class VistaPianta : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 
   private:
+    double punti_per_mm() const { return logicalDpiX() / 25.4; } // screen pixels per mm
+
     const CalcoTess& f_;
     double zoom_ = 1;
     QPointF spostamento_; // of the plan's centre from the widget's centre, widget units

@@ -50,8 +50,9 @@ const char* nome_tipo(Traliccio::Tipo t) {
 
 double angolo_gradi(const Traliccio& t) {
     double g = t.angolo * 180 / PI;
-    if (g <= -180) g += 360;
-    if (g > 180) g -= 360;
+    // A rail along −x comes out of atan2 a hair above −180°: it is the rail at 180°.
+    if (g <= -180 + 1e-6) g += 360;
+    if (g > 180 + 1e-6) g -= 360;
     return g;
 }
 

@@ -44,7 +44,8 @@ class Disegno {
             dxf_.writeVertex(dw_, DL_VertexData(q.x, q.y, 0, 0));
         dxf_.writePolylineEnd(dw_);
     }
-    // Text centred on p (horizontal centre, middle), turned by angolo degrees.
+    // Text centred on p (horizontal centre, middle), turned by angolo rad (dxflib
+    // writes it in degrees).
     void testo(const char* layer, Punto p, const std::string& t, double angolo = 0) {
         dxf_.writeText(
             dw_, DL_TextData(p.x, p.y, 0, p.x, p.y, 0, TESTO_CM, 1, 0, 1, 2, t, "standard", angolo),
@@ -59,9 +60,10 @@ class Disegno {
         linea("QUOTE", a, a1);
         linea("QUOTE", b, b1);
         linea("QUOTE", a1, b1);
-        double angolo = std::atan2(b.y - a.y, b.x - a.x) * 180 / PI;
-        if (angolo > 90.01) angolo -= 180;
-        if (angolo < -90.01) angolo += 180;
+        // Along the line, never upside down: within (−90°, 90°].
+        double angolo = std::atan2(b.y - a.y, b.x - a.x);
+        if (angolo > PI / 2 + 1e-6) angolo -= PI;
+        if (angolo <= -PI / 2 + 1e-6) angolo += PI;
         const double k = (std::fabs(distanza) + TESTO_CM) / std::fabs(distanza);
         testo("QUOTE", {a.x + n.x * k + (b.x - a.x) / 2, a.y + n.y * k + (b.y - a.y) / 2}, t,
               angolo);
@@ -119,16 +121,30 @@ std::string testo_campo(const std::string& t) {
     return QString::fromStdString(t).trimmed().toStdString();
 }
 
+// The column dimensioned below and on the left beyond everything; S1, S and L along the
+// dimensioned rail. r is the plan's extent, m its margin, cm.
+void quote(Disegno& d, const CalcoTess& f, const GeometriaPianta& g, const QRectF& r, double m) {
+    const double lato_b = g.circolare ? g.a / 2 : g.b / 2; // half the column's height, cm
+    d.quota({g.a / 2, -lato_b}, {-g.a / 2, -lato_b}, -lato_b - (r.top() - 1.5 * m),
+            (g.circolare ? "%%c " : "a = ") + testo_campo(f.Text1[6].Text));
+    if (!g.circolare)
+        d.quota({-g.a / 2, -g.b / 2}, {-g.a / 2, g.b / 2}, -g.a / 2 - (r.left() - 1.5 * m),
+                "b = " + testo_campo(f.Text1[7].Text));
+    if (const Traliccio* t = traliccio_quotato(g)) {
+        d.quota(t->origine, t->chiodo(0), 0.3 * m, "S1 = " + testo_campo(f.Text1[28].Text));
+        if (t->chiodi.size() > 1) {
+            d.quota(t->chiodo(0), t->chiodo(1), 0.6 * m, "S = " + testo_campo(f.Text1[29].Text));
+            d.quota(t->chiodo(0), t->chiodo(t->chiodi.size() - 1), 0.9 * m,
+                    "L = " + testo_campo(f.Label3[10].Caption));
+        }
+    }
+}
+
 void entita(Disegno& d, const CalcoTess& f, const GeometriaPianta& g) {
     const QRectF r = ingombro(g);
     const double m = 0.1 * std::max(r.width(), r.height());
-    if (g.circolare)
-        d.cerchio("PILASTRO", {0, 0}, g.a / 2);
-    else
-        d.polilinea(
-            "PILASTRO",
-            {{{-g.a / 2, -g.b / 2}, {g.a / 2, -g.b / 2}, {g.a / 2, g.b / 2}, {-g.a / 2, g.b / 2}},
-             true});
+    if (g.circolare) d.cerchio("PILASTRO", {0, 0}, g.a / 2);
+    if (!g.pilastro.punti.empty()) d.polilinea("PILASTRO", g.pilastro);
     const double y0 = g.bordo_y.value_or(r.top() - m), x0 = g.bordo_x.value_or(r.left() - m);
     if (g.bordo_x) d.linea("BORDO_SOLETTA", {*g.bordo_x, y0}, {*g.bordo_x, r.bottom() + m});
     if (g.bordo_y) d.linea("BORDO_SOLETTA", {x0, *g.bordo_y}, {r.right() + m, *g.bordo_y});
@@ -150,24 +166,13 @@ void entita(Disegno& d, const CalcoTess& f, const GeometriaPianta& g) {
             d.cerchio("CHIODI", t.chiodo(i), TESTA * g.diametro_chiodo / 2);
         }
     }
-    // Dimensions: the column below and on the left, S1, S and L along the first rail to +x.
-    d.quota({g.a / 2, r.top() - m}, {-g.a / 2, r.top() - m}, 0.5 * m,
-            (g.circolare ? "%%c " : "a = ") + testo_campo(f.Text1[6].Text));
-    if (!g.circolare)
-        d.quota({r.left() - m, -g.b / 2}, {r.left() - m, g.b / 2}, 0.5 * m,
-                "b = " + testo_campo(f.Text1[7].Text));
-    if (const Traliccio* t = traliccio_quotato(g)) {
-        d.quota(t->origine, t->chiodo(0), 0.3 * m, "S1 = " + testo_campo(f.Text1[28].Text));
-        if (t->chiodi.size() > 1) {
-            d.quota(t->chiodo(0), t->chiodo(1), 0.6 * m, "S = " + testo_campo(f.Text1[29].Text));
-            d.quota(t->chiodo(0), t->chiodo(t->chiodi.size() - 1), 0.9 * m,
-                    "L = " + testo_campo(f.Label3[10].Caption));
-        }
-    }
-    if (!g.u1.empty() && !g.u1.front().punti.empty()) {
-        const Punto& p = g.u1.front().punti.front();
-        d.testo("TESTI", {p.x + TESTO_CM, p.y - TESTO_CM}, "u1");
-    }
+    if (g.quotato) quote(d, f, g, r, m); // a shape only drawn, not verified: none
+    // "u1" beside the control perimeter where it runs at 45°, clear of the straight rails.
+    const Punto* u1 = nullptr;
+    for (const Polilinea& l : g.u1)
+        for (const Punto& q : l.punti)
+            if (!u1 || q.x + q.y > u1->x + u1->y) u1 = &q;
+    if (u1) d.testo("TESTI", {u1->x + TESTO_CM, u1->y + TESTO_CM}, "u1");
     if (!g.tralicci.empty())
         d.testo("TESTI", {0, r.bottom() + m},
                 std::to_string(g.tralicci.size()) + " tralicci, chiodi %%c " +

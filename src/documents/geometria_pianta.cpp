@@ -23,6 +23,40 @@ void arco(std::vector<Punto>& v, Punto c, double r, double s, double e) {
     }
 }
 
+// The outline at r from the convex polygon v (counter-clockwise): its faces moved out, joined
+// by arcs round its corners.
+Polilinea arrotondato(const std::vector<Punto>& v, double r) {
+    Polilinea p;
+    p.chiusa = true;
+    const std::size_t n = v.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const Punto &prima = v[(i + n - 1) % n], &qui = v[i], &dopo = v[(i + 1) % n];
+        // Outward normals of the faces before and after the corner: to the right of each face.
+        const double a0 = std::atan2(qui.y - prima.y, qui.x - prima.x) - PI / 2;
+        double a1 = std::atan2(dopo.y - qui.y, dopo.x - qui.x) - PI / 2;
+        if (a1 < a0) a1 += 2 * PI;
+        arco(p.punti, qui, r, a0, a1);
+    }
+    return p;
+}
+
+// The rectangle with semicircular ends: width a along x, straight sides b long along y, ends
+// of radius a/2 + r (r = 0 the column, 2·d its perimeter).
+Polilinea semicerchi(double a, double b, double r) {
+    Polilinea p;
+    p.chiusa = true;
+    arco(p.punti, {0, -b / 2}, a / 2 + r, PI, 2 * PI);
+    arco(p.punti, {0, b / 2}, a / 2 + r, 0, PI);
+    return p;
+}
+
+// The octagon with faces a long on the axes and corner cuts of leg b, counter-clockwise.
+std::vector<Punto> ottagono(double a, double b) {
+    const double c = a / 2 + b; // distance of the faces on the axes, cm
+    return {{c, -a / 2}, {c, a / 2},   {a / 2, c},   {-a / 2, c},
+            {-c, a / 2}, {-c, -a / 2}, {-a / 2, -c}, {a / 2, -c}};
+}
+
 // The control perimeter at d2 from the faces of the rectangular column, as the calculation
 // takes it: a rounded ring inside, straight runs to the slab edges at an edge or a corner.
 Polilinea u1_rettangolare(const CalcoTess& f, double d2) {
@@ -109,8 +143,21 @@ GeometriaPianta geometria_pianta(const CalcoTess& f) {
     const DatiCalcolo& d = f.dati;
     GeometriaPianta g;
     g.circolare = f.Option1[1];
+    g.quotato = f.Option1[0] || f.Option1[1];
     g.a = d.a;
     g.b = g.circolare ? d.a : d.b;
+    const double d2 = 2 * d.deff;
+    if (f.Option1[0]) {
+        g.pilastro = {
+            {{-g.a / 2, -g.b / 2}, {g.a / 2, -g.b / 2}, {g.a / 2, g.b / 2}, {-g.a / 2, g.b / 2}},
+            true};
+    } else if (f.Option1[2]) { // drawn with its perimeter, not verified
+        g.pilastro = semicerchi(g.a, g.b, 0);
+        g.u1 = {semicerchi(g.a, g.b, d2)};
+    } else if (f.Option1[3]) {
+        g.pilastro = {ottagono(g.a, g.b), true};
+        g.u1 = {arrotondato(ottagono(g.a, g.b), d2)};
+    }
     if (f.Option2[1] || f.Option2[2]) g.bordo_x = -g.a / 2 - d.Db_a;
     if (f.Option2[2]) g.bordo_y = -g.b / 2 - d.Db_b;
     g.foro = foro_vicino(f) && (d.foro_prof > 0 || d.foro_larg > 0);
@@ -119,7 +166,6 @@ GeometriaPianta geometria_pianta(const CalcoTess& f) {
         g.alfa1 = d.alfa1;
         g.alfa2 = d.alfa2;
     }
-    const double d2 = 2 * d.deff;
     if (g.circolare)
         g.u1 = u1_circolare(g, g.a / 2 + d2);
     else if (f.Option1[0])
@@ -150,6 +196,8 @@ QRectF ingombro(const GeometriaPianta& g) {
         y0 = std::min(y0, q.y);
         y1 = std::max(y1, q.y);
     };
+    for (const Punto& q : g.pilastro.punti)
+        includi(q);
     for (const auto* gruppo : {&g.u1, &g.esterno})
         for (const Polilinea& p : *gruppo)
             for (const Punto& q : p.punti)

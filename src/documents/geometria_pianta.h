@@ -21,8 +21,11 @@ struct Polilinea {
 };
 
 struct GeometriaPianta {
-    bool circolare = false;             // column of diameter a; otherwise the rectangle a × b
+    bool circolare = false;             // column of diameter a
+    bool quotato = false;               // a rectangular or circular column: a and b dimensioned
     double a = 0, b = 0;                // column, cm
+    Polilinea pilastro;                 // outline of any other column drawn; none for an
+                                        // imposed area or a wall
     std::optional<double> bordo_x;      // the free slab edge x = bordo_x (left of the column), cm
     std::optional<double> bordo_y;      // the free slab edge y = bordo_y (below the column), cm
     bool foro = false;                  // an opening near enough to cut the control perimeter

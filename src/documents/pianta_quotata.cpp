@@ -128,6 +128,8 @@ struct Pittore {
         // Above the line when n points up on the device, below otherwise.
         const QPointF normale_ruotata = QTransform().rotate(-angolo).map(n);
         const double y = normale_ruotata.y() <= 0 ? -fm.descent() : fm.ascent();
+        // On white, so that rails and studs under it do not hide it.
+        p.fillRect(QRectF(-w / 2, y - fm.ascent(), w, fm.ascent() + fm.descent()), Qt::white);
         p.drawText(QPointF(-w / 2, y), testo);
         p.restore();
     }
@@ -136,11 +138,15 @@ struct Pittore {
 void ombra_e_foro(Pittore& d, const GeometriaPianta& g, const QRectF& estensione) {
     const double lontano = 2 * (std::fabs(estensione.left()) + std::fabs(estensione.right()) +
                                 std::fabs(estensione.top()) + std::fabs(estensione.bottom()));
+    // The shadow runs to the edge of the plan, not beyond.
+    d.p.save();
+    d.p.setClipRect(d.T.mapRect(estensione), Qt::IntersectClip);
     d.p.setPen(Qt::NoPen);
     d.p.setBrush(COLORE_OMBRA);
     d.p.drawPolygon(
         QPolygonF({d.M(0, 0), d.M(lontano * std::cos(g.alfa1), lontano * std::sin(g.alfa1)),
                    d.M(lontano * std::cos(g.alfa2), lontano * std::sin(g.alfa2))}));
+    d.p.restore();
     QPolygonF foro;
     for (const Punto& q : g.foro_angoli)
         foro << d.M(q);
@@ -159,24 +165,28 @@ void bordi(Pittore& d, const GeometriaPianta& g, const QRectF& e) {
 }
 
 void pilastro(Pittore& d, const GeometriaPianta& g) {
-    QPainterPath forma;
-    if (g.circolare)
-        forma.addEllipse(QPointF(0, 0), g.a / 2, g.a / 2);
-    else
-        forma.addRect(QRectF(-g.a / 2, -g.b / 2, g.a, g.b));
     d.p.setPen(penna(Qt::black, 0.5, d.ppm));
     d.p.setBrush(COLORE_PILASTRO);
-    d.p.drawPath(d.T.map(forma));
+    if (g.circolare) {
+        QPainterPath cerchio;
+        cerchio.addEllipse(QPointF(0, 0), g.a / 2, g.a / 2);
+        d.p.drawPath(d.T.map(cerchio));
+    } else if (!g.pilastro.punti.empty()) {
+        d.polilinea(g.pilastro);
+    }
 }
 
-void chiodatura(Pittore& d, const GeometriaPianta& g) {
+void tralicci(Pittore& d, const GeometriaPianta& g) {
     d.p.setBrush(Qt::NoBrush);
     d.p.setPen(penna(COLORE_TRALICCI, 0.5, d.ppm));
     for (const Traliccio& t : g.tralicci)
         d.p.drawLine(d.M(t.origine), d.M(t.chiodo(t.chiodi.size() - 1)));
-    const double raggio = std::max(std::hypot(d.M(g.diametro_chiodo / 2, 0).x() - d.M(0, 0).x(),
-                                              d.M(g.diametro_chiodo / 2, 0).y() - d.M(0, 0).y()),
-                                   d.mm(MIN_CHIODO_MM));
+}
+
+// The studs, of their diameter but never smaller than MIN_CHIODO_MM on the device.
+void chiodi(Pittore& d, const GeometriaPianta& g) {
+    const QLineF raggio_cm(d.M(0, 0), d.M(g.diametro_chiodo / 2, 0));
+    const double raggio = std::max(raggio_cm.length(), d.mm(MIN_CHIODO_MM));
     d.p.setPen(Qt::NoPen);
     d.p.setBrush(COLORE_CHIODI);
     for (const Traliccio& t : g.tralicci)
@@ -185,16 +195,15 @@ void chiodatura(Pittore& d, const GeometriaPianta& g) {
 }
 
 void quote(Pittore& d, const CalcoTess& f, const GeometriaPianta& g, const QRectF& ingombro) {
+    if (!g.quotato) return;
     // The column: a below everything, b on the left beyond the hatched edge.
     const QPointF giu = d.verso(0, -1), sinistra = d.verso(-1, 0);
-    const double sotto = std::hypot(d.M(0, ingombro.top()).x() - d.M(0, -g.b / 2).x(),
-                                    d.M(0, ingombro.top()).y() - d.M(0, -g.b / 2).y());
+    const double sotto = QLineF(d.M(0, ingombro.top()), d.M(0, -g.b / 2)).length();
     const QString a =
         (g.circolare ? QStringLiteral("Ø ") : QStringLiteral("a = ")) + valore(f.Text1[6].Text);
     d.quota(d.M(-g.a / 2, -g.b / 2), d.M(g.a / 2, -g.b / 2), giu, sotto + d.mm(6), a);
     if (!g.circolare) {
-        const double fuori = std::hypot(d.M(ingombro.left(), 0).x() - d.M(-g.a / 2, 0).x(),
-                                        d.M(ingombro.left(), 0).y() - d.M(-g.a / 2, 0).y()) +
+        const double fuori = QLineF(d.M(ingombro.left(), 0), d.M(-g.a / 2, 0)).length() +
                              d.mm(g.bordo_x ? 6 + FASCIA_MM : 6);
         d.quota(d.M(-g.a / 2, -g.b / 2), d.M(-g.a / 2, g.b / 2), sinistra, fuori,
                 QStringLiteral("b = ") + valore(f.Text1[7].Text));
@@ -239,7 +248,9 @@ QRectF estensione_pianta(const CalcoTess& f) {
     const QRectF r = ingombro(geometria_pianta(f));
     // Room for the dimensions, the hatched bands and the labels, which keep their device
     // size: a quarter of the plan's larger side on every side.
-    const double m = 0.25 * std::max(r.width(), r.height());
+    // At least a metre across, so that a plan of nothing yet (before the start-up) still
+    // has a size to fit.
+    const double m = std::max(0.25 * std::max(r.width(), r.height()), 50.0);
     return r.adjusted(-m, -m, m, m);
 }
 
@@ -259,9 +270,10 @@ void disegna_pianta_quotata(QPainter& p, const CalcoTess& f, const QTransform& c
     p.setPen(penna(COLORE_ESTERNO, 0.35, punti_per_mm, Qt::DashDotLine));
     for (const Polilinea& l : g.esterno)
         d.polilinea(l);
-    chiodatura(d, g);
+    tralicci(d, g);
     pilastro(d, g);
     quote(d, f, g, ingombro(g));
+    chiodi(d, g); // last: an extension line along a rail must not hide its studs
     p.restore();
 }
 

@@ -3,6 +3,7 @@
 #include "documents/relazione_pdf.h"
 
 #include "documents/distinta.h"
+#include "documents/geometria_pianta.h"
 #include "documents/pianta_quotata.h"
 #include "documents/salva.h"
 #include "form/CalcoTess.h"
@@ -30,6 +31,9 @@ constexpr double MARGINE_MM = 15;
 constexpr double TESTATA_MM = 12; // running header above the body
 constexpr double PIEDE_MM = 8;    // page number below the body
 constexpr double LEGENDA_MM = 45; // room kept below the plan for legend and scale bar
+// Room that the dimensions, the hatched bands and their texts, which keep their size on paper,
+// take beyond the plan's geometry on each side.
+constexpr double MARGINE_QUOTE_MM = 25;
 
 QString h(const std::string& t) {
     return QString::fromStdString(t).toHtmlEscaped();
@@ -50,10 +54,11 @@ QString etichetta(const CalcoTess& f, int i) {
 class Tabella {
   public:
     explicit Tabella(std::vector<const char*> intestazioni) {
-        html_ = "<table border='1' cellspacing='0' cellpadding='3' width='100%'><tr>";
+        // The header row comes again on every page the table runs over.
+        html_ = "<table border='1' cellspacing='0' cellpadding='3' width='100%'><thead><tr>";
         for (const char* t : intestazioni)
             html_ += "<th bgcolor='#e6e6e6' align='left'>" + h(t) + "</th>";
-        html_ += "</tr>";
+        html_ += "</tr></thead>";
     }
     Tabella& riga(const std::vector<QString>& celle) {
         html_ += "<tr>";
@@ -83,7 +88,7 @@ QString intestazione_html(const Intestazione& i) {
 }
 
 QString metodo_html() {
-    return titolo("1. Metodo") +
+    return titolo("Metodo") +
            "<p>Verifica a punzonamento di una piastra in calcestruzzo armato su un pilastro "
            "secondo EN 1992-1-1:</p><ul>"
            "<li>6.4.2: perimetro di verifica di base u1 a 2·d dalle facce del pilastro, "
@@ -148,7 +153,7 @@ QString dati_html(const CalcoTess& f) {
         t.riga({h("Foro: distanza netta dal pilastro"), "D", h(f.Text4.Text), "cm"});
         t.riga({h("Foro: y dell'asse"), "y", h(f.Text5.Text), "cm"});
     }
-    return titolo("2. Dati") + t.fine();
+    return titolo("Dati") + t.fine();
 }
 
 QString pilastro_html(const CalcoTess& f) {
@@ -160,7 +165,7 @@ QString pilastro_html(const CalcoTess& f) {
     for (int i = 0; i < 6; ++i)
         if (f.Option1[static_cast<std::size_t>(i)]) forma = i;
     const int posizione = f.posizione();
-    return titolo("3. Pilastro") + "<p>Forma: " + h(forme[forma]) +
+    return titolo("Pilastro") + "<p>Forma: " + h(forme[forma]) +
            ". Posizione trovata dal calcolo (perimetro di verifica più corto): " +
            (posizione >= 0 ? h(posizioni[posizione]) : h("non determinata")) +
            ". Assi della pianta: origine al centro del pilastro, x lungo a, y lungo b.</p>";
@@ -196,29 +201,43 @@ QString intermedi_html(const CalcoTess& f) {
         .riga({"τr,max", h("0.5·ν·fck/γc (6.4.5 (6.53))"), etichetta(f, 2), "kg/cm²"})
         .riga({"Vrd,max", h("τr,max·u0·d"), etichetta(f, 3), "kg"})
         .riga({"β u0", h("fattore β alla faccia del pilastro"), etichetta(f, 17), "–"});
-    return titolo("4. Valori intermedi") + t.fine();
+    return titolo("Valori intermedi") + t.fine();
 }
 
 QString utilizzo(const std::optional<double>& u) {
     return u ? h(show(R(*u, 2))) : h("–");
 }
 
+// The verdict of a check as the window shows it; a check not made this time says so, never
+// the text an earlier pass left beside it.
+// The window's "kg (> Veff: OK)" is a unit and a verdict: the column keeps the verdict.
+QString esito(const std::optional<double>& u, const std::string& testo) {
+    if (!u) return h("non eseguita");
+    QString t = QString::fromStdString(testo).trimmed();
+    if (t.startsWith(QStringLiteral("kg (")) && t.endsWith(')')) t = t.mid(4, t.size() - 5);
+    return t.toHtmlEscaped();
+}
+
 QString verifiche_html(const CalcoTess& f, const StatoCaso& s) {
     Tabella t({"Verifica", "Effetto", "Resistenza", "Esito", "Utilizzo"});
     t.riga({h("Faccia del pilastro (6.4.5 (3))"), "Veff = " + h(show(R(f.dati.Veff, 0))) + " kg",
-            "Vrd,max = " + etichetta(f, 3) + " kg", h(f.Label4[3].Caption),
+            "Vrd,max = " + etichetta(f, 3) + " kg", esito(s.utilizzo_faccia, f.Label4[3].Caption),
             utilizzo(s.utilizzo_faccia)});
     t.riga({h("Perimetro u1 senza armatura (6.4.4)"), "Veff' = " + etichetta(f, 8) + " kg",
-            "Vrd,c = " + etichetta(f, 1) + " kg", h(f.Label4[1].Caption),
+            "Vrd,c = " + etichetta(f, 1) + " kg", esito(s.utilizzo_perimetro, f.Label4[1].Caption),
             utilizzo(s.utilizzo_perimetro)});
     if (s.utilizzo_chiodi)
         t.riga({h("Armatura a punzonamento (6.4.5 (1))"),
                 "Af,tot richiesta = " + etichetta(f, 9) + " cm²",
-                "Af,tot disposta = " + etichetta(f, 12) + " cm²", "", utilizzo(s.utilizzo_chiodi)});
+                "Af,tot disposta = " + etichetta(f, 12) + " cm²",
+                h(f.Label3[13].ForeColor == ROSSO_SCURO ? "insufficiente" : "OK"),
+                utilizzo(s.utilizzo_chiodi)});
     if (s.utilizzo_esterno)
         t.riga({h("Perimetro esterno uout (6.4.5 (4))"), "Veff' = " + etichetta(f, 15) + " kg",
-                "Vrd,c = " + etichetta(f, 4) + " kg", "", utilizzo(s.utilizzo_esterno)});
-    return titolo("5. Verifiche") + t.fine() +
+                "Vrd,c = " + etichetta(f, 4) + " kg",
+                h(f.Label3[4].ForeColor == NERO ? "OK" : "non verificata"),
+                utilizzo(s.utilizzo_esterno)});
+    return titolo("Verifiche") + t.fine() +
            "<p>Utilizzo: effetto diviso resistenza (oltre 1.00 la verifica non è soddisfatta).</p>";
 }
 
@@ -255,7 +274,7 @@ QString armatura_html(const CalcoTess& f, const Distinta& d) {
         .riga({"uout", h("perimetro a 1.5·d oltre l'ultimo chiodo (6.4.5 (4))"),
                h(show(R(f.dati.uest, 1))), "cm"})
         .riga({h("Vrd,c esterno"), h("τrdc·uout·d"), etichetta(f, 4), "kg"});
-    return titolo("6. Armatura a punzonamento") + t.fine();
+    return titolo("Armatura a punzonamento") + t.fine();
 }
 
 QString distinta_html(const Distinta& d) {
@@ -271,19 +290,29 @@ QString distinta_html(const Distinta& d) {
                 h(show(R(r.origine.x, 2)) + "; " + show(R(r.origine.y, 2))),
                 QString::number(r.chiodi.size()), distanze});
     }
-    return titolo("7. Distinta dei chiodi") + t.fine() + "<p>Totale: " + QString::number(d.chiodi) +
+    return titolo("Distinta dei chiodi") + t.fine() + "<p>Totale: " + QString::number(d.chiodi) +
            " chiodi φ " + h(show(d.diametro_mm)) +
            " mm; lunghezza assunta H − 2·(H − d) = " + h(show(R(d.lunghezza_cm, 1))) +
            " cm; peso dell'acciaio dei chiodi (gambo, 7850 kg/m³) " + h(show(R(d.peso_kg, 2))) +
            " kg.</p>";
 }
 
+// The overall verdict on top, as the window's banner says it.
 QString esito_html(const StatoCaso& s) {
-    QString html = titolo("8. Esito") + "<p><b>" + h(s.testo_esito) + "</b></p>";
+    const char* colore = s.esito == Esito::non_verificato  ? "#800000"
+                         : s.esito == Esito::non_calcolato ? "#555555"
+                                                           : "#006000";
+    QString html = "<p><b>Esito: <font color='" + QString(colore) + "'>" + h(s.testo_esito) +
+                   "</font></b></p>";
     if (!s.aggiornati && !s.testo_aggiornamento.empty())
         html += "<p><font color='#800000'>" + h(s.testo_aggiornamento) + "</font></p>";
+    return html;
+}
+
+QString avvisi_html(const StatoCaso& s) {
+    QString html = titolo("Avvisi");
     if (s.avvisi.empty()) return html + "<p>Nessun avviso.</p>";
-    html += "<p>Avvisi:</p><ul>";
+    html += "<ul>";
     for (const std::string& a : s.avvisi)
         html += "<li>" + h(a) + "</li>";
     return html + "</ul>";
@@ -292,9 +321,10 @@ QString esito_html(const StatoCaso& s) {
 QString documento_html(const CalcoTess& f, const Intestazione& i) {
     const StatoCaso s = stato_caso(f);
     const Distinta d = distinta(f);
-    return "<html><body>" + intestazione_html(i) + metodo_html() + dati_html(f) + pilastro_html(f) +
-           intermedi_html(f) + verifiche_html(f, s) + armatura_html(f, d) + distinta_html(d) +
-           esito_html(s) + "<p>La pianta in scala è nell'ultima pagina.</p></body></html>";
+    return "<html><body>" + intestazione_html(i) + esito_html(s) + metodo_html() + dati_html(f) +
+           pilastro_html(f) + intermedi_html(f) + verifiche_html(f, s) + armatura_html(f, d) +
+           distinta_html(d) + avvisi_html(s) +
+           "<p>La pianta in scala è nell'ultima pagina.</p></body></html>";
 }
 
 QFont carattere(double punti) {
@@ -334,14 +364,17 @@ void pagina_pianta(QPainter& p, const CalcoTess& f, const QRectF& area) {
     p.drawText(riga, Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Pianta della chiodatura – scala 1:%1 (quote in cm)").arg(scala));
     p.restore();
-    const QRectF e = estensione_pianta(f);
+    const QRectF e = ingombro(geometria_pianta(f));
     const double k = 10.0 / scala * PPM; // device units per plan cm
     const QRectF disegno(area.left(), area.top() + 8 * PPM, area.width(), h_mm * PPM - 8 * PPM);
     QTransform T;
     T.translate(disegno.center().x() - e.center().x() * k,
                 disegno.center().y() + e.center().y() * k);
     T.scale(k, -k);
+    p.save();
+    p.setClipRect(disegno); // an opening's shadow runs to the frame, not over the legend
     disegna_pianta_quotata(p, f, T, PPM);
+    p.restore();
     const QPointF sotto(area.left(), disegno.bottom() + 4 * PPM);
     disegna_legenda(p, sotto, PPM);
     disegna_scala_grafica(p, QPointF(area.right() - 65 * PPM, sotto.y() + 2 * PPM), T, PPM);
@@ -368,13 +401,18 @@ struct Pdf {
 } // namespace
 
 int scala_pianta(const CalcoTess& f, double larghezza_mm, double altezza_mm) {
-    const QRectF e = estensione_pianta(f);
+    const QRectF r = ingombro(geometria_pianta(f));
+    const auto entra = [&](int scala) {
+        return r.width() * 10 / scala + 2 * MARGINE_QUOTE_MM <= larghezza_mm &&
+               r.height() * 10 / scala + 2 * MARGINE_QUOTE_MM <= altezza_mm;
+    };
     for (int scala : {20, 25, 50}) // the usual scales of reinforcement drawings
-        if (e.width() * 10 / scala <= larghezza_mm && e.height() * 10 / scala <= altezza_mm)
-            return scala;
-    for (int scala = 100;; scala *= 2)
-        if (e.width() * 10 / scala <= larghezza_mm && e.height() * 10 / scala <= altezza_mm)
-            return scala;
+        if (entra(scala)) return scala;
+    // Then 1:100, 1:200, ...; a plan no scale fits (a frame too small) gets the last tried.
+    int scala = 100;
+    while (scala < 100000 && !entra(scala))
+        scala *= 2;
+    return scala;
 }
 
 bool esporta_relazione_pdf(const CalcoTess& f, const Intestazione& intestazione,

@@ -25,7 +25,8 @@ bool esporta_relazione_pdf(const CalcoTess& f, const Intestazione& intestazione,
 bool esporta_pianta_pdf(const CalcoTess& f, const std::string& percorso);
 
 // The denominator of the first scale of 1:20, 1:25, 1:50, 1:100, 1:200, ... at which the
-// documented plan fits a frame of the given size, mm.
+// documented plan fits a frame of the given size, mm, with 25 mm on each side for its
+// dimensions.
 int scala_pianta(const CalcoTess& f, double larghezza_mm, double altezza_mm);
 
 } // namespace tessaro

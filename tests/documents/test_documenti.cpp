@@ -3,16 +3,21 @@
 #include "cli/documenti.h"
 #include "documents/distinta.h"
 #include "documents/dxf.h"
+#include "documents/geometria_pianta.h"
+#include "documents/pianta_quotata.h"
 #include "documents/relazione_pdf.h"
 #include "numeric/conversioni.h"
 #include "reinforcement/schema.h"
 #include "support/finestra_prova.h"
+#include "verification/stato_caso.h"
 
 #include <dl_creationadapter.h>
 #include <dl_dxf.h>
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 
 #include <cmath>
 #include <cstdio>
@@ -57,6 +62,7 @@ struct LettoDxf : DL_CreationAdapter {
     std::vector<Linea> linee;
     std::map<std::string, int> polilinee; // per layer
     std::map<std::string, int> testi;     // per layer
+    std::map<std::string, double> angoli; // text → rotation, rad
     int insunits = -1;
 
     void addLayer(const DL_LayerData& d) override { layer.insert(d.name); }
@@ -66,8 +72,15 @@ struct LettoDxf : DL_CreationAdapter {
     void addLine(const DL_LineData& d) override {
         linee.push_back({attributes.getLayer(), d.x1, d.y1, d.x2, d.y2});
     }
-    void addPolyline(const DL_PolylineData&) override { ++polilinee[attributes.getLayer()]; }
-    void addText(const DL_TextData&) override { ++testi[attributes.getLayer()]; }
+    void addPolyline(const DL_PolylineData& d) override {
+        ++polilinee[attributes.getLayer()];
+        vertici.push_back(d.number);
+    }
+    std::vector<unsigned> vertici; // of each polyline, in file order
+    void addText(const DL_TextData& d) override {
+        ++testi[attributes.getLayer()];
+        angoli[d.text] = d.angle;
+    }
     void setVariableInt(const std::string& chiave, int valore, int) override {
         if (chiave == "$INSUNITS") insunits = valore;
     }
@@ -116,9 +129,9 @@ const Caso CASI[] = {
      }},
 };
 
-class Documenti : public ::testing::TestWithParam<Caso> {};
+class DocumentiCaso : public ::testing::TestWithParam<Caso> {};
 
-TEST_P(Documenti, TheDxfHoldsEveryStudAndRailOfTheDesignOnItsLayerInCentimetres) {
+TEST_P(DocumentiCaso, TheDxfHoldsEveryStudAndRailOfTheDesignOnItsLayerInCentimetres) {
     FinestraProva w;
     GetParam().prepara(w);
     const std::vector<Traliccio> rotaie = schema_chiodatura(*w.f);
@@ -165,9 +178,19 @@ TEST_P(Documenti, TheDxfHoldsEveryStudAndRailOfTheDesignOnItsLayerInCentimetres)
     EXPECT_GE(letto.polilinee["PERIMETRO_U1"], 1);
     EXPECT_GE(letto.polilinee["PERIMETRO_ESTERNO"], 1);
     EXPECT_GE(letto.testi["QUOTE"], 3); // the column and at least S1 and S
+    // Dimension texts run along their lines, never upside down: S1 along a rail, b up the
+    // column's side.
+    const double s1 = letto.angoli.at("S1 = " + w.testo(28));
+    EXPECT_LE(std::fabs(s1), PI / 2 + 1e-6);
+    EXPECT_TRUE(std::any_of(rotaie.begin(), rotaie.end(), [&](const Traliccio& t) {
+        return std::fabs(std::sin(t.angolo - s1)) < 1e-6;
+    }));
+    if (!w.f->Option1[1]) {
+        EXPECT_NEAR(letto.angoli.at("b = " + w.testo(7)), PI / 2, 1e-6);
+    }
 }
 
-TEST_P(Documenti, TheScheduleListsEachRailOnceWithItsStudsAndTheTotal) {
+TEST_P(DocumentiCaso, TheScheduleListsEachRailOnceWithItsStudsAndTheTotal) {
     FinestraProva w;
     GetParam().prepara(w);
     ASSERT_TRUE(esporta_distinta_csv(*w.f, "distinta.csv"));
@@ -200,7 +223,7 @@ TEST_P(Documenti, TheScheduleListsEachRailOnceWithItsStudsAndTheTotal) {
     EXPECT_EQ(righe.back().rfind("totale;;;;;" + std::to_string(somma) + ";", 0), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Casi, Documenti, ::testing::ValuesIn(CASI),
+INSTANTIATE_TEST_SUITE_P(Casi, DocumentiCaso, ::testing::ValuesIn(CASI),
                          [](const auto& info) { return std::string(info.param.nome); });
 
 // The text of a PDF as poppler reads it, one string; "" when pdftotext is missing.
@@ -265,6 +288,124 @@ TEST(RelazionePdf, TheReportShowsEveryQuantityWithTheValueTheWindowShows) {
     for (const char* t : {"Scuola Verdi", "Pilastro P12", "Ing. Rossi", "07/12/2026", "kg/cm²",
                           "6.4.2", "6.4.5", "9.4.3", "Distinta dei chiodi", "scala 1:"})
         EXPECT_NE(testo.find(t), std::string::npos) << t;
+}
+
+TEST(RelazionePdf, TheReportTellsTheVerdictTheWarningsAndTheOpening) {
+    FinestraProva w;
+    CASI[5].prepara(w); // the opening: studs fall inside it
+    ASSERT_TRUE(esporta_relazione_pdf(*w.f, {}, "foro.pdf"));
+    std::string testo = testo_pdf("foro.pdf");
+    if (testo.empty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    // Long sentences wrap: compare with the line breaks and the page furniture taken out.
+    std::string continuo;
+    for (const char c : testo) {
+        if (c == '\n' || c == ' ') {
+            if (!continuo.empty() && continuo.back() != ' ') continuo += ' ';
+        } else {
+            continuo += c;
+        }
+    }
+    const StatoCaso s = stato_caso(*w.f);
+    ASSERT_FALSE(s.avvisi.empty());
+    EXPECT_NE(continuo.find(s.testo_esito.substr(0, 40)), std::string::npos) << s.testo_esito;
+    for (const std::string& a : s.avvisi)
+        EXPECT_NE(continuo.find(a.substr(0, 40)), std::string::npos) << a;
+    EXPECT_TRUE(riga_con(testo, "Foro: distanza netta", w.f->Text4.Text));
+    EXPECT_TRUE(riga_con(testo, "Rid. foro", w.testo(33)));
+}
+
+TEST(RelazionePdf, ACheckNotMadeIsSaidNotMadeNotGivenTheVerdictOfAnEarlierPass) {
+    FinestraProva w;
+    w.digita(1, "-900000"); // the column face fails: the window keeps "kg (> Veff': OK)"
+    ASSERT_EQ(w.f->Label4[1].Caption, "kg (> Veff': OK)");
+    ASSERT_TRUE(esporta_relazione_pdf(*w.f, {}, "faccia.pdf"));
+    const std::string testo = testo_pdf("faccia.pdf");
+    if (testo.empty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    EXPECT_TRUE(riga_con(testo, "Faccia del pilastro", "< Veff: !!"));
+    EXPECT_TRUE(riga_con(testo, "Perimetro u1 senza armatura", "non eseguita"));
+    EXPECT_EQ(testo.find("Veff': OK"), std::string::npos);
+}
+
+TEST(PiantaQuotata, TheScaleIsTheFirstOf20_25_50ThatFitsThenCoarser) {
+    FinestraProva w;
+    w.digita(1, "-200000");
+    const QRectF e = ingombro(geometria_pianta(*w.f));
+    const auto cornice = [&](double scala) { // the plan and 25 mm for the dimensions each side
+        return std::pair{e.width() * 10 / scala + 50, e.height() * 10 / scala + 50};
+    };
+    const struct {
+        std::pair<double, double> mm;
+        int scala;
+    } casi[] = {{{1e4, 1e4}, 20},  {cornice(25), 25},  {cornice(26), 50},
+                {cornice(50), 50}, {cornice(51), 100}, {cornice(150), 200}};
+    for (const auto& c : casi)
+        EXPECT_EQ(scala_pianta(*w.f, c.mm.first, c.mm.second), c.scala) << c.mm.first;
+    EXPECT_GE(scala_pianta(*w.f, 0, 0), 100000); // a frame of no size: an end, not a hang
+}
+
+TEST(Dxf, ShapesOnlyDrawnKeepTheirOutlineAndPerimeterWithoutDimensions) {
+    const struct {
+        int forma;
+        unsigned vertici;             // of the column's outline
+    } casi[] = {{2, 2 * 73}, {3, 8}}; // two half circles of 72 chords, the octagon
+    for (const auto& c : casi) {
+        FinestraProva w;
+        w.f->imposta_Option1(c.forma, true);
+        w.f->Command1_Click(0);
+        ASSERT_TRUE(esporta_dxf(*w.f, "forma.dxf"));
+        LettoDxf letto;
+        DL_Dxf lettore;
+        ASSERT_TRUE(lettore.in("forma.dxf", &letto));
+        EXPECT_EQ(letto.polilinee["PILASTRO"], 1) << c.forma;
+        EXPECT_EQ(letto.polilinee["PERIMETRO_U1"], 1) << c.forma;
+        ASSERT_FALSE(letto.vertici.empty());
+        EXPECT_EQ(letto.vertici.front(), c.vertici) << c.forma;
+        EXPECT_EQ(letto.testi["QUOTE"], 0) << c.forma;
+    }
+}
+
+TEST(PiantaQuotata, AWindowsTransformPutsEachStudWhereItMapsItWithLegendAndScaleBar) {
+    FinestraProva w;
+    w.digita(1, "-200000");
+    // A screen at 96 dpi, the plan fitted into 800 × 800 pixels, y up, zoomed in twice
+    // about the column and panned: what the plan window does.
+    QImage immagine(800, 800, QImage::Format_RGB32);
+    immagine.fill(Qt::white);
+    const QRectF e = estensione_pianta(*w.f);
+    const double k = 2 * 800 / std::max(e.width(), e.height());
+    QTransform T;
+    T.translate(400 + 30, 400 - 20);
+    T.scale(k, -k);
+    const double ppm = 96 / 25.4;
+    QPainter p(&immagine);
+    disegna_pianta_quotata(p, *w.f, T, ppm);
+    const QSizeF legenda = disegna_legenda(p, QPointF(10, 10), ppm);
+    disegna_scala_grafica(p, QPointF(500, 760), T, ppm);
+    p.end();
+    int visti = 0;
+    for (const Traliccio& t : schema_chiodatura(*w.f))
+        for (std::size_t i = 0; i < t.chiodi.size(); ++i) {
+            const QPoint q = T.map(QPointF(t.chiodo(i).x, t.chiodo(i).y)).toPoint();
+            if (!immagine.rect().adjusted(200, 200, -200, -200).contains(q)) continue;
+            const QColor c = immagine.pixelColor(q);
+            EXPECT_TRUE(c.red() > 150 && c.green() < 80 && c.blue() < 80)
+                << "stud at " << q.x() << ", " << q.y();
+            ++visti;
+        }
+    EXPECT_GT(visti, 4);
+    EXPECT_GT(legenda.width(), 40 * ppm);
+    EXPECT_GT(legenda.height(), 30 * ppm);
+    EXPECT_EQ(immagine.pixelColor(502, 762), QColor(Qt::black)); // the first band of the bar
+}
+
+TEST(PiantaQuotata, ThePlanHasASizeToFitBeforeAnythingWasComputed) {
+    prova::MisuraFissa misura;
+    std::ostringstream uscita;
+    PiattaformaScript piattaforma(uscita);
+    Tessaro f(piattaforma, misura); // loaded, the start-up not run: no column yet
+    const QRectF e = estensione_pianta(f);
+    EXPECT_GE(e.width(), 100);
+    EXPECT_GE(e.height(), 100);
 }
 
 TEST(RelazionePdf, AFileThatCannotBeWrittenIsNeverReportedAsWritten) {

@@ -10,6 +10,7 @@
 
 #include "app/versione.h"
 
+#include "cli/documenti.h"
 #include "cli/sessione.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +52,7 @@ TEST_P(Script, MatchesItsExpectedOutput) {
         fs::copy(cartella / (nome + ".files"), lavoro.percorso(), fs::copy_options::recursive);
     prova::MisuraFissa misura;
     std::ostringstream out, err;
-    Sessione s(out, err, misura, {});
+    Sessione s(out, err, misura, {}, documenti_qt());
     std::ifstream in(cartella / (nome + ".script"), std::ios::binary);
     EXPECT_EQ(s.esegui(in), 0) << err.str();
     confronta(cartella / (nome + ".expected"), stabile(out.str(), lavoro.percorso()));

@@ -152,6 +152,16 @@ TEST_F(Pianta, AFailedExportIsToldACancelledOneWritesNothing) {
     });
     pianta.esporta("png");
     EXPECT_EQ(avviso, "Impossibile scrivere il file " + fuori + ".png");
+
+    // Its DXF is the main window's: the same dialog.
+    digita_e_esci(1, "-200000"); // studs, so that a DXF may be written
+    QString titolo;
+    quando_aperto([&titolo](QWidget& d) {
+        titolo = d.windowTitle();
+        static_cast<QDialog&>(d).reject();
+    });
+    pianta.findChild<QAction*>("esporta_dxf")->trigger();
+    EXPECT_EQ(titolo, "Esporta DXF");
 }
 
 TEST(DialogoIntestazioneTest, KeepsWhatWasConfirmedNotWhatWasCancelled) {

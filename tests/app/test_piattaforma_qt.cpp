@@ -1,6 +1,7 @@
 // The desktop services of the window: the dialogs' answers, the message box, the filters.
 #include "app/qt/piattaforma_qt.h"
 
+#include "dialogo_aperto.h"
 #include "support/finestra_prova.h"
 
 #include <QApplication>
@@ -17,14 +18,7 @@
 namespace tessaro {
 namespace {
 
-// Acts on the modal dialog as soon as it is open.
-void quando_aperto(std::function<void(QWidget&)> azione) {
-    QTimer::singleShot(0, [azione] {
-        QWidget* dialogo = QApplication::activeModalWidget();
-        ASSERT_NE(dialogo, nullptr);
-        azione(*dialogo);
-    });
-}
+using prova::quando_aperto;
 
 struct PiattaformaQtTest : ::testing::Test {
     prova::CartellaProva cartella;

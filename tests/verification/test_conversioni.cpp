@@ -6,6 +6,7 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <unistd.h>
 #include <filesystem>
 
 namespace tessaro {
@@ -66,7 +67,9 @@ TEST(Conversioni, PlainAndShortForms) {
 TEST(Conversioni, IgnoreTheLocaleOfTheProcess) {
     // A window toolkit may switch the process to the user's locale, whose decimal separator
     // may be a comma. Build an Italian locale in a folder of our own to try it.
-    const auto cartella = std::filesystem::temp_directory_path() / "tessaro-locale";
+    // A folder of this process alone: test runs side by side must not remove each other's.
+    const auto cartella = std::filesystem::temp_directory_path() /
+                          ("tessaro-locale-" + std::to_string(::getpid()));
     const std::string comando = "localedef -i it_IT -f UTF-8 " + (cartella / "it_IT.UTF-8").string() +
                                 " >/dev/null 2>&1";
     std::filesystem::create_directories(cartella);

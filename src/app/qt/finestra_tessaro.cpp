@@ -2,20 +2,25 @@
 #include "app/qt/finestra_tessaro.h"
 
 #include "app/qt/campo_testo.h"
+#include "app/qt/documenti.h"
 #include "app/qt/esito.h"
+#include "app/qt/finestra_pianta.h"
 #include "app/qt/modulo.h"
 #include "app/qt/mostra.h"
 #include "app/qt/pannello_foro.h"
 #include "app/qt/splash.h"
+#include "app/qt/vista_canvas.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QScopedValueRollback>
+#include <QSettings>
 
 namespace tessaro {
 
 FinestraTessaro::FinestraTessaro()
     : piattaforma_(*this, twips_, [this] { mostra(); }), modello_(piattaforma_, misura_) {
+    barra_ = barra_menu(azioni_, this);
     QWidget* m = modulo(modello_.Pic, c_, this);
     pannello_foro(c_)->setParent(this);
     c_.Picture3 = new Splash(modello_.Picture3, twips_, this);
@@ -24,13 +29,15 @@ FinestraTessaro::FinestraTessaro()
         setTabOrder(c_.ordine_tab[i - 1], c_.ordine_tab[i]);
     collega();
 
-    // The working size of the window in twips is the form laid out at its natural size, with
-    // the captions the model gives its labels from the start.
+    // The working size of the window in twips is the menu bar over the form laid out at its
+    // natural size, with the captions the model gives its labels from the start.
     mostra();
     m->ensurePolished();
     const QSize dimensione = m->sizeHint();
-    m->setGeometry(QRect(QPoint(0, 0), dimensione));
-    twips_ = Twips(dimensione);
+    const int barra = barra_->sizeHint().height();
+    barra_->setGeometry(0, 0, dimensione.width(), barra);
+    m->setGeometry(QRect(QPoint(0, barra), dimensione));
+    twips_ = Twips(dimensione + QSize(0, barra));
 
     modello_.Form_Load();
     mostra();
@@ -47,6 +54,39 @@ void FinestraTessaro::mostra() {
     const QScopedValueRollback<bool> in_corso(mostrando_, true);
     tessaro::mostra(modello_, twips_, c_, *this);
     mostra_stato(stato_caso(modello_), c_);
+    // The menu works on the form: not while the splash or the farewell hides it.
+    const bool al_lavoro = c_.modulo->isEnabled();
+    for (QAction* a : barra_->findChildren<QAction*>())
+        if (a->isEnabled() != al_lavoro) a->setEnabled(al_lavoro);
+    if (pianta_) {
+        if (!al_lavoro) pianta_->hide();
+        pianta_->vista().update(); // the plan window follows every recalculation
+    }
+}
+
+FinestraPianta& FinestraTessaro::apri_pianta() {
+    if (!pianta_)
+        pianta_ = new FinestraPianta(
+            modello_, twips_, [this] { dxf(); }, this);
+    pianta_->show();
+    pianta_->raise();
+    pianta_->activateWindow();
+    return *pianta_;
+}
+
+void FinestraTessaro::comando(int Index) {
+    esegui([this, Index] { modello_.Command1_Click(Index); });
+}
+
+void FinestraTessaro::relazione() {
+    esegui([this] { modello_.Text1_LostFocus(5); });
+    QSettings impostazioni;
+    relazione_pdf(modello_, piattaforma_, impostazioni, this);
+}
+
+void FinestraTessaro::dxf() {
+    esegui([this] { modello_.Text1_LostFocus(5); });
+    esporta_dxf_e_distinta(modello_, piattaforma_);
 }
 
 template <class Gestore> void FinestraTessaro::esegui(Gestore&& gestore) {
@@ -93,7 +133,21 @@ void FinestraTessaro::collega() {
 
     for (std::size_t i = 0; i < c_.Command1.size(); ++i)
         connect(c_.Command1[i], &QPushButton::clicked, this,
-                [this, i] { esegui([this, i] { modello_.Command1_Click(static_cast<int>(i)); }); });
+                [this, i] { comando(static_cast<int>(i)); });
+    const AzioniMenu& a = azioni_;
+    for (const auto& [azione, Index] : {std::pair{a.carica, 8},
+                                        {a.salva, 7},
+                                        {a.stampa, 3},
+                                        {a.ingrandisci, 1},
+                                        {a.riduci, 2},
+                                        {a.manuale, 9},
+                                        {a.informazioni, 10}})
+        connect(azione, &QAction::triggered, this, [this, i = Index] { comando(i); });
+    connect(a.esci, &QAction::triggered, this, &QWidget::close);
+    connect(a.pianta_grande, &QAction::triggered, this, [this] { apri_pianta(); });
+    connect(a.relazione_pdf, &QAction::triggered, this, &FinestraTessaro::relazione);
+    connect(a.esporta_dxf, &QAction::triggered, this, &FinestraTessaro::dxf);
+    c_.Pic->doppio_clic = [this] { apri_pianta(); };
 
     for (std::size_t i = 0; i < c_.Command2.size(); ++i)
         connect(c_.Command2[i], &QPushButton::clicked, this,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/Tessaro.h"
+#include "app/qt/barra_menu.h"
 #include "app/qt/controlli.h"
 #include "app/qt/piattaforma_qt.h"
 #include "app/qt/twips.h"
@@ -11,6 +12,8 @@
 #include <QWidget>
 
 namespace tessaro {
+
+class FinestraPianta;
 
 class FinestraTessaro : public QWidget {
   public:
@@ -21,6 +24,15 @@ class FinestraTessaro : public QWidget {
     // Shows the model's state; raises no model event.
     void mostra();
 
+    // Vista > "Pianta grande", or a double click on the plan: the plan window, made on first
+    // use and kept while the program runs.
+    FinestraPianta& apri_pianta();
+
+    // File > "Relazione PDF" and "Esporta DXF" (also from the plan window): on the current
+    // inputs, recalculated first as by every command.
+    void relazione();
+    void dxf();
+
   protected:
     // Every close request goes to the model, which refuses it and says goodbye; the timer
     // ends the program a second later.
@@ -28,6 +40,8 @@ class FinestraTessaro : public QWidget {
 
   private:
     void collega();
+    // The model's command button Index, from its button or its menu item.
+    void comando(int Index);
     // Runs a model handler, then shows the state it left. A close request that arrives while
     // a handler runs (the growing and shrinking windows process events) waits for its end.
     template <class Gestore> void esegui(Gestore&& gestore);
@@ -37,6 +51,9 @@ class FinestraTessaro : public QWidget {
     PiattaformaQt piattaforma_;
     Tessaro modello_;
     Controlli c_;
+    AzioniMenu azioni_;
+    QMenuBar* barra_ = nullptr;
+    FinestraPianta* pianta_ = nullptr;
     bool mostrando_ = false;
     int gestori_in_corso_ = 0;
     bool chiusura_rinviata_ = false;

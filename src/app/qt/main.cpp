@@ -8,6 +8,9 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Where the user's settings (the title block of the PDF report) are kept.
+    QCoreApplication::setOrganizationName("Tessaro");
+    QCoreApplication::setApplicationName("tessaro");
     // Every text of the program is Italian, and so are the file dialogs and message boxes.
     QTranslator qt_italiano;
     if (qt_italiano.load(QLocale(QLocale::Italian), "qtbase", "_",

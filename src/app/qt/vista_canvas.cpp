@@ -10,6 +10,11 @@ namespace tessaro {
 VistaCanvas::VistaCanvas(const Canvas& Pic, QWidget* parent) : QWidget(parent), Pic_(Pic) {
     setFixedSize(Canvas::LATO_PX, Canvas::LATO_PX);
     setAttribute(Qt::WA_OpaquePaintEvent); // the painter fills the whole square
+    setToolTip("Doppio clic: pianta grande");
+}
+
+void VistaCanvas::mouseDoubleClickEvent(QMouseEvent*) {
+    if (doppio_clic) doppio_clic();
 }
 
 void VistaCanvas::paintEvent(QPaintEvent*) {

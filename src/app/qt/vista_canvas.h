@@ -6,14 +6,19 @@
 
 #include <QWidget>
 
+#include <functional>
+
 namespace tessaro {
 
 class VistaCanvas : public QWidget {
   public:
     VistaCanvas(const Canvas& Pic, QWidget* parent = nullptr);
 
+    std::function<void()> doppio_clic; // opens the large plan
+
   protected:
     void paintEvent(QPaintEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
   private:
     const Canvas& Pic_;

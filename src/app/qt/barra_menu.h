@@ -1,0 +1,23 @@
+// The menu bar of the window "tessaro": File, Vista and Aiuto, with the usual shortcuts. Its
+// items reach the same handlers as the buttons; the window connects them.
+#pragma once
+
+#include <QAction>
+#include <QMenuBar>
+
+namespace tessaro {
+
+struct AzioniMenu {
+    // File
+    QAction *carica = nullptr, *salva = nullptr, *stampa = nullptr, *relazione_pdf = nullptr,
+            *esporta_dxf = nullptr, *esci = nullptr;
+    // Vista
+    QAction *pianta_grande = nullptr, *ingrandisci = nullptr, *riduci = nullptr;
+    // Aiuto
+    QAction *manuale = nullptr, *informazioni = nullptr;
+};
+
+// Builds the bar with its menus; the actions are written into `azioni`.
+QMenuBar* barra_menu(AzioniMenu& azioni, QWidget* genitore);
+
+} // namespace tessaro

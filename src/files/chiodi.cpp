@@ -10,27 +10,51 @@ std::filesystem::path percorso_chiodi(const std::string& cartella_lavoro) {
     return std::filesystem::path(cartella_lavoro) / "chiodi.tmp";
 }
 
-void azzera_chiodi(const CalcoTess& f) {
-    if (!f.file_di_lavoro) return;
+namespace {
+
+// Replaces the file with these lines unless it holds them already.
+bool sostituisci_chiodi(CalcoTess& f, const std::vector<std::string>& righe) {
+    if (f.chiodi_scritti == righe) return true;
     FileTesto file(percorso_chiodi(f.cartella_lavoro));
-    file.riga(RigaZone().numero(1).zona().numero(0).zona().testo("interno"));
-    file.chiudi();
+    for (const std::string& riga : righe) file.riga(riga);
+    if (!file.chiudi()) return false; // the previous file stays, as recorded
+    f.chiodi_scritti = righe;
+    return true;
 }
 
-void elimina_chiodi(const CalcoTess& f) {
-    if (f.file_di_lavoro) elimina_file(percorso_chiodi(f.cartella_lavoro));
+} // namespace
+
+void azzera_chiodi(CalcoTess& f) {
+    if (f.file_di_lavoro) f.chiodi_da_azzerare = true;
+}
+
+void completa_chiodi(CalcoTess& f) {
+    if (!f.chiodi_da_azzerare) return;
+    f.chiodi_da_azzerare = false;
+    static const std::vector<std::string> azzerata{
+        RigaZone().numero(1).zona().numero(0).zona().testo("interno").str()};
+    sostituisci_chiodi(f, azzerata);
+}
+
+void elimina_chiodi(CalcoTess& f) {
+    if (!f.file_di_lavoro) return;
+    elimina_file(percorso_chiodi(f.cartella_lavoro));
+    f.chiodi_scritti.reset();
+    f.chiodi_da_azzerare = false;
 }
 
 void riga_chiodo(CalcoTess& f, double primo, double secondo) {
     if (f.nfile_chiodi) f.nfile_chiodi->push_back(RigaZone().numero(primo).zona().numero(secondo).str());
 }
 
-bool scrivi_chiodi(const CalcoTess& f) {
+bool scrivi_chiodi(CalcoTess& f) {
     if (!f.file_di_lavoro) return true;
-    FileTesto file(percorso_chiodi(f.cartella_lavoro));
-    if (f.nfile_chiodi)
-        for (const std::string& riga : *f.nfile_chiodi) file.riga(riga);
-    return file.chiudi();
+    if (sostituisci_chiodi(f, f.nfile_chiodi ? *f.nfile_chiodi : std::vector<std::string>{})) {
+        f.chiodi_da_azzerare = false;
+        return true;
+    }
+    completa_chiodi(f); // a list that could not be written leaves the reset, as a pass would
+    return false;
 }
 
 } // namespace tessaro

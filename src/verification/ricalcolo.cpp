@@ -181,8 +181,10 @@ void ricalcola(CalcoTess& f, int Index) {
     } catch (const Fault&) {
         f.ultimo.interruzione = "calcolo interrotto: un dato porta fuori campo (divisione per "
                                 "zero, radice di un numero negativo, numero troppo grande)";
+        completa_chiodi(f);
         throw;
     }
+    completa_chiodi(f); // the pass ends: the stud list as the pass left it
 }
 
 } // namespace tessaro

@@ -13,9 +13,6 @@
 namespace tessaro {
 namespace {
 
-const std::array<const char*, 6> FORME{"Rettangolare",    "Circolare", "Rett. + semicerchi",
-                                       "Ottagonale",      "Superf. imposta", "Parete"};
-
 std::string nome_Text1(int i) { return "Text1(" + std::to_string(i) + ")"; }
 
 // The inputs that the calculation reads with the current load format, in the dump's order.
@@ -278,7 +275,7 @@ StatoCaso stato_caso(const CalcoTess& f) {
     }
     if (forma > 1) {
         s.testo_esito = std::string("Verifica non disponibile per la forma «") +
-                        (forma < 6 ? FORME[static_cast<std::size_t>(forma)] : "") +
+                        (forma < 6 ? didascalie_Option1[static_cast<std::size_t>(forma)] : "") +
                         "»: i valori mostrati non sono di questo pilastro";
         return s;
     }

@@ -140,7 +140,7 @@ std::string senza_spazi(const std::string& t) { return t.substr(t.find_first_not
 
 const std::vector<CasoProva> casi{
     {"predefinito", {}},
-    {"chiodi", {{"Nd", "-60000"}}},
+    {"chiodi", {{"Nd", "-200000"}}},
     {"bordo", {{"Db_a", "0"}, {"Ndiag", "1"}, {"Nd", "-200000"}}},
     {"circolare", {{"forma", "1"}, {"a", "50"}, {"Nd", "-90000"}, {"Ntot", "10"}}},
     {"servizio", {{"formato", "TA"}, {"Nc", "-42000"}, {"qc", "800"}, {"gq", "1.5"}, {"Mxc", "2000"}}},

@@ -313,5 +313,19 @@ TEST(Lotto, ReportsAreThoseOfTheWindowAndNoWorkingFileIsWritten) {
     EXPECT_NE(prova::leggi_file(cartella / "P_1_2.txt"), "");
 }
 
+TEST(Lotto, TheShippedTemplatesRunCleanInBothDialects) {
+    std::string uscite[2];
+    for (int i = 0; i < 2; ++i) {
+        OpzioniLotto o;
+        o.ingresso = fs::path(TESSARO_DOCS_DIR) / (i == 0 ? "tabella_modello.csv" : "tabella_modello_it.csv");
+        std::ostringstream out, err;
+        EXPECT_EQ(esegui_lotto(o, out, err), 0) << err.str();
+        uscite[i] = out.str();
+        EXPECT_EQ(std::count(uscite[i].begin(), uscite[i].end(), '\n'), 7);
+    }
+    EXPECT_NE(uscite[0].find("P2 con chiodi,0,200,664.956,"), std::string::npos);
+    EXPECT_NE(uscite[1].find("P2 con chiodi;0;200;664,956;"), std::string::npos);
+}
+
 } // namespace
 } // namespace tessaro

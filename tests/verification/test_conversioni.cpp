@@ -49,10 +49,14 @@ TEST(Conversioni, PlainAndShortForms) {
     const std::pair<double, const char*> casi[] = {
         {18.5, "18.5"}, {20, "20"}, {-10000, "-10000"}, {0.52032, "0.52032"}, {1e-5, "0.00001"},
         {1.1, "1.1"},   {0.1 + 0.2, "0.3"}, {123456789012345678.0, "123456789012346000"},
-        {1.0 / 3.0, "0.333333333333333"}, {-0.0, "0"}, {27.75, "27.75"}};
+        {1.0 / 3.0, "0.333333333333333"}, {-0.0, "0"}, {27.75, "27.75"},
+        {-0.00000025, "-0.00000025"}, {999999999999999.9, "1000000000000000"}};
     for (const auto& [valore, testo] : casi) EXPECT_EQ(show(valore), testo);
     EXPECT_EQ(short_form(1), " 1"); // a blank for the sign, as in the stud lists of the scripts
     EXPECT_EQ(short_form(-0.0), " 0");
+    EXPECT_EQ(short_form(-2.5), "-2.5");
+    EXPECT_EQ(show(1e300), "1" + std::string(300, '0')); // the longest forms fit their buffer
+    EXPECT_EQ(show(-1e-300), "-0." + std::string(299, '0') + "1");
     EXPECT_THROW(show(std::numeric_limits<double>::infinity()), Fault);
     EXPECT_THROW(show(std::numeric_limits<double>::quiet_NaN()), Fault);
 }

@@ -17,8 +17,16 @@ bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // Parses a well-formed number text in the "C" locale, whatever locale the process runs in
-// (a window toolkit may have switched LC_NUMERIC to one that uses a comma).
+// (a window toolkit may have switched LC_NUMERIC to one that uses a comma). from_chars rounds
+// as strtod does, correctly, and much faster; it leaves to strtod only a value out of range
+// (an overflow to infinity, an underflow), where it gives no value.
 double parse_c(const std::string& s) {
+    const char* p = s.data();
+    const bool meno = !s.empty() && s[0] == '-';
+    if (!s.empty() && (s[0] == '-' || s[0] == '+')) ++p; // from_chars takes no "+"
+    double x = 0;
+    const auto [fine, ec] = std::from_chars(p, s.data() + s.size(), x);
+    if (ec == std::errc() && fine == s.data() + s.size()) return meno ? -x : x;
     static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", locale_t(0));
     return strtod_l(s.c_str(), nullptr, c_locale);
 }

@@ -28,6 +28,12 @@ TEST(Conversioni, StrictAcceptsOnlyAWholeNumber) {
         {" 2.5 ", 2.5}, {"-14500", -14500}, {"+3", 3}, {".5", 0.5}, {"5.", 5},
         {"1.10", 1.1},  {"3E2", 300},       {"1e-3", 0.001}, {"\t7\t", 7}, {"-0", 0}};
     for (const auto& [testo, valore] : casi) EXPECT_DOUBLE_EQ(strict(testo), valore) << testo;
+    // To the last bit, as the C library rounds: halfway integers, subnormals, many digits.
+    const std::pair<const char*, double> esatti[] = {
+        {"0.1", 0.1}, {"-123456.789", -123456.789}, {"9007199254740993", 9007199254740992.0},
+        {"1e-320", 1e-320}, {"2.2250738585072011e-308", 2.2250738585072011e-308},
+        {"0.30000000000000004441", 0.30000000000000004441}};
+    for (const auto& [testo, valore] : esatti) EXPECT_EQ(strict(testo), valore) << testo;
     EXPECT_THROW(strict("1,5"), Fault);
     EXPECT_TRUE(is_numeric(" 2.5 "));
     EXPECT_FALSE(is_numeric("1,5"));

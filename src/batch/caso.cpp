@@ -63,12 +63,15 @@ Caso leggi_caso(const std::vector<std::string>& celle, const std::vector<std::si
     const auto sbaglia = [&](const std::string& testo) {
         errore += (errore.empty() ? "riga " + std::to_string(riga) + ": " : "; ") + testo;
     };
-    if (celle.size() > colonne.size())
-        sbaglia(std::to_string(celle.size()) + " celle, più delle " +
-                std::to_string(colonne.size()) + " colonne dell'intestazione");
-    for (std::size_t k = 0; k < celle.size() && k < colonne.size(); ++k) {
-        const ColonnaIngresso& c = colonne_ingresso[colonne[k]];
+    for (std::size_t k = 0; k < celle.size(); ++k) {
         const std::string testo = senza_spazi(celle[k]);
+        if (k >= colonne.size() || colonne[k] == SENZA_NOME) {
+            if (!testo.empty())
+                sbaglia("cella " + std::to_string(k + 1) + ", «" + testo +
+                        "»: la sua colonna non ha nome nell'intestazione");
+            continue;
+        }
+        const ColonnaIngresso& c = colonne_ingresso[colonne[k]];
         if (c.tipo == T::id) {
             caso.id = testo;
             continue;

@@ -21,8 +21,12 @@ struct Caso {
     std::array<std::optional<std::string>, colonne_ingresso.size()> testi;
 };
 
-// The cells of a data row, `colonne` giving the input column of each cell. Every cell that
-// cannot be read is named in `errore` (row, column, text); "" when all were read.
+// A header cell left blank: its column, and any cell past the header's, must stay empty.
+inline constexpr std::size_t SENZA_NOME = static_cast<std::size_t>(-1);
+
+// The cells of a data row, `colonne` giving the input column of each cell (or SENZA_NOME).
+// Every cell that cannot be read is named in `errore` (row, column, text); "" when all were
+// read.
 Caso leggi_caso(const std::vector<std::string>& celle, const std::vector<std::size_t>& colonne,
                 Dialetto dialetto, int riga, std::string& errore);
 

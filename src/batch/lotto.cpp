@@ -53,6 +53,10 @@ std::vector<std::size_t> colonne_intestazione(const Record& r, Dialetto d) {
     std::vector<std::size_t> colonne;
     for (std::size_t k = 0; k < nomi->size(); ++k) {
         const std::string nome = senza_spazi((*nomi)[k]);
+        if (nome.empty()) { // a spreadsheet's trailing separators
+            colonne.push_back(SENZA_NOME);
+            continue;
+        }
         const auto c = colonna_ingresso(nome);
         if (!c) {
             std::string ammesse;

@@ -243,11 +243,12 @@ TEST(Lotto, TheOutputIsTheSameWhateverTheThreads) {
 
 TEST(Lotto, ABadRowIsNamedAndTheOthersAreComputed) {
     Lotto l;
-    const int stato = l.esegui("id;Nd;deff;forma\r\nP1;-20000;;\r\nP2;-2O000;37;\r\nP3;-1,5e4;1.5;Esagono\r\n"
-                               "P4;5000;;\r\n;-1000;;\r\nP6;\"-30000\";;circolare\r\n");
+    const int stato = l.esegui("id;Nd;deff;forma;\r\nP1;-20000;;;;\r\nP2;-2O000;37;\r\nP3;-1,5e4;1.5;Esagono\r\n"
+                               "P4;5000;;\r\n;-1000;;\r\nP6;\"-30000\";;circolare\r\nP7;;;;;x\r\n");
     EXPECT_EQ(stato, 1);
     const auto r = l.risultati(';');
-    ASSERT_EQ(r.size(), 6u);
+    ASSERT_EQ(r.size(), 7u);
+    EXPECT_EQ(r[6].at("errore"), "riga 8: cella 6, «x»: la sua colonna non ha nome nell'intestazione");
     EXPECT_EQ(r[0].at("errore"), "");
     EXPECT_EQ(r[1].at("errore"), "riga 3: colonna «Nd», «-2O000»: non è un numero");
     EXPECT_EQ(r[1].at("u0"), "");

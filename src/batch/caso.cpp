@@ -78,9 +78,10 @@ Caso leggi_caso(const std::vector<std::string>& celle, const std::vector<std::si
         }
         if (testo.empty()) continue;
         std::string perche;
-        const std::optional<std::string> letto = c.tipo == T::forma     ? forma(testo, perche)
-                                                 : c.tipo == T::formato ? formato(testo, perche)
-                                                                        : numero(testo, dialetto, perche);
+        const std::optional<std::string> letto = c.tipo == T::forma ? forma(testo, perche)
+                                                 : c.tipo == T::formato
+                                                     ? formato(testo, perche)
+                                                     : numero(testo, dialetto, perche);
         if (letto)
             caso.testi[colonne[k]] = *letto;
         else
@@ -103,7 +104,7 @@ namespace {
 // Every character 5 pixels wide, every line 13 high: the text measure only places the
 // drawing's labels, which a batch never shows.
 class MisuraFissa : public MisuraTesto {
-public:
+  public:
     double larghezza_px(const std::string& t) const override { return 5.0 * t.size(); }
     double altezza_px(const std::string&) const override { return 13.0; }
 };
@@ -111,8 +112,8 @@ public:
 // The desktop of a batch case: the save dialog answers the report's path, a box is only
 // recorded, no viewer opens, no window and no timer.
 class PiattaformaLotto : public Piattaforma {
-public:
-    std::string relazione;     // the answer of the save dialog
+  public:
+    std::string relazione; // the answer of the save dialog
     bool scrittura_fallita = false;
 
     std::string dialogo_salva(const DialogoFile&) override { return relazione; }
@@ -130,14 +131,20 @@ public:
     void termina() override {}
 };
 
-const char* verifica(const Etichetta& e) { return e.Caption.find("OK") != std::string::npos ? "OK" : "NO"; }
+const char* verifica(const Etichetta& e) {
+    return e.Caption.find("OK") != std::string::npos ? "OK" : "NO";
+}
 
 // The window's results for the case, read as it shows them.
 void risultati(const Tessaro& f, const StatoCaso& s, EsitoCaso& e) {
     namespace r = risultato;
     auto& v = e.valori;
-    const auto campo = [&](int i) { return senza_spazi(f.Text1[static_cast<std::size_t>(i)].Text); };
-    const auto etichetta = [&](int i) { return senza_spazi(f.Label3[static_cast<std::size_t>(i)].Caption); };
+    const auto campo = [&](int i) {
+        return senza_spazi(f.Text1[static_cast<std::size_t>(i)].Text);
+    };
+    const auto etichetta = [&](int i) {
+        return senza_spazi(f.Label3[static_cast<std::size_t>(i)].Caption);
+    };
     v[r::verdetto] = chiave_esito(s.esito);
     v[r::testo_verdetto] = s.testo_esito;
     e.avvisi = s.avvisi;
@@ -169,7 +176,8 @@ void risultati(const Tessaro& f, const StatoCaso& s, EsitoCaso& e) {
     v[r::Vrds] = etichetta(13);
     v[r::Vrdcs] = etichetta(4);
     std::size_t chiodi = 0;
-    for (const Traliccio& t : schema_chiodatura(f)) chiodi += t.chiodi.size();
+    for (const Traliccio& t : schema_chiodatura(f))
+        chiodi += t.chiodi.size();
     if (chiodi > 0) v[r::N_chiodi] = std::to_string(chiodi);
 }
 
@@ -212,8 +220,9 @@ EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione) {
 
     const StatoCaso s = stato_caso(f);
     if (!s.aggiornati)
-        return caso_illeggibile(caso.id, "riga " + std::to_string(caso.riga) + ": calcolo non eseguito: " +
-                                             s.testo_aggiornamento.substr(s.testo_aggiornamento.find(':') + 2));
+        return caso_illeggibile(
+            caso.id, "riga " + std::to_string(caso.riga) + ": calcolo non eseguito: " +
+                         s.testo_aggiornamento.substr(s.testo_aggiornamento.find(':') + 2));
     EsitoCaso e;
     e.valori[risultato::id] = caso.id;
     risultati(f, s, e);

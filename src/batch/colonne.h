@@ -28,10 +28,37 @@ struct ColonnaRisultato {
 // The results columns by their place in the table.
 namespace risultato {
 enum : std::size_t {
-    id, posizione, u0, u1, Aq, beta, Veff, Veff1, vmin, taurdc, Vrdc, Vrdmax, esito_faccia,
-    esito_perimetro, Ntot, Ndiag, L_tral, phi, Af_tot, Vrds, Vrdcs, N_chiodi, verdetto,
-    testo_verdetto, utilizzo_faccia, utilizzo_perimetro, utilizzo_esterno, utilizzo_chiodi,
-    avvisi, errore, numero_colonne
+    id,
+    posizione,
+    u0,
+    u1,
+    Aq,
+    beta,
+    Veff,
+    Veff1,
+    vmin,
+    taurdc,
+    Vrdc,
+    Vrdmax,
+    esito_faccia,
+    esito_perimetro,
+    Ntot,
+    Ndiag,
+    L_tral,
+    phi,
+    Af_tot,
+    Vrds,
+    Vrdcs,
+    N_chiodi,
+    verdetto,
+    testo_verdetto,
+    utilizzo_faccia,
+    utilizzo_perimetro,
+    utilizzo_esterno,
+    utilizzo_chiodi,
+    avvisi,
+    errore,
+    numero_colonne
 };
 } // namespace risultato
 

@@ -60,12 +60,14 @@ std::vector<std::size_t> colonne_intestazione(const Record& r, Dialetto d) {
         const auto c = colonna_ingresso(nome);
         if (!c) {
             std::string ammesse;
-            for (const ColonnaIngresso& i : colonne_ingresso) ammesse += (ammesse.empty() ? "" : ", ") + std::string(i.nome);
+            for (const ColonnaIngresso& i : colonne_ingresso)
+                ammesse += (ammesse.empty() ? "" : ", ") + std::string(i.nome);
             throw TabellaRifiutata{"colonna " + std::to_string(k + 1) + " sconosciuta: «" + nome +
                                    "»; le colonne ammesse sono " + ammesse};
         }
         if (std::find(colonne.begin(), colonne.end(), *c) != colonne.end())
-            throw TabellaRifiutata{"colonna «" + std::string(colonne_ingresso[*c].nome) + "» ripetuta"};
+            throw TabellaRifiutata{"colonna «" + std::string(colonne_ingresso[*c].nome) +
+                                   "» ripetuta"};
         colonne.push_back(*c);
     }
     if (std::find(colonne.begin(), colonne.end(), 0) == colonne.end())
@@ -103,8 +105,9 @@ std::vector<std::string> identificativi(const Tabella& t) {
         if (id[i - 1].empty()) continue;
         const auto [primo, nuovo] = visti.emplace(id[i - 1], t.record[i].riga);
         if (!nuovo && ripetuti.size() < 400)
-            ripetuti += (ripetuti.empty() ? "" : "; ") + std::string("«") + id[i - 1] + "» alle righe " +
-                        std::to_string(primo->second) + " e " + std::to_string(t.record[i].riga);
+            ripetuti += (ripetuti.empty() ? "" : "; ") + std::string("«") + id[i - 1] +
+                        "» alle righe " + std::to_string(primo->second) + " e " +
+                        std::to_string(t.record[i].riga);
     }
     if (!ripetuti.empty()) throw TabellaRifiutata{"identificativi ripetuti: " + ripetuti};
     return id;
@@ -120,10 +123,13 @@ std::vector<std::string> nomi_relazioni(const std::filesystem::path& cartella,
         if (id[i].empty()) continue;
         std::string base;
         for (const char c : id[i])
-            base += std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == '_' ? c : '_';
+            base += std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == '_'
+                        ? c
+                        : '_';
         if (base.find_first_not_of('.') == std::string::npos) base = "_" + base;
         std::string nome = base;
-        for (int n = 2; !presi.insert(maiuscole(nome)).second; ++n) nome = base + "_" + std::to_string(n);
+        for (int n = 2; !presi.insert(maiuscole(nome)).second; ++n)
+            nome = base + "_" + std::to_string(n);
         nomi[i] = (cartella / (nome + ".txt")).string();
     }
     return nomi;
@@ -136,7 +142,8 @@ std::string numero_nel_dialetto(std::string v, const ColonnaRisultato& c, Dialet
 
 std::string intestazione_csv(Dialetto d) {
     std::string r;
-    for (const ColonnaRisultato& c : colonne_risultato) r += (r.empty() ? "" : std::string(1, d.separatore)) + c.nome;
+    for (const ColonnaRisultato& c : colonne_risultato)
+        r += (r.empty() ? "" : std::string(1, d.separatore)) + c.nome;
     return r + "\r\n";
 }
 
@@ -145,7 +152,8 @@ std::string riga_csv(const EsitoCaso& e, Dialetto d) {
     for (std::size_t k = 0; k < colonne_risultato.size(); ++k) {
         std::string v = e.valori[k];
         if (k == risultato::avvisi)
-            for (const std::string& a : e.avvisi) v += (v.empty() ? "" : " | ") + a;
+            for (const std::string& a : e.avvisi)
+                v += (v.empty() ? "" : " | ") + a;
         if (k > 0) r += d.separatore;
         r += cella_csv(numero_nel_dialetto(std::move(v), colonne_risultato[k], d), d.separatore);
     }
@@ -178,7 +186,8 @@ std::string oggetto_json(const EsitoCaso& e) {
         const std::string& v = e.valori[k];
         if (k == risultato::avvisi) {
             r += '[';
-            for (std::size_t i = 0; i < e.avvisi.size(); ++i) r += (i ? ", " : "") + stringa_json(e.avvisi[i]);
+            for (std::size_t i = 0; i < e.avvisi.size(); ++i)
+                r += (i ? ", " : "") + stringa_json(e.avvisi[i]);
             r += ']';
         } else if (v.empty() && k != risultato::id) {
             r += "null";
@@ -191,25 +200,27 @@ std::string oggetto_json(const EsitoCaso& e) {
 
 // The rows shared out to the workers one at a time, each formatted where it was computed.
 class Esecuzione {
-public:
+  public:
     Esecuzione(const Tabella& t, const OpzioniLotto& o, std::vector<std::string> id,
                std::vector<std::string> relazioni)
-        : t_(t), o_(o), id_(std::move(id)), relazioni_(std::move(relazioni)),
-          righe_(id_.size()), errori_(id_.size()) {}
+        : t_(t), o_(o), id_(std::move(id)), relazioni_(std::move(relazioni)), righe_(id_.size()),
+          errori_(id_.size()) {}
 
     void esegui(std::ostream& err) {
         const unsigned core = std::max(1u, std::thread::hardware_concurrency());
         const std::size_t n = std::min<std::size_t>(o_.lavori ? o_.lavori : core, righe_.size());
         std::vector<std::thread> lavoratori;
-        for (std::size_t i = 0; i < n; ++i) lavoratori.emplace_back([this] { lavora(); });
+        for (std::size_t i = 0; i < n; ++i)
+            lavoratori.emplace_back([this] { lavora(); });
         attendi(err);
-        for (std::thread& l : lavoratori) l.join();
+        for (std::thread& l : lavoratori)
+            l.join();
     }
 
     const std::vector<std::string>& righe() const { return righe_; }
     const std::vector<std::string>& errori() const { return errori_; }
 
-private:
+  private:
     void lavora() {
         for (std::size_t i; (i = prossima_++) < righe_.size();) {
             EsitoCaso e = valuta(i);
@@ -227,12 +238,14 @@ private:
         try {
             std::string errore;
             const auto c = celle(r.testo, t_.dialetto.separatore, errore);
-            if (!c) return caso_illeggibile(id_[i], "riga " + std::to_string(r.riga) + ": " + errore);
+            if (!c)
+                return caso_illeggibile(id_[i], "riga " + std::to_string(r.riga) + ": " + errore);
             const Caso caso = leggi_caso(*c, t_.colonne, t_.dialetto, r.riga, errore);
             if (!errore.empty()) return caso_illeggibile(caso.id, errore);
             return valuta_caso(caso, relazioni_.empty() ? "" : relazioni_[i]);
         } catch (const std::exception& ex) {
-            return caso_illeggibile(id_[i], "riga " + std::to_string(r.riga) + ": errore interno: " + ex.what());
+            return caso_illeggibile(id_[i], "riga " + std::to_string(r.riga) +
+                                                ": errore interno: " + ex.what());
         }
     }
 
@@ -242,7 +255,8 @@ private:
         const auto inizio = steady_clock::now();
         bool barra = false;
         std::unique_lock blocco(mutex_);
-        while (!finito_.wait_for(blocco, milliseconds(200), [&] { return fatte_ == righe_.size(); })) {
+        while (
+            !finito_.wait_for(blocco, milliseconds(200), [&] { return fatte_ == righe_.size(); })) {
             if (!o_.barra || steady_clock::now() - inizio < seconds(1)) continue;
             barra = true;
             const std::size_t fatte = fatte_, tutte = righe_.size();
@@ -250,7 +264,9 @@ private:
             err << "\r[" << std::string(pieni, '#') << std::string(40 - pieni, '.') << "] " << fatte
                 << "/" << tutte << std::flush;
         }
-        if (barra) err << '\r' << std::string(60 + 2 * std::to_string(righe_.size()).size(), ' ') << '\r' << std::flush;
+        if (barra)
+            err << '\r' << std::string(60 + 2 * std::to_string(righe_.size()).size(), ' ') << '\r'
+                << std::flush;
     }
 
     const Tabella& t_;
@@ -284,11 +300,13 @@ int esegui_lotto(const OpzioniLotto& o, std::ostream& out, std::ostream& err) {
         const auto& righe = esecuzione.righe();
         if (o.json) {
             testo += "[\n";
-            for (std::size_t i = 0; i < righe.size(); ++i) testo += righe[i] + (i + 1 < righe.size() ? ",\n" : "\n");
+            for (std::size_t i = 0; i < righe.size(); ++i)
+                testo += righe[i] + (i + 1 < righe.size() ? ",\n" : "\n");
             testo += "]\n";
         } else {
             testo += intestazione_csv(t.dialetto);
-            for (const std::string& r : righe) testo += r;
+            for (const std::string& r : righe)
+                testo += r;
         }
         if (o.uscita.empty())
             out << testo << std::flush;

@@ -56,7 +56,9 @@ Dialetto dialetto_di(std::string_view intestazione) {
 }
 
 namespace {
-bool spazio(char c) { return c == ' ' || c == '\t'; }
+bool spazio(char c) {
+    return c == ' ' || c == '\t';
+}
 } // namespace
 
 std::optional<std::vector<std::string>> celle(std::string_view r, char separatore,
@@ -66,7 +68,8 @@ std::optional<std::vector<std::string>> celle(std::string_view r, char separator
     for (;;) {
         std::string cella;
         std::size_t j = i; // blanks before an opening quote do not count
-        while (j < r.size() && spazio(r[j])) ++j;
+        while (j < r.size() && spazio(r[j]))
+            ++j;
         if (j < r.size() && r[j] == '"') {
             for (i = j + 1;; ++i) {
                 if (i >= r.size()) {
@@ -79,7 +82,8 @@ std::optional<std::vector<std::string>> celle(std::string_view r, char separator
                 }
                 cella += r[i];
             }
-            for (++i; i < r.size() && spazio(r[i]);) ++i;
+            for (++i; i < r.size() && spazio(r[i]);)
+                ++i;
             if (i < r.size() && r[i] != separatore) {
                 errore = "testo dopo le virgolette di chiusura";
                 return std::nullopt;

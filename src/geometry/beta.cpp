@@ -96,15 +96,15 @@ class StatoProvvisorio {
     // The first RIPRISTINATI are put back on every way out, the others after a fault only.
     static constexpr std::size_t RIPRISTINATI = 6;
     static std::array<double*, 19> valori(DatiCalcolo& g) {
-        return {&g.Db_a,     &g.Db_b,     &g.a,         &g.b,      &g.Mxd,    &g.Myd,
-                &g.W1x,      &g.W1y,      &g.W1x_foro,  &g.W1y_foro, &g.xG,   &g.yG,
-                &g.passo_arco, &g.perim_pol, &g.Wx_pol, &g.Wy_pol, &g.area_pol, &g.betax,
-                &g.betay};
+        return {&g.Db_a,   &g.Db_b,     &g.a,        &g.b,     &g.Mxd,  &g.Myd,        &g.W1x,
+                &g.W1y,    &g.W1x_foro, &g.W1y_foro, &g.xG,    &g.yG,   &g.passo_arco, &g.perim_pol,
+                &g.Wx_pol, &g.Wy_pol,   &g.area_pol, &g.betax, &g.betay};
     }
     static std::array<double, 19> copia(DatiCalcolo& g) {
         std::array<double, 19> v{};
         const auto p = valori(g);
-        for (std::size_t i = 0; i < v.size(); ++i) v[i] = *p[i];
+        for (std::size_t i = 0; i < v.size(); ++i)
+            v[i] = *p[i];
         return v;
     }
 

@@ -88,7 +88,8 @@ struct Lotto {
         for (std::size_t i = 1; i < record.size(); ++i) {
             const auto c = *celle(record[i].testo, separatore, errore);
             std::map<std::string, std::string> riga;
-            for (std::size_t k = 0; k < nomi.size(); ++k) riga[nomi[k]] = c.at(k);
+            for (std::size_t k = 0; k < nomi.size(); ++k)
+                riga[nomi[k]] = c.at(k);
             righe.push_back(riga);
         }
         return righe;
@@ -102,20 +103,22 @@ struct CasoProva {
 };
 
 const std::map<std::string, std::string> controlli{
-    {"H", "Text1(4)"},   {"deff", "Text1(5)"}, {"a", "Text1(6)"},     {"b", "Text1(7)"},
-    {"Db_a", "Text1(38)"}, {"Db_b", "Text1(24)"}, {"qd", "Text1(0)"}, {"Nd", "Text1(1)"},
-    {"Mxd", "Text1(2)"}, {"Myd", "Text1(3)"}, {"qc", "Text1(36)"},   {"Nc", "Text1(35)"},
-    {"Mxc", "Text1(34)"}, {"gq", "Text1(37)"}, {"Ntot", "Text1(31)"}, {"Ndiag", "Text1(30)"},
-    {"S1", "Text1(28)"}, {"S", "Text1(29)"},   {"rox", "Text1(8)"},    {"Rck", "Text1(11)"}};
+    {"H", "Text1(4)"},     {"deff", "Text1(5)"},  {"a", "Text1(6)"},     {"b", "Text1(7)"},
+    {"Db_a", "Text1(38)"}, {"Db_b", "Text1(24)"}, {"qd", "Text1(0)"},    {"Nd", "Text1(1)"},
+    {"Mxd", "Text1(2)"},   {"Myd", "Text1(3)"},   {"qc", "Text1(36)"},   {"Nc", "Text1(35)"},
+    {"Mxc", "Text1(34)"},  {"gq", "Text1(37)"},   {"Ntot", "Text1(31)"}, {"Ndiag", "Text1(30)"},
+    {"S1", "Text1(28)"},   {"S", "Text1(29)"},    {"rox", "Text1(8)"},   {"Rck", "Text1(11)"}};
 
 std::string script(const CasoProva& c) {
     std::string s = "start\n", opzioni, foro;
     for (const auto& [colonna, valore] : c.celle) {
         if (controlli.count(colonna)) s += "type " + controlli.at(colonna) + " " + valore + "\n";
         if (colonna == "forma") opzioni += "click Option1(" + valore + ")\n";
-        if (colonna == "formato") opzioni += std::string("click Option3(") + (valore == "TA" ? "0" : "1") + ")\n";
+        if (colonna == "formato")
+            opzioni += std::string("click Option3(") + (valore == "TA" ? "0" : "1") + ")\n";
         if (colonna == "phi") opzioni += "type fichiodo " + valore + "\n";
-        if (colonna.starts_with("foro")) foro += "type Text" + std::to_string(colonna[4] - '0' + 1) + " " + valore + "\n";
+        if (colonna.starts_with("foro"))
+            foro += "type Text" + std::to_string(colonna[4] - '0' + 1) + " " + valore + "\n";
     }
     s += opzioni;
     if (!foro.empty()) s += "click Command1(4)\n" + foro + "click Command2(0)\n";
@@ -132,29 +135,41 @@ std::map<std::string, std::string> dump_di(const CasoProva& c) {
     std::map<std::string, std::string> d;
     std::istringstream righe(out.str());
     for (std::string r; std::getline(righe, r);)
-        if (const auto uguale = r.find('='); uguale != std::string::npos) d[r.substr(0, uguale)] = r.substr(uguale + 1);
+        if (const auto uguale = r.find('='); uguale != std::string::npos)
+            d[r.substr(0, uguale)] = r.substr(uguale + 1);
     return d;
 }
 
-std::string senza_spazi(const std::string& t) { return t.substr(t.find_first_not_of(' ')); }
+std::string senza_spazi(const std::string& t) {
+    return t.substr(t.find_first_not_of(' '));
+}
 
 const std::vector<CasoProva> casi{
     {"predefinito", {}},
     {"chiodi", {{"Nd", "-200000"}}},
     {"bordo", {{"Db_a", "0"}, {"Ndiag", "1"}, {"Nd", "-200000"}}},
     {"circolare", {{"forma", "1"}, {"a", "50"}, {"Nd", "-90000"}, {"Ntot", "10"}}},
-    {"servizio", {{"formato", "TA"}, {"Nc", "-42000"}, {"qc", "800"}, {"gq", "1.5"}, {"Mxc", "2000"}}},
+    {"servizio",
+     {{"formato", "TA"}, {"Nc", "-42000"}, {"qc", "800"}, {"gq", "1.5"}, {"Mxc", "2000"}}},
     {"foro", {{"Nd", "-50000"}, {"foro1", "30"}, {"foro2", "20"}, {"foro3", "40"}, {"foro4", "0"}}},
-    {"angolo", {{"Db_a", "15"}, {"Db_b", "10"}, {"Mxd", "1500.5"}, {"Myd", "-900"}, {"Nd", "-45000"}, {"phi", "14"}}},
+    {"angolo",
+     {{"Db_a", "15"},
+      {"Db_b", "10"},
+      {"Mxd", "1500.5"},
+      {"Myd", "-900"},
+      {"Nd", "-45000"},
+      {"phi", "14"}}},
 };
 
 std::string tabella(const std::vector<CasoProva>& righe, char sep, char decimale) {
     std::vector<std::string> colonne{"id"};
     for (const CasoProva& c : righe)
         for (const auto& [nome, valore] : c.celle)
-            if (std::find(colonne.begin(), colonne.end(), nome) == colonne.end()) colonne.push_back(nome);
+            if (std::find(colonne.begin(), colonne.end(), nome) == colonne.end())
+                colonne.push_back(nome);
     std::string t;
-    for (const std::string& n : colonne) t += (n == "id" ? "" : std::string(1, sep)) + n;
+    for (const std::string& n : colonne)
+        t += (n == "id" ? "" : std::string(1, sep)) + n;
     t += "\r\n";
     for (const CasoProva& c : righe) {
         t += c.id;
@@ -186,19 +201,24 @@ TEST(Lotto, EveryRowGivesTheNumbersOfTheSameCaseInTheWindow) {
         EXPECT_EQ(r.at("errore"), "");
         EXPECT_EQ(r.at("posizione"), d.at("Option2"));
         const std::pair<const char*, const char*> uguali[] = {
-            {"u0", "Text1(21)"}, {"u1", "Text1(20)"},     {"Aq", "Text1(19)"},    {"beta", "Text1(32)"},
-            {"Veff1", "Label3(8)"}, {"vmin", "Label3(5)"}, {"taurdc", "Label3(0)"}, {"Vrdc", "Label3(1)"},
-            {"Vrdmax", "Label3(3)"}};
-        for (const auto& [colonna, controllo] : uguali) EXPECT_EQ(r.at(colonna), d.at(controllo)) << colonna;
+            {"u0", "Text1(21)"},     {"u1", "Text1(20)"},    {"Aq", "Text1(19)"},
+            {"beta", "Text1(32)"},   {"Veff1", "Label3(8)"}, {"vmin", "Label3(5)"},
+            {"taurdc", "Label3(0)"}, {"Vrdc", "Label3(1)"},  {"Vrdmax", "Label3(3)"}};
+        for (const auto& [colonna, controllo] : uguali)
+            EXPECT_EQ(r.at(colonna), d.at(controllo)) << colonna;
         EXPECT_EQ("VERIFICHE (Veff =" + r.at("Veff") + " kg):", d.at("Frame5"));
-        EXPECT_EQ(r.at("esito_faccia"), d.at("Label4(3)").find("OK") != std::string::npos ? "OK" : "NO");
+        EXPECT_EQ(r.at("esito_faccia"),
+                  d.at("Label4(3)").find("OK") != std::string::npos ? "OK" : "NO");
         if (d.at("Frame4.visible") == "1") {
             con_chiodi = true;
             const std::pair<const char*, const char*> chiodi[] = {
-                {"Ntot", "Text1(31)"}, {"Ndiag", "Text1(30)"}, {"L_tral", "Label3(10)"}, {"phi", "fichiodo"},
-                {"Af_tot", "Label3(12)"}, {"Vrds", "Label3(13)"}, {"Vrdcs", "Label3(4)"}};
+                {"Ntot", "Text1(31)"}, {"Ndiag", "Text1(30)"},   {"L_tral", "Label3(10)"},
+                {"phi", "fichiodo"},   {"Af_tot", "Label3(12)"}, {"Vrds", "Label3(13)"},
+                {"Vrdcs", "Label3(4)"}};
             for (const auto& [colonna, controllo] : chiodi)
-                EXPECT_EQ(r.at(colonna), d.at(controllo).empty() ? "" : senza_spazi(d.at(controllo))) << colonna;
+                EXPECT_EQ(r.at(colonna),
+                          d.at(controllo).empty() ? "" : senza_spazi(d.at(controllo)))
+                    << colonna;
             EXPECT_NE(r.at("N_chiodi"), "");
         } else {
             EXPECT_EQ(r.at("Ntot"), "");
@@ -228,7 +248,9 @@ TEST(Lotto, TheItalianDialectGivesTheSameTableWithCommas) {
 TEST(Lotto, TheOutputIsTheSameWhateverTheThreads) {
     std::vector<CasoProva> molti;
     for (int i = 0; i < 40; ++i)
-        molti.push_back({"P" + std::to_string(i), {{"Nd", std::to_string(-20000 - 3000 * i)}, {"Mxd", std::to_string(100 * i)}}});
+        molti.push_back(
+            {"P" + std::to_string(i),
+             {{"Nd", std::to_string(-20000 - 3000 * i)}, {"Mxd", std::to_string(100 * i)}}});
     Lotto uno, due;
     OpzioniLotto o;
     o.json = true;
@@ -237,25 +259,30 @@ TEST(Lotto, TheOutputIsTheSameWhateverTheThreads) {
     o.lavori = 3;
     ASSERT_EQ(due.esegui(tabella(molti, ',', '.'), o), 0);
     EXPECT_EQ(uno.out, due.out);
-    EXPECT_TRUE(uno.out.starts_with("[\n{\"id\": \"P0\", \"posizione\": 0, \"u0\": 200,")) << uno.out.substr(0, 80);
+    EXPECT_TRUE(uno.out.starts_with("[\n{\"id\": \"P0\", \"posizione\": 0, \"u0\": 200,"))
+        << uno.out.substr(0, 80);
     EXPECT_NE(uno.out.find("\"avvisi\": []"), std::string::npos);
 }
 
 TEST(Lotto, ABadRowIsNamedAndTheOthersAreComputed) {
     Lotto l;
-    const int stato = l.esegui("id;Nd;deff;forma;\r\nP1;-20000;;;;\r\nP2;-2O000;37;\r\nP3;-1,5e4;1.5;Esagono\r\n"
-                               "P4;5000;;\r\n;-1000;;\r\nP6;\"-30000\";;circolare\r\nP7;;;;;x\r\n");
+    const int stato =
+        l.esegui("id;Nd;deff;forma;\r\nP1;-20000;;;;\r\nP2;-2O000;37;\r\nP3;-1,5e4;1.5;Esagono\r\n"
+                 "P4;5000;;\r\n;-1000;;\r\nP6;\"-30000\";;circolare\r\nP7;;;;;x\r\n");
     EXPECT_EQ(stato, 1);
     const auto r = l.risultati(';');
     ASSERT_EQ(r.size(), 7u);
-    EXPECT_EQ(r[6].at("errore"), "riga 8: cella 6, «x»: la sua colonna non ha nome nell'intestazione");
+    EXPECT_EQ(r[6].at("errore"),
+              "riga 8: cella 6, «x»: la sua colonna non ha nome nell'intestazione");
     EXPECT_EQ(r[0].at("errore"), "");
     EXPECT_EQ(r[1].at("errore"), "riga 3: colonna «Nd», «-2O000»: non è un numero");
     EXPECT_EQ(r[1].at("u0"), "");
-    EXPECT_NE(r[2].at("errore").find("colonna «deff», «1.5»"), std::string::npos) << r[2].at("errore");
+    EXPECT_NE(r[2].at("errore").find("colonna «deff», «1.5»"), std::string::npos)
+        << r[2].at("errore");
     EXPECT_NE(r[2].at("errore").find("colonna «forma», «Esagono»"), std::string::npos);
     EXPECT_EQ(r[2].at("errore").find("«Nd»"), std::string::npos); // -1,5e4 is a number
-    EXPECT_NE(r[3].at("errore").find("riga 5: calcolo non eseguito"), std::string::npos) << r[3].at("errore");
+    EXPECT_NE(r[3].at("errore").find("riga 5: calcolo non eseguito"), std::string::npos)
+        << r[3].at("errore");
     EXPECT_NE(r[4].at("errore").find("identificativo"), std::string::npos);
     EXPECT_EQ(r[5].at("errore"), "");
     EXPECT_EQ(r[5].at("u0"), "125,664"); // circular, a = b = 40
@@ -295,7 +322,8 @@ TEST(Lotto, ReportsAreThoseOfTheWindowAndNoWorkingFileIsWritten) {
     OpzioniLotto o;
     o.uscita = l.cartella.percorso() / "r.csv";
     o.relazioni = cartella;
-    ASSERT_EQ(l.esegui("id,Nd,forma\r\nP/1,-60000,\r\nP_1,-20000,\r\nX,-20000,3\r\n", o), 0) << l.err;
+    ASSERT_EQ(l.esegui("id,Nd,forma\r\nP/1,-60000,\r\nP_1,-20000,\r\nX,-20000,3\r\n", o), 0)
+        << l.err;
     EXPECT_TRUE(l.out.empty());
     EXPECT_TRUE(fs::exists(l.cartella.percorso() / "r.csv"));
     EXPECT_FALSE(fs::exists(l.cartella.percorso() / "chiodi.tmp"));
@@ -306,7 +334,8 @@ TEST(Lotto, ReportsAreThoseOfTheWindowAndNoWorkingFileIsWritten) {
     prova::MisuraFissa misura;
     std::ostringstream out, err;
     Sessione s(out, err, misura, {});
-    std::istringstream in("start\ntype Text1(1) -60000\nclick Command1(0)\nanswer rel.txt\nclick Command1(3)\n");
+    std::istringstream in(
+        "start\ntype Text1(1) -60000\nclick Command1(0)\nanswer rel.txt\nclick Command1(3)\n");
     ASSERT_EQ(s.esegui(in), 0);
     const std::string atteso = prova::leggi_file(finestra.percorso() / "rel.txt");
     ASSERT_FALSE(atteso.empty());
@@ -318,7 +347,8 @@ TEST(Lotto, TheShippedTemplatesRunCleanInBothDialects) {
     std::string uscite[2];
     for (int i = 0; i < 2; ++i) {
         OpzioniLotto o;
-        o.ingresso = fs::path(TESSARO_DOCS_DIR) / (i == 0 ? "tabella_modello.csv" : "tabella_modello_it.csv");
+        o.ingresso = fs::path(TESSARO_DOCS_DIR) /
+                     (i == 0 ? "tabella_modello.csv" : "tabella_modello_it.csv");
         std::ostringstream out, err;
         EXPECT_EQ(esegui_lotto(o, out, err), 0) << err.str();
         uscite[i] = out.str();

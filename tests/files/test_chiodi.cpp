@@ -17,7 +17,7 @@ ino_t inode(const char* nome) {
 
 // Reads the stud list at every message box.
 class PiattaformaCheLegge : public PiattaformaScript {
-public:
+  public:
     using PiattaformaScript::PiattaformaScript;
     void messaggio(const std::string& testo, const std::string& titolo, Icona icona) override {
         letto.push_back(prova::leggi_file("chiodi.tmp"));
@@ -64,7 +64,8 @@ TEST(Chiodi, AMessageBoxOfTheDesignFindsTheResetOfItsPass) {
     f.Text1[1].Text = "-200000";
     f.Text1_LostFocus(1);
     ASSERT_NE(prova::leggi_file("chiodi.tmp"), AZZERATA);
-    for (const auto& [campo, testo] : {std::pair{38, "250"}, {24, "250"}, {29, "5"}, {1, "-390000"}})
+    for (const auto& [campo, testo] :
+         {std::pair{38, "250"}, {24, "250"}, {29, "5"}, {1, "-390000"}})
         f.Text1[campo].Text = testo;
     f.Text1_LostFocus(1);
     ASSERT_EQ(p.letto.size(), 1u); // "Raggiunto il contorno!"

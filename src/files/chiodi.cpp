@@ -44,7 +44,8 @@ void elimina_chiodi(CalcoTess& f) {
 }
 
 void riga_chiodo(CalcoTess& f, double primo, double secondo) {
-    if (f.nfile_chiodi) f.nfile_chiodi->push_back(RigaZone().numero(primo).zona().numero(secondo).str());
+    // Working files left alone (a batch), the list is never written: no line is formatted.
+    if (f.nfile_chiodi && f.file_di_lavoro) f.nfile_chiodi->push_back(RigaZone().numero(primo).zona().numero(secondo).str());
 }
 
 bool scrivi_chiodi(CalcoTess& f) {

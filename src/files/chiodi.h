@@ -22,7 +22,7 @@ void completa_chiodi(CalcoTess& f);
 void elimina_chiodi(CalcoTess& f);
 
 // One stud line of the open stud list: two numbers in the short form, the second at the next
-// print zone. Nothing is written when no stud list is open.
+// print zone. Nothing is written when no stud list is open or the working files are left alone.
 void riga_chiodo(CalcoTess& f, double primo, double secondo);
 
 // Replaces chiodi.tmp with the lines of the open stud list, unless it already holds them; false

@@ -76,8 +76,10 @@ std::vector<std::size_t> colonne_intestazione(const Record& r, Dialetto d) {
 }
 
 Tabella leggi_tabella(const std::filesystem::path& percorso) {
+    std::error_code ec;
     std::ifstream in(percorso, std::ios::binary);
-    if (!in) throw TabellaRifiutata{"impossibile leggere " + percorso.string()};
+    if (!in || !std::filesystem::is_regular_file(percorso, ec))
+        throw TabellaRifiutata{"impossibile leggere " + percorso.string()};
     const std::string byte{std::istreambuf_iterator<char>(in), {}};
     if (in.bad()) throw TabellaRifiutata{"impossibile leggere " + percorso.string()};
     Tabella t;
@@ -321,6 +323,9 @@ int esegui_lotto(const OpzioniLotto& o, std::ostream& out, std::ostream& err) {
         return fallita ? 1 : 0;
     } catch (const TabellaRifiutata& r) {
         err << "tessaro-cli: " << r.perche << '\n';
+        return 1;
+    } catch (const std::exception& e) { // memory or the system failing: nothing is written
+        err << "tessaro-cli: " << e.what() << '\n';
         return 1;
     }
 }

@@ -303,6 +303,12 @@ TEST(Lotto, ATableThatCannotBeUsedWritesNothing) {
         {"id,Nd\r\n", "nessun caso"},
         {"id,Nd\r\nP1,-1000\r\nP2,-2000\r\n P1 ,-3000\r\n", "«P1» alle righe 2 e 4"},
     };
+    Lotto cartella;
+    OpzioniLotto o;
+    o.ingresso = cartella.cartella.percorso(); // a folder, not a table
+    std::ostringstream out, err;
+    EXPECT_EQ(esegui_lotto(o, out, err), 1);
+    EXPECT_NE(err.str().find("impossibile leggere"), std::string::npos);
     for (const auto& c : casi_rifiutati) {
         Lotto l;
         const fs::path uscita = l.cartella.percorso() / "risultati.csv";

@@ -4,6 +4,7 @@
 #include "form/CalcoTess.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace tessaro {
 namespace {
@@ -100,7 +101,20 @@ std::int16_t pezzi(double S, double passo) {
     return n > 50 ? std::int16_t{50} : n;
 }
 
-void crea_polig(CalcoTess& f, double r) {
+namespace {
+
+// What a rectangular perimeter depends on, and what it leaves in the record beside its scratch
+// chain (which nobody reads after valuta_catena).
+std::array<double, 7> ingressi_polig(const CalcoTess& f, double r) {
+    const DatiCalcolo& g = f.dati;
+    return {g.a, g.b, r, g.Db_a, g.Db_b, g.dcrit, static_cast<double>(f.posizione())};
+}
+std::array<double*, 7> risultati_polig(DatiCalcolo& g) {
+    return {&g.passo_arco, &g.perim_pol, &g.xG, &g.yG, &g.Wx_pol, &g.Wy_pol, &g.area_pol};
+}
+
+// The perimeter traced point by point.
+void traccia_polig(CalcoTess& f, double r) {
     DatiCalcolo& g = f.dati;
     const double a = g.a, b = g.b;
     g.passo_arco = r * TETA;
@@ -125,6 +139,29 @@ void crea_polig(CalcoTess& f, double r) {
         c.tratto(g.Db_a + a, -1, 0);
     }
     valuta_poligono(g, c.N);
+}
+
+} // namespace
+
+void crea_polig(CalcoTess& f, double r) {
+    DatiCalcolo& g = f.dati;
+    // A perimeter already traced in this pass, for inputs equal to the last bit, gives its
+    // results again.
+    const std::array<double, 7> ingressi = ingressi_polig(f, r);
+    for (int i = 0; i < g.n_tracciati; ++i) {
+        const DatiCalcolo::Tracciato& t = g.tracciati[static_cast<std::size_t>(i)];
+        if (std::memcmp(t.ingressi.data(), ingressi.data(), sizeof ingressi) != 0) continue;
+        const auto risultati = risultati_polig(g);
+        for (std::size_t k = 0; k < risultati.size(); ++k) *risultati[k] = t.risultati[k];
+        return;
+    }
+    traccia_polig(f, r);
+    if (g.n_tracciati < static_cast<int>(g.tracciati.size())) {
+        DatiCalcolo::Tracciato& t = g.tracciati[static_cast<std::size_t>(g.n_tracciati++)];
+        t.ingressi = ingressi;
+        const auto risultati = risultati_polig(g);
+        for (std::size_t k = 0; k < risultati.size(); ++k) t.risultati[k] = *risultati[k];
+    }
 }
 
 void crea_polig_circ(CalcoTess& f, double R) {

@@ -176,6 +176,7 @@ bool passata(CalcoTess& f, int Index) {
 
 void ricalcola(CalcoTess& f, int Index) {
     f.ultimo = {};
+    f.dati.n_tracciati = 0; // every perimeter of the pass traced anew, once
     try {
         if (passata(f, Index) && f.ultimo.interruzione.empty()) f.ultimo.ingressi = f.istantanea();
     } catch (const Fault&) {

@@ -152,7 +152,8 @@ void crea_polig(CalcoTess& f, double r) {
         const DatiCalcolo::Tracciato& t = g.tracciati[static_cast<std::size_t>(i)];
         if (std::memcmp(t.ingressi.data(), ingressi.data(), sizeof ingressi) != 0) continue;
         const auto risultati = risultati_polig(g);
-        for (std::size_t k = 0; k < risultati.size(); ++k) *risultati[k] = t.risultati[k];
+        for (std::size_t k = 0; k < risultati.size(); ++k)
+            *risultati[k] = t.risultati[k];
         return;
     }
     traccia_polig(f, r);
@@ -160,7 +161,8 @@ void crea_polig(CalcoTess& f, double r) {
         DatiCalcolo::Tracciato& t = g.tracciati[static_cast<std::size_t>(g.n_tracciati++)];
         t.ingressi = ingressi;
         const auto risultati = risultati_polig(g);
-        for (std::size_t k = 0; k < risultati.size(); ++k) t.risultati[k] = *risultati[k];
+        for (std::size_t k = 0; k < risultati.size(); ++k)
+            t.risultati[k] = *risultati[k];
     }
 }
 

@@ -28,7 +28,8 @@ using Riga = std::array<double, 3>;
 // trapezoid sums over the pieces 1..n, the area measured from the horizontal line through
 // point 0. An empty chain (n = 0), or n past the `punti` points that riga can give, is a fault.
 // riga is called in the innermost sums: a plain read, no check.
-template <class Righe> void valuta_catena(DatiCalcolo& g, int n, std::size_t punti, const Righe& riga) {
+template <class Righe>
+void valuta_catena(DatiCalcolo& g, int n, std::size_t punti, const Righe& riga) {
     if (n < 0 || static_cast<std::size_t>(n) >= punti) throw Fault("indice oltre i limiti");
     double perimetro = 0, sx = 0, sy = 0;
     for (int i = 1; i <= n; ++i) {

@@ -121,13 +121,20 @@ std::size_t scrivi_show(double x, char* out) {
         out[0] = '0';
         return 1;
     }
-    // Fifteen significant digits as d.dddddddddddddde±x, then placed without an exponent.
+    // Fifteen significant digits as d.dddddddddddddde±x, then placed without an exponent. The
+    // shortest digits that read back as x are those digits whenever there are at most 15 of
+    // them (15 digits are coarser than a double: x lies nearer to them than to any other
+    // 15-digit number), and they come much faster; otherwise x is rounded to 15.
     char sci[32];
-    const char* fine = std::to_chars(sci, sci + sizeof sci, x, std::chars_format::scientific, 14).ptr;
+    const char* fine = std::to_chars(sci, sci + sizeof sci, x, std::chars_format::scientific).ptr;
     const char* p = sci;
-    char* o = out;
-    if (*p == '-') *o++ = *p++;
+    if (*p == '-') ++p;
     const char* e = std::find(p, fine, 'e');
+    if (e - p > 16) // more than 15 digits and the point
+        fine = std::to_chars(sci, sci + sizeof sci, x, std::chars_format::scientific, 14).ptr;
+    char* o = out;
+    if (*sci == '-') *o++ = '-';
+    e = std::find(p, fine, 'e');
     int exponent = 0;
     std::from_chars(e + (e[1] == '+' ? 2 : 1), fine, exponent);
     char digits[16];

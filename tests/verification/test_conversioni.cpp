@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <random>
 #include <cstdlib>
 #include <filesystem>
 
@@ -65,6 +68,28 @@ TEST(Conversioni, PlainAndShortForms) {
     EXPECT_EQ(show(-1e-300), "-0." + std::string(299, '0') + "1");
     EXPECT_THROW(show(std::numeric_limits<double>::infinity()), Fault);
     EXPECT_THROW(show(std::numeric_limits<double>::quiet_NaN()), Fault);
+}
+
+// The plain form holds the 15 significant digits of printf's "%.14e", whatever path gives them.
+TEST(Conversioni, ThePlainFormHasTheFifteenDigitsOfPrintf) {
+    std::mt19937_64 caso(12345);
+    for (int i = 0; i < 200000; ++i) {
+        const double mantissa = std::uniform_real_distribution<double>(1, 10)(caso);
+        const int esponente = static_cast<int>(caso() % 40) - 20;
+        // Short decimals as well as full doubles: a coordinate of 3 decimals, a quotient.
+        const double x = i % 2 ? mantissa * std::pow(10.0, esponente)
+                               : std::round(mantissa * 1000) / 1000 * std::pow(10.0, esponente % 6);
+        char printf_buf[64];
+        std::snprintf(printf_buf, sizeof printf_buf, "%.14e", x);
+        std::string attese(printf_buf, std::strchr(printf_buf, 'e'));
+        attese.erase(1, 1); // the point
+        while (attese.size() > 1 && attese.back() == '0') attese.pop_back();
+        std::string cifre;
+        for (const char c : show(x))
+            if (c >= '0' && c <= '9' && !(cifre.empty() && c == '0')) cifre += c;
+        while (cifre.size() > 1 && cifre.back() == '0') cifre.pop_back();
+        ASSERT_EQ(cifre, attese) << printf_buf;
+    }
 }
 
 TEST(Conversioni, IgnoreTheLocaleOfTheProcess) {

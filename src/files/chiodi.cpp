@@ -4,6 +4,8 @@
 #include "files/file_testo.h"
 #include "form/CalcoTess.h"
 
+#include <utility>
+
 namespace tessaro {
 
 std::filesystem::path percorso_chiodi(const std::string& cartella_lavoro) {
@@ -45,7 +47,10 @@ void elimina_chiodi(CalcoTess& f) {
 
 void riga_chiodo(CalcoTess& f, double primo, double secondo) {
     // Working files left alone (a batch), the list is never written: no line is formatted.
-    if (f.nfile_chiodi && f.file_di_lavoro) f.nfile_chiodi->push_back(RigaZone().numero(primo).zona().numero(secondo).str());
+    if (!f.nfile_chiodi || !f.file_di_lavoro) return;
+    RigaZone riga;
+    riga.numero(primo).zona().numero(secondo);
+    f.nfile_chiodi->push_back(std::move(riga).str());
 }
 
 bool scrivi_chiodi(CalcoTess& f) {

@@ -162,8 +162,9 @@ std::string riga_csv(const EsitoCaso& e, Dialetto d) {
     return r + "\r\n";
 }
 
-std::string stringa_json(std::string_view s) {
-    std::string r = "\"";
+// A JSON string appended to r.
+void stringa_json(std::string& r, std::string_view s) {
+    r += '"';
     for (const char c : s) {
         if (c == '"' || c == '\\') {
             r += '\\';
@@ -177,27 +178,34 @@ std::string stringa_json(std::string_view s) {
             r += c;
         }
     }
-    return r + '"';
+    r += '"';
 }
 
 std::string oggetto_json(const EsitoCaso& e) {
     std::string r = "{";
     for (std::size_t k = 0; k < colonne_risultato.size(); ++k) {
         const ColonnaRisultato& c = colonne_risultato[k];
-        r += (k ? ", " : "") + stringa_json(c.nome) + ": ";
+        if (k) r += ", ";
+        stringa_json(r, c.nome);
+        r += ": ";
         const std::string& v = e.valori[k];
         if (k == risultato::avvisi) {
             r += '[';
-            for (std::size_t i = 0; i < e.avvisi.size(); ++i)
-                r += (i ? ", " : "") + stringa_json(e.avvisi[i]);
+            for (std::size_t i = 0; i < e.avvisi.size(); ++i) {
+                if (i) r += ", ";
+                stringa_json(r, e.avvisi[i]);
+            }
             r += ']';
         } else if (v.empty() && k != risultato::id) {
             r += "null";
+        } else if (c.numero) {
+            r += v;
         } else {
-            r += c.numero ? v : stringa_json(v);
+            stringa_json(r, v);
         }
     }
-    return r + "}";
+    r += '}';
+    return r;
 }
 
 // The rows shared out to the workers one at a time, each formatted where it was computed.
@@ -219,7 +227,7 @@ class Esecuzione {
             l.join();
     }
 
-    const std::vector<std::string>& righe() const { return righe_; }
+    std::vector<std::string> prendi_righe() { return std::move(righe_); }
     const std::vector<std::string>& errori() const { return errori_; }
 
   private:
@@ -299,17 +307,19 @@ int esegui_lotto(const OpzioniLotto& o, std::ostream& out, std::ostream& err) {
 
         // A spreadsheet reads a CSV as UTF-8 only when it opens with the mark.
         std::string testo = !o.json && (t.testo.bom || t.testo.cp1252) ? "\xEF\xBB\xBF" : "";
-        const auto& righe = esecuzione.righe();
-        if (o.json) {
-            testo += "[\n";
-            for (std::size_t i = 0; i < righe.size(); ++i)
-                testo += righe[i] + (i + 1 < righe.size() ? ",\n" : "\n");
-            testo += "]\n";
-        } else {
-            testo += intestazione_csv(t.dialetto);
-            for (const std::string& r : righe)
-                testo += r;
+        // Each row given up as soon as it is in the text: a large table is not held twice.
+        std::vector<std::string> righe = esecuzione.prendi_righe();
+        std::size_t lunghezza = 1024;
+        for (const std::string& r : righe)
+            lunghezza += r.size() + 2;
+        testo.reserve(lunghezza);
+        testo += o.json ? "[\n" : intestazione_csv(t.dialetto);
+        for (std::size_t i = 0; i < righe.size(); ++i) {
+            testo += righe[i];
+            if (o.json) testo += i + 1 < righe.size() ? ",\n" : "\n";
+            std::string().swap(righe[i]);
         }
+        if (o.json) testo += "]\n";
         if (o.uscita.empty())
             out << testo << std::flush;
         else if (!sostituisci_file(o.uscita, testo))

@@ -88,6 +88,14 @@ Tabella leggi_tabella(const std::filesystem::path& percorso) {
     if (t.record.empty()) throw TabellaRifiutata{"il file " + percorso.string() + " è vuoto"};
     t.dialetto = dialetto_di(t.record.front().testo);
     t.colonne = colonne_intestazione(t.record.front(), t.dialetto);
+    // Rows of empty cells only (a spreadsheet's blank rows below the table) are no cases.
+    std::erase_if(t.record, [&](const Record& r) {
+        std::string errore;
+        const auto c = celle(r.testo, t.dialetto.separatore, errore);
+        return c && r.riga != t.record.front().riga &&
+               std::all_of(c->begin(), c->end(),
+                           [](const std::string& x) { return senza_spazi(x).empty(); });
+    });
     if (t.record.size() == 1) throw TabellaRifiutata{"la tabella ha l'intestazione ma nessun caso"};
     return t;
 }

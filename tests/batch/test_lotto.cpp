@@ -268,7 +268,7 @@ TEST(Lotto, ABadRowIsNamedAndTheOthersAreComputed) {
     Lotto l;
     const int stato =
         l.esegui("id;Nd;deff;forma;\r\nP1;-20000;;;;\r\nP2;-2O000;37;\r\nP3;-1,5e4;1.5;Esagono\r\n"
-                 "P4;5000;;\r\n;-1000;;\r\nP6;\"-30000\";;circolare\r\nP7;;;;;x\r\n");
+                 "P4;5000;;\r\n;-1000;;\r\nP6;\"-30000\";;circolare\r\nP7;;;;;x\r\n;;;;\r\n\"\";;\r\n");
     EXPECT_EQ(stato, 1);
     const auto r = l.risultati(';');
     ASSERT_EQ(r.size(), 7u);

@@ -13,11 +13,6 @@ namespace {
 
 using T = ColonnaIngresso::Tipo;
 
-std::string senza_spazi(std::string_view t) {
-    const auto i = t.find_first_not_of(" \t"), j = t.find_last_not_of(" \t");
-    return i == std::string_view::npos ? std::string() : std::string(t.substr(i, j - i + 1));
-}
-
 // The text of a number for the window, or why it is not one.
 std::optional<std::string> numero(std::string testo, Dialetto d, std::string& perche) {
     if (d.decimale == ',') {

@@ -25,11 +25,6 @@ struct TabellaRifiutata {
     std::string perche;
 };
 
-std::string senza_spazi(std::string_view t) {
-    const auto i = t.find_first_not_of(" \t"), j = t.find_last_not_of(" \t");
-    return i == std::string_view::npos ? std::string() : std::string(t.substr(i, j - i + 1));
-}
-
 // The table read and checked: its records, dialect and the input column of each cell.
 struct Tabella {
     TestoTabella testo;

@@ -103,6 +103,11 @@ std::optional<std::vector<std::string>> celle(std::string_view r, char separator
     }
 }
 
+std::string senza_spazi(std::string_view t) {
+    const auto i = t.find_first_not_of(" \t"), j = t.find_last_not_of(" \t");
+    return i == std::string_view::npos ? std::string() : std::string(t.substr(i, j - i + 1));
+}
+
 std::string cella_csv(std::string_view testo, char separatore) {
     if (testo.find_first_of(std::string{separatore, '"', '\r', '\n'}) == std::string_view::npos)
         return std::string(testo);

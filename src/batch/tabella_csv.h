@@ -43,6 +43,9 @@ Dialetto dialetto_di(std::string_view intestazione);
 std::optional<std::vector<std::string>> celle(std::string_view record, char separatore,
                                               std::string& errore);
 
+// A cell's text without the blanks and tabs around it.
+std::string senza_spazi(std::string_view cella);
+
 // A cell as RFC 4180 writes it: quoted when it holds the separator, a quote or a line break.
 std::string cella_csv(std::string_view testo, char separatore);
 

@@ -186,23 +186,20 @@ EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione) {
     f.Form_Load();
     f.Picture3_MouseUp();
 
+    // In the order of the input columns, as a person fills the window from the top: the shape
+    // and the load format clicked, then the fields and the stud diameter typed. Clicking
+    // "Circolare" copies a into b as they stand then; a b typed afterwards is kept.
     const auto& t = caso.testi;
     bool foro = false;
     for (std::size_t k = 0; k < t.size(); ++k) {
         if (!t[k]) continue;
         const ColonnaIngresso& c = colonne_ingresso[k];
+        if (c.tipo == T::forma) f.imposta_Option1(std::stoi(*t[k]), true);
+        if (c.tipo == T::formato) f.imposta_Option3(std::stoi(*t[k]), true);
         if (c.tipo == T::Text1) f.Text1[static_cast<std::size_t>(c.indice)].Text = *t[k];
+        if (c.tipo == T::fichiodo) f.imposta_fichiodo(*t[k]);
         foro = foro || c.tipo == T::foro;
     }
-    // The shape after the fields: a circular column's b follows the a typed, as in the window.
-    for (std::size_t k = 0; k < t.size(); ++k) {
-        if (!t[k]) continue;
-        const ColonnaIngresso::Tipo tipo = colonne_ingresso[k].tipo;
-        if (tipo == T::forma) f.imposta_Option1(std::stoi(*t[k]), true);
-        if (tipo == T::formato) f.imposta_Option3(std::stoi(*t[k]), true);
-    }
-    for (std::size_t k = 0; k < t.size(); ++k)
-        if (t[k] && colonne_ingresso[k].tipo == T::fichiodo) f.imposta_fichiodo(*t[k]);
     if (foro) { // "Foro", the panel's fields, its "OK"
         f.Command1_Click(4);
         Campo* campi[] = {&f.Text2, &f.Text3, &f.Text4, &f.Text5};

@@ -15,6 +15,7 @@ struct ColonnaIngresso {
     Tipo tipo;
     int indice = 0; // Text1: the field; foro: 0 to 3 for Text2 to Text5
 };
+// In the order a case is given to the window: the options first, the opening last.
 extern const std::array<ColonnaIngresso, 34> colonne_ingresso;
 
 // The input column of a header name, whatever its letter case; nothing when none has it.

@@ -110,17 +110,19 @@ const std::map<std::string, std::string> controlli{
     {"S1", "Text1(28)"},   {"S", "Text1(29)"},    {"rox", "Text1(8)"},   {"Rck", "Text1(11)"}};
 
 std::string script(const CasoProva& c) {
-    std::string s = "start\n", opzioni, foro;
+    // The options clicked first, then the fields typed, the stud diameter, the opening's panel.
+    std::string s = "start\n", campi, diametro, foro;
     for (const auto& [colonna, valore] : c.celle) {
-        if (controlli.count(colonna)) s += "type " + controlli.at(colonna) + " " + valore + "\n";
-        if (colonna == "forma") opzioni += "click Option1(" + valore + ")\n";
+        if (controlli.count(colonna))
+            campi += "type " + controlli.at(colonna) + " " + valore + "\n";
+        if (colonna == "forma") s += "click Option1(" + valore + ")\n";
         if (colonna == "formato")
-            opzioni += std::string("click Option3(") + (valore == "TA" ? "0" : "1") + ")\n";
-        if (colonna == "phi") opzioni += "type fichiodo " + valore + "\n";
+            s += std::string("click Option3(") + (valore == "TA" ? "0" : "1") + ")\n";
+        if (colonna == "phi") diametro += "type fichiodo " + valore + "\n";
         if (colonna.starts_with("foro"))
             foro += "type Text" + std::to_string(colonna[4] - '0' + 1) + " " + valore + "\n";
     }
-    s += opzioni;
+    s += campi + diametro;
     if (!foro.empty()) s += "click Command1(4)\n" + foro + "click Command2(0)\n";
     return s + "click Command1(0)\ndump\n";
 }
@@ -149,6 +151,8 @@ const std::vector<CasoProva> casi{
     {"chiodi", {{"Nd", "-200000"}}},
     {"bordo", {{"Db_a", "0"}, {"Ndiag", "1"}, {"Nd", "-200000"}}},
     {"circolare", {{"forma", "1"}, {"a", "50"}, {"Nd", "-90000"}, {"Ntot", "10"}}},
+    {"circolare_bordo",
+     {{"forma", "1"}, {"a", "50"}, {"b", "50"}, {"Db_b", "0"}, {"Mxd", "900"}, {"Nd", "-70000"}}},
     {"servizio",
      {{"formato", "TA"}, {"Nc", "-42000"}, {"qc", "800"}, {"gq", "1.5"}, {"Mxc", "2000"}}},
     {"foro", {{"Nd", "-50000"}, {"foro1", "30"}, {"foro2", "20"}, {"foro3", "40"}, {"foro4", "0"}}},
@@ -266,9 +270,9 @@ TEST(Lotto, TheOutputIsTheSameWhateverTheThreads) {
 
 TEST(Lotto, ABadRowIsNamedAndTheOthersAreComputed) {
     Lotto l;
-    const int stato =
-        l.esegui("id;Nd;deff;forma;\r\nP1;-20000;;;;\r\nP2;-2O000;37;\r\nP3;-1,5e4;1.5;Esagono\r\n"
-                 "P4;5000;;\r\n;-1000;;\r\nP6;\"-30000\";;circolare\r\nP7;;;;;x\r\n;;;;\r\n\"\";;\r\n");
+    const int stato = l.esegui(
+        "id;Nd;deff;forma;\r\nP1;-20000;;;;\r\nP2;-2O000;37;\r\nP3;-1,5e4;1.5;Esagono\r\n"
+        "P4;5000;;\r\n;-1000;;\r\nP6;\"-30000\";;circolare\r\nP7;;;;;x\r\n;;;;\r\n\"\";;\r\n");
     EXPECT_EQ(stato, 1);
     const auto r = l.risultati(';');
     ASSERT_EQ(r.size(), 7u);

@@ -1,11 +1,15 @@
-// Whole events on the form model, as a person triggers them: the default recalculation and a
-// recalculation whose stud design needs many layers.
+// Whole events on the form model, as a person triggers them: the default recalculation, the
+// same with an input that changes at every event, designs of 10 and of 51 layers; and the
+// batch, case by case and as a table on worker threads.
 #include "app/Tessaro.h"
+#include "batch/caso.h"
+#include "batch/lotto.h"
 #include "cli/piattaforma_script.h"
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 namespace {
@@ -32,23 +36,77 @@ struct Finestra {
     Tessaro f{piattaforma, misura};
 };
 
+// The default case, d left again and again.
 void Ricalcolo(benchmark::State& state) {
     Finestra w;
     for (auto _ : state) w.f.Text1_LostFocus(5);
 }
 BENCHMARK(Ricalcolo);
 
-// A heavy column load with close layers: the outer perimeter holds only after many layers.
-void ProgettoMoltiStrati(benchmark::State& state) {
+// The default case with Nd changed at every event, so that no work can be skipped as unchanged.
+void RicalcoloIngressoVariabile(benchmark::State& state) {
     Finestra w;
-    w.f.Text1[1].Text = "-300000";
-    w.f.Text1[29].Text = "5";
-    w.f.Text1[28].Text = "5";
+    int i = 0;
+    for (auto _ : state) {
+        w.f.Text1[1].Text = std::to_string(-14500 - i++ % 1000);
+        w.f.Text1_LostFocus(1);
+    }
+}
+BENCHMARK(RicalcoloIngressoVariabile);
+
+// A design: the column load, first stud distance and spacing given; Nd changed at every event.
+void Progetto(benchmark::State& state, const char* Nd, const char* S1, const char* S) {
+    Finestra w;
+    w.f.Text1[1].Text = Nd;
+    w.f.Text1[28].Text = S1;
+    w.f.Text1[29].Text = S;
     w.f.Text1_LostFocus(5);
     state.counters["strati"] = w.f.dati.nlayer;
-    for (auto _ : state) w.f.Text1_LostFocus(5);
+    const int base = std::stoi(Nd);
+    int i = 0;
+    for (auto _ : state) {
+        w.f.Text1[1].Text = std::to_string(base - i++ % 2);
+        w.f.Text1_LostFocus(1);
+    }
 }
-BENCHMARK(ProgettoMoltiStrati);
+// A heavy column load with close layers: the outer perimeter holds only after many layers.
+BENCHMARK_CAPTURE(Progetto, 51 strati, "-300000", "5", "5");
+BENCHMARK_CAPTURE(Progetto, 10 strati, "-220000", "18.5", "27.5");
+
+// One batch case of the default size, Nd changed at every case: a window started afresh, the
+// fields typed, "Aggiorna", the results read.
+void LottoCaso(benchmark::State& state) {
+    Caso caso;
+    caso.id = "P";
+    const std::size_t Nd = *colonna_ingresso("Nd");
+    int i = 0;
+    for (auto _ : state) {
+        caso.testi[Nd] = std::to_string(-14500 - i++ % 1000);
+        benchmark::DoNotOptimize(valuta_caso(caso, ""));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(LottoCaso);
+
+// A table of 2,000 default-size cases read, evaluated on N threads and written.
+void LottoTabella(benchmark::State& state) {
+    const auto cartella = std::filesystem::temp_directory_path() / "tessaro-bench";
+    std::filesystem::create_directories(cartella);
+    OpzioniLotto o;
+    o.ingresso = cartella / "tabella.csv";
+    o.uscita = cartella / "risultati.csv";
+    o.lavori = static_cast<unsigned>(state.range(0));
+    const int righe = 2000;
+    {
+        std::ofstream t(o.ingresso);
+        t << "id,Nd,Mxd\n";
+        for (int i = 0; i < righe; ++i) t << 'P' << i << ',' << -14500 - i << ',' << i % 50 << '\n';
+    }
+    std::ostringstream out, err;
+    for (auto _ : state) esegui_lotto(o, out, err);
+    state.SetItemsProcessed(state.iterations() * righe);
+}
+BENCHMARK(LottoTabella)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -1,4 +1,6 @@
-// tessaro-cli: runs a session script on the calculator without a window.
+// tessaro-cli: runs a session script on the calculator without a window, or evaluates a table
+// of cases (batch), which loads no Qt.
+#include "batch/lotto.h"
 #include "cli/documenti.h"
 #include "cli/sessione.h"
 #include "drawing/qt/esporta.h"
@@ -6,6 +8,7 @@
 
 #include <QGuiApplication>
 
+#include <charconv>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +20,7 @@ namespace {
 
 int uso() {
     std::cerr << "uso: tessaro-cli run SCRIPT [--workdir DIR]\n"
+                 "     tessaro-cli batch INPUT [--out RESULTS] [--json] [--reports DIR] [--jobs N]\n"
                  "  righe dello script oltre agli eventi della finestra:\n"
                  "    export FILE.pdf    la relazione di calcolo in PDF\n"
                  "    export FILE.dxf    la chiodatura in DXF (unità cm)\n"
@@ -25,9 +29,34 @@ int uso() {
     return 2;
 }
 
+int lotto(int argc, char** argv) {
+    tessaro::OpzioniLotto o;
+    o.ingresso = argv[2];
+    for (int i = 3; i < argc; ++i) {
+        const std::string opzione = argv[i];
+        const bool valore = i + 1 < argc;
+        if (opzione == "--json") {
+            o.json = true;
+        } else if (opzione == "--out" && valore) {
+            o.uscita = argv[++i];
+        } else if (opzione == "--reports" && valore) {
+            o.relazioni = argv[++i];
+        } else if (opzione == "--jobs" && valore) {
+            const std::string n = argv[++i];
+            const auto [p, ec] = std::from_chars(n.data(), n.data() + n.size(), o.lavori);
+            if (ec != std::errc() || p != n.data() + n.size() || o.lavori == 0) return uso();
+        } else {
+            return uso();
+        }
+    }
+    o.barra = ::isatty(STDERR_FILENO) == 1;
+    return tessaro::esegui_lotto(o, std::cout, std::cerr);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 3 && std::string(argv[1]) == "batch") return lotto(argc, argv);
     if (argc != 3 && argc != 5) return uso();
     if (std::string(argv[1]) != "run") return uso();
     std::filesystem::path script = argv[2];

@@ -10,20 +10,24 @@ class CalcoTess;
 
 std::filesystem::path percorso_chiodi(const std::string& cartella_lavoro);
 
-// Replaces the stud list with its reset line (1, 0, "interno"): a case without shear
-// reinforcement leaves a file that announces no rails. False as scrivi_chiodi.
-bool azzera_chiodi(const CalcoTess& f);
+// Resets the stud list to its reset line (1, 0, "interno"): a case without shear
+// reinforcement leaves a file that announces no rails. The file receives it at the end of the
+// pass (completa_chiodi), or before a message box, unless the design writes its own list first.
+void azzera_chiodi(CalcoTess& f);
+
+// Writes the reset that the pass left pending, when the file does not already hold it.
+void completa_chiodi(CalcoTess& f);
 
 // Deletes the stud list, ignoring every error.
-void elimina_chiodi(const CalcoTess& f);
+void elimina_chiodi(CalcoTess& f);
 
 // One stud line of the open stud list: two numbers in the short form, the second at the next
-// print zone. Nothing is written when no stud list is open.
+// print zone. Nothing is written when no stud list is open or the working files are left alone.
 void riga_chiodo(CalcoTess& f, double primo, double secondo);
 
-// Replaces chiodi.tmp with the lines of the open stud list; false when the file could not be
-// written: the previous one, another case's list, is then deleted if it can be. The working
-// files left alone, nothing is written.
-bool scrivi_chiodi(const CalcoTess& f);
+// Replaces chiodi.tmp with the lines of the open stud list, unless it already holds them; false
+// when the file could not be written (it is then deleted, so that no other case's list stays,
+// and the state of the case warns). The working files left alone, nothing is written.
+bool scrivi_chiodi(CalcoTess& f);
 
 } // namespace tessaro

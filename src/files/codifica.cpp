@@ -86,6 +86,14 @@ std::string da_cp1252(std::string_view cp1252) {
     return out;
 }
 
+bool utf8_valido(std::string_view testo) {
+    for (std::size_t i = 0; i < testo.size();) {
+        const std::size_t inizio = i;
+        if (leggi_utf8(testo, i) == 0xFFFD && i - inizio == 1) return false; // malformed
+    }
+    return true;
+}
+
 std::string maiuscole(std::string_view testo) {
     std::string out(testo);
     for (char& c : out)

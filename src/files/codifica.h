@@ -10,6 +10,8 @@ namespace tessaro {
 std::string a_cp1252(std::string_view utf8);
 // Windows-1252 to UTF-8.
 std::string da_cp1252(std::string_view cp1252);
+// True when the bytes are well-formed UTF-8 (a text in another code page rarely is).
+bool utf8_valido(std::string_view testo);
 // The text with the ASCII letters in upper case, for names compared without regard to case.
 std::string maiuscole(std::string_view testo);
 // Number of characters of a UTF-8 text (one byte each once written).

@@ -19,7 +19,18 @@ RigaZone& RigaZone::testo(std::string_view utf8) {
     return *this;
 }
 
-RigaZone& RigaZone::numero(double x) { return testo(short_form(x) + " "); }
+RigaZone& RigaZone::numero(double x) {
+    // The short form written in place, then its blank: one column a character.
+    char buf[LUNGHEZZA_SHOW + 1];
+    buf[0] = ' ';
+    const std::size_t n = scrivi_show(x, buf + 1);
+    const char* inizio = buf[1] == '-' ? buf + 1 : buf; // the blank stands for a missing "-"
+    const auto lunghezza = static_cast<std::size_t>(buf + 1 + n - inizio);
+    riga_.append(inizio, lunghezza);
+    riga_ += ' ';
+    colonna_ += lunghezza + 1;
+    return *this;
+}
 
 RigaZone& RigaZone::zona() {
     const std::size_t prossima = (colonna_ / 14 + 1) * 14;

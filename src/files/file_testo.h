@@ -18,7 +18,8 @@ public:
     RigaZone& testo(std::string_view utf8);
     RigaZone& numero(double x); // short form followed by one blank
     RigaZone& zona();
-    const std::string& str() const { return riga_; }
+    const std::string& str() const& { return riga_; }
+    std::string str() && { return std::move(riga_); } // the line taken, without a copy
 
 private:
     std::string riga_;

@@ -94,6 +94,11 @@ public:
     // The stud dots of the current design, in plan coordinates (cm) and in the order drawn,
     // images included; a stud drawn twice is listed twice. Emptied with the stud list.
     std::vector<Punto> chiodi;
+    // chiodi.tmp as this program last wrote it (its lines; none before the first write), and
+    // whether the pass has reset the list without writing the reset yet: the scratch file is
+    // written at most once a pass and only when its lines change.
+    std::optional<std::vector<std::string>> chiodi_scritti;
+    bool chiodi_da_azzerare = false;
     // Uniform numbers in [0, 1) from a fixed start, so that every run of the program draws
     // the same sequence.
     double casuale() { return static_cast<double>(generatore_()) / 4294967296.0; }

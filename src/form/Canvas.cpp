@@ -41,7 +41,7 @@ void Canvas::Line(double x1, double y1, double x2, double y2) {
     Elemento e = nuovo(Elemento::Tipo::linea);
     e.p1 = {x1, y1};
     e.p2 = {x2, y2};
-    elementi_.push_back(e);
+    elementi_.push_back(std::move(e));
     CurrentX = x2;
     CurrentY = y2;
 }
@@ -64,7 +64,7 @@ void Canvas::Box(double x2, double y2) {
     Elemento e = nuovo(Elemento::Tipo::rettangolo);
     e.p1 = {CurrentX, CurrentY};
     e.p2 = {x2, y2};
-    elementi_.push_back(e);
+    elementi_.push_back(std::move(e));
     CurrentX = x2;
     CurrentY = y2;
 }
@@ -76,7 +76,7 @@ void Canvas::arco(double x, double y, double r, double s, double e, bool intero)
     el.s = s;
     el.e = e;
     el.intero = intero;
-    elementi_.push_back(el);
+    elementi_.push_back(std::move(el));
     CurrentX = x;
     CurrentY = y;
 }
@@ -92,7 +92,7 @@ void Canvas::Circle(double x, double y, double r, double s, double e) {
 void Canvas::PSet(double x, double y) {
     Elemento e = nuovo(Elemento::Tipo::punto);
     e.p1 = {x, y};
-    elementi_.push_back(e);
+    elementi_.push_back(std::move(e));
     CurrentX = x;
     CurrentY = y;
 }
@@ -102,7 +102,7 @@ void Canvas::FilledTriangle(Punto v1, Punto v2, Punto v3) {
     e.p1 = v1;
     e.p2 = v2;
     e.p3 = v3;
-    elementi_.push_back(e);
+    elementi_.push_back(std::move(e));
     CurrentX = v1.x;
     CurrentY = v1.y;
 }
@@ -111,7 +111,7 @@ void Canvas::Print(const std::string& testo) {
     Elemento e = nuovo(Elemento::Tipo::testo);
     e.p1 = {CurrentX, CurrentY};
     e.testo = testo;
-    elementi_.push_back(e);
+    elementi_.push_back(std::move(e));
     // The pen goes to the start of the next text line.
     CurrentX = ScaleLeft;
     CurrentY += TextHeight(testo);

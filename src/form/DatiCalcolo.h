@@ -41,6 +41,13 @@ struct DatiCalcolo {
     double Wx_pol = 0, Wy_pol = 0; // integrals of the distance from x = xG and y = yG, cm²
     double area_pol = 0;       // enclosed slab area, cm²
     double dcrit = 0;          // distance of the control perimeter from the column faces, cm
+    // The rectangular perimeters traced in this pass, inputs and results, so that the β cases
+    // trace each distinct perimeter once; emptied at the start of every pass.
+    struct Tracciato {
+        std::array<double, 7> ingressi{}, risultati{};
+    };
+    std::array<Tracciato, 8> tracciati{};
+    int n_tracciati = 0;
 
     // Section moduli and eccentricity factor.
     double W1x = 0, W1y = 0;   // cm²

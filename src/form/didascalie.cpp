@@ -15,6 +15,9 @@ const std::array<DidascaliaCampo, 39> didascalie_Text1{{
     {"qc (kg/mq)"}, {"γq"},       {"", 41},
 }};
 
+const std::array<const char*, 6> didascalie_Option1{
+    "Rettangolare", "Circolare", "Rett. + semicerchi", "Ottagonale", "Superf. imposta", "Parete"};
+
 std::string didascalia(const CalcoTess& f, const std::string& controllo) {
     if (controllo.starts_with("Text1(")) {
         const auto i = static_cast<std::size_t>(std::stoi(controllo.substr(6)));

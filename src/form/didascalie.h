@@ -17,6 +17,9 @@ struct DidascaliaCampo {
 };
 extern const std::array<DidascaliaCampo, 39> didascalie_Text1;
 
+// The captions of the shape options Option1 0 to 5.
+extern const std::array<const char*, 6> didascalie_Option1;
+
 // The caption as shown now of a control named as the dump names it ("Text1(5)", "fichiodo",
 // "Text2" … "Text5").
 std::string didascalia(const CalcoTess& f, const std::string& controllo);

@@ -73,31 +73,43 @@ double miscela(const DatiCalcolo& g, double B0, double B1, double B2, double B3)
 }
 
 // The values that the cases change for a while. They are put back on every way out; when a
-// fault ends the routine the whole record is put back, so that nothing of a case survives.
+// fault ends the routine, everything the cases write is put back, so that nothing of a case
+// survives: the edge distances, sides and moments, the moduli, the centroid and the chain's
+// results (calcola_W), β. The chains Xpol, Ypol, Lpol are not kept: every perimeter writes its
+// chain before reading it.
 class StatoProvvisorio {
   public:
     explicit StatoProvvisorio(CalcoTess& f)
-        : f_(f), prima_(f.dati), Option2_(f.Option2), eccezioni_(std::uncaught_exceptions()) {}
+        : f_(f), prima_(copia(f.dati)), Option2_(f.Option2),
+          eccezioni_(std::uncaught_exceptions()) {}
     StatoProvvisorio(const StatoProvvisorio&) = delete;
     StatoProvvisorio& operator=(const StatoProvvisorio&) = delete;
     ~StatoProvvisorio() {
-        DatiCalcolo& g = f_.dati;
-        if (std::uncaught_exceptions() > eccezioni_) {
-            g = prima_;
-        } else {
-            g.Db_a = prima_.Db_a;
-            g.Db_b = prima_.Db_b;
-            g.a = prima_.a;
-            g.b = prima_.b;
-            g.Mxd = prima_.Mxd;
-            g.Myd = prima_.Myd;
-        }
+        const bool guasto = std::uncaught_exceptions() > eccezioni_;
+        const auto cambiati = valori(f_.dati);
+        for (std::size_t i = 0; i < cambiati.size(); ++i)
+            if (guasto || i < RIPRISTINATI) *cambiati[i] = prima_[i];
         f_.Option2 = Option2_;
     }
 
   private:
+    // The first RIPRISTINATI are put back on every way out, the others after a fault only.
+    static constexpr std::size_t RIPRISTINATI = 6;
+    static std::array<double*, 19> valori(DatiCalcolo& g) {
+        return {&g.Db_a,   &g.Db_b,     &g.a,        &g.b,     &g.Mxd,  &g.Myd,        &g.W1x,
+                &g.W1y,    &g.W1x_foro, &g.W1y_foro, &g.xG,    &g.yG,   &g.passo_arco, &g.perim_pol,
+                &g.Wx_pol, &g.Wy_pol,   &g.area_pol, &g.betax, &g.betay};
+    }
+    static std::array<double, 19> copia(DatiCalcolo& g) {
+        std::array<double, 19> v{};
+        const auto p = valori(g);
+        for (std::size_t i = 0; i < v.size(); ++i)
+            v[i] = *p[i];
+        return v;
+    }
+
     CalcoTess& f_;
-    const DatiCalcolo prima_;
+    const std::array<double, 19> prima_;
     const std::array<bool, 3> Option2_;
     const int eccezioni_;
 };

@@ -4,9 +4,31 @@
 #include "form/CalcoTess.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace tessaro {
 namespace {
+
+// The directions of the 31 chords of a quarter turn, the same for every perimeter: cos and sin
+// of the middle angle (j − 0.5)·TETA of chord j (1 to 31), and sin(TETA/2).
+struct Direzioni {
+    std::array<double, 32> cos{}, sin{};
+    double sin_meta = 0;
+};
+
+const Direzioni& direzioni() {
+    static const Direzioni d = [] {
+        Direzioni t;
+        for (int j = 1; j <= 31; ++j) {
+            const double psi = (j - 0.5) * TETA;
+            t.cos[static_cast<std::size_t>(j)] = std::cos(psi);
+            t.sin[static_cast<std::size_t>(j)] = std::sin(psi);
+        }
+        t.sin_meta = std::sin(TETA / 2);
+        return t;
+    }();
+    return d;
+}
 
 // The chain being built in Xpol, Ypol, Lpol; point N is its last.
 class Catena {
@@ -32,13 +54,13 @@ class Catena {
     // A quarter turn of radius r in 31 chords whose assigned length is the arc's. It starts
     // heading along +x, or along +y when `da_verticale`.
     void quarto(double r, bool da_verticale) {
-        const double c = 2 * r * std::sin(TETA / 2);
-        for (int j = 1; j <= 31; ++j) {
-            const double psi = (j - 0.5) * TETA;
+        const Direzioni& d = direzioni();
+        const double c = 2 * r * d.sin_meta;
+        for (std::size_t j = 1; j <= 31; ++j) {
             if (da_verticale)
-                pezzo(-std::sin(psi) * c, std::cos(psi) * c, g_.passo_arco);
+                pezzo(-d.sin[j] * c, d.cos[j] * c, g_.passo_arco);
             else
-                pezzo(std::cos(psi) * c, std::sin(psi) * c, g_.passo_arco);
+                pezzo(d.cos[j] * c, d.sin[j] * c, g_.passo_arco);
         }
     }
 
@@ -66,7 +88,10 @@ class Catena {
 };
 
 void valuta_poligono(DatiCalcolo& g, int N) {
-    valuta_catena(g, N, [&g](int i) { return Riga{g.Lpol[i], g.Xpol[i], g.Ypol[i]}; });
+    valuta_catena(g, N, g.Lpol.size(), [&g](int i) {
+        const auto k = static_cast<std::size_t>(i);
+        return Riga{g.Lpol.v[k], g.Xpol.v[k], g.Ypol.v[k]};
+    });
 }
 
 } // namespace
@@ -76,31 +101,20 @@ std::int16_t pezzi(double S, double passo) {
     return n > 50 ? std::int16_t{50} : n;
 }
 
-void valuta_catena(DatiCalcolo& g, int n, const std::function<Riga(int)>& riga) {
-    double perimetro = 0, sx = 0, sy = 0;
-    for (int i = 1; i <= n; ++i) {
-        const Riga p = riga(i - 1), q = riga(i);
-        perimetro += q[0];
-        sx += q[0] * (p[1] + q[1]) / 2;
-        sy += q[0] * (p[2] + q[2]) / 2;
-    }
-    g.perim_pol = checked(perimetro);
-    g.xG = fdiv(sx, perimetro);
-    g.yG = fdiv(sy, perimetro);
-    const double y0 = riga(0)[2];
-    double Wx = 0, Wy = 0, area = 0;
-    for (int i = 1; i <= n; ++i) {
-        const Riga p = riga(i - 1), q = riga(i);
-        Wx += q[0] * (std::fabs(p[1] - g.xG) + std::fabs(q[1] - g.xG)) / 2;
-        Wy += q[0] * (std::fabs(p[2] - g.yG) + std::fabs(q[2] - g.yG)) / 2;
-        area += ((p[2] + q[2]) / 2 - y0) * (p[1] - q[1]);
-    }
-    g.Wx_pol = checked(Wx);
-    g.Wy_pol = checked(Wy);
-    g.area_pol = checked(area);
+namespace {
+
+// What a rectangular perimeter depends on, and what it leaves in the record beside its scratch
+// chain (which nobody reads after valuta_catena).
+std::array<double, 7> ingressi_polig(const CalcoTess& f, double r) {
+    const DatiCalcolo& g = f.dati;
+    return {g.a, g.b, r, g.Db_a, g.Db_b, g.dcrit, static_cast<double>(f.posizione())};
+}
+std::array<double*, 7> risultati_polig(DatiCalcolo& g) {
+    return {&g.passo_arco, &g.perim_pol, &g.xG, &g.yG, &g.Wx_pol, &g.Wy_pol, &g.area_pol};
 }
 
-void crea_polig(CalcoTess& f, double r) {
+// The perimeter traced point by point.
+void traccia_polig(CalcoTess& f, double r) {
     DatiCalcolo& g = f.dati;
     const double a = g.a, b = g.b;
     g.passo_arco = r * TETA;
@@ -125,6 +139,31 @@ void crea_polig(CalcoTess& f, double r) {
         c.tratto(g.Db_a + a, -1, 0);
     }
     valuta_poligono(g, c.N);
+}
+
+} // namespace
+
+void crea_polig(CalcoTess& f, double r) {
+    DatiCalcolo& g = f.dati;
+    // A perimeter already traced in this pass, for inputs equal to the last bit, gives its
+    // results again.
+    const std::array<double, 7> ingressi = ingressi_polig(f, r);
+    for (int i = 0; i < g.n_tracciati; ++i) {
+        const DatiCalcolo::Tracciato& t = g.tracciati[static_cast<std::size_t>(i)];
+        if (std::memcmp(t.ingressi.data(), ingressi.data(), sizeof ingressi) != 0) continue;
+        const auto risultati = risultati_polig(g);
+        for (std::size_t k = 0; k < risultati.size(); ++k)
+            *risultati[k] = t.risultati[k];
+        return;
+    }
+    traccia_polig(f, r);
+    if (g.n_tracciati < static_cast<int>(g.tracciati.size())) {
+        DatiCalcolo::Tracciato& t = g.tracciati[static_cast<std::size_t>(g.n_tracciati++)];
+        t.ingressi = ingressi;
+        const auto risultati = risultati_polig(g);
+        for (std::size_t k = 0; k < risultati.size(); ++k)
+            t.risultati[k] = *risultati[k];
+    }
 }
 
 void crea_polig_circ(CalcoTess& f, double R) {

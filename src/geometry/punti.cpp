@@ -52,7 +52,8 @@ void crea_punti_su_arco(CalcoTess& f, double x1, double y1, double x2, double y2
 
 void calcola_valori_da_punti(CalcoTess& f, std::int16_t n) {
     DatiCalcolo& g = f.dati;
-    valuta_catena(g, n, [&g](int i) { return g.punti_perim[i]; });
+    valuta_catena(g, n, g.punti_perim.size(),
+                  [&g](int i) { return g.punti_perim.v[static_cast<std::size_t>(i)]; });
 }
 
 } // namespace tessaro

@@ -2,6 +2,7 @@
 // sees, so nobody else parses or formats a number by hand.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,11 @@ double R(double x, int n);
 // Plain form: up to 15 significant digits, no exponent, no trailing zeros, "-" for
 // negatives, no leading blank. A negative zero is "0". A value that is not finite is a Fault.
 std::string show(double x);
+
+// The plain form written at `out`, which has room for LUNGHEZZA_SHOW characters; its length.
+// For a caller that builds a long text without a string per number.
+inline constexpr std::size_t LUNGHEZZA_SHOW = 400;
+std::size_t scrivi_show(double x, char* out);
 
 // Short form: the plain form with one leading blank in place of the sign when x is not
 // negative (the form of the printed numbers of the drawing and of the working files).

@@ -24,7 +24,9 @@ constexpr int MAX_DRITTI = 50;    // straight rails on one face of a rectangular
 constexpr int MAX_DIAGONALI = 10; // diagonal rails at one corner
 constexpr int MAX_RADIALI = 60;   // rails of a circular column
 
+// While the box is up the stud list already shows the reset of this pass.
 void avvisa(CalcoTess& f, const std::string& testo) {
+    completa_chiodi(f);
     f.piattaforma.messaggio(testo, f.Caption, Icona::esclamazione);
 }
 
@@ -221,7 +223,7 @@ void progetta_tralicci(CalcoTess& f) {
     primolayer(f);
     f.Label3[4].ForeColor = NERO;
     const bool valutato = strati(f, Dmax);
-    f.ultimo.chiodi_non_scritti = !scrivi_chiodi(f);
+    scrivi_chiodi(f);
     f.nfile_chiodi.reset();
 
     // When the contour stops the first pass, no outer perimeter was evaluated in this run:

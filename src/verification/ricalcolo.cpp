@@ -138,7 +138,7 @@ bool passata(CalcoTess& f, int Index) {
     if (!formato_carichi(f)) return false;
     g.Mxd = campo(f, 2);
     g.Myd = campo(f, 3);
-    f.ultimo.chiodi_non_scritti = !azzera_chiodi(f);
+    azzera_chiodi(f);
     f.chiodi.clear();
     // The plan of the previous pass's geometry. A fault there must not keep this pass from
     // reading the new inputs, or a geometry that faults once would stop every later pass.
@@ -176,13 +176,16 @@ bool passata(CalcoTess& f, int Index) {
 
 void ricalcola(CalcoTess& f, int Index) {
     f.ultimo = {};
+    f.dati.n_tracciati = 0; // every perimeter of the pass traced anew, once
     try {
         if (passata(f, Index) && f.ultimo.interruzione.empty()) f.ultimo.ingressi = f.istantanea();
     } catch (const Fault&) {
         f.ultimo.interruzione = "calcolo interrotto: un dato porta fuori campo (divisione per "
                                 "zero, radice di un numero negativo, numero troppo grande)";
+        completa_chiodi(f);
         throw;
     }
+    completa_chiodi(f); // the pass ends: the stud list as the pass left it
 }
 
 } // namespace tessaro

@@ -14,9 +14,6 @@
 namespace tessaro {
 namespace {
 
-const std::array<const char*, 6> FORME{"Rettangolare",    "Circolare", "Rett. + semicerchi",
-                                       "Ottagonale",      "Superf. imposta", "Parete"};
-
 std::string nome_Text1(int i) { return "Text1(" + std::to_string(i) + ")"; }
 
 // The inputs that the calculation reads with the current load format, in the dump's order.
@@ -280,8 +277,9 @@ StatoCaso stato_caso(const CalcoTess& f) {
         // A shape without a perimeter computation: "Aggiorna" leaves another shape's numbers
         // on screen, so they are never current for this one.
         s.aggiornati = false;
+        s.forma_senza_verifica = true;
         s.testo_aggiornamento = std::string("Verifica non disponibile per la forma «") +
-                                (forma < 6 ? FORME[static_cast<std::size_t>(forma)] : "") +
+                                (forma < 6 ? didascalie_Option1[static_cast<std::size_t>(forma)] : "") +
                                 "»: i valori mostrati non sono di questo pilastro";
     } else if (!s.aggiornati) {
         s.testo_aggiornamento = non_aggiornati(f, s);

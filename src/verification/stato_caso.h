@@ -21,6 +21,9 @@ enum class Esito { verificato, verificato_con_chiodi, non_verificato, non_calcol
 struct StatoCaso {
     std::vector<CampoIllegibile> illegibili; // the inputs in use that cannot be read, dump order
     bool aggiornati = false; // the results shown come from a complete pass on the inputs shown
+    // The recalculation ran through on the inputs shown, but the shape has no perimeter
+    // computation: the values shown are another shape's, so they are not current either.
+    bool forma_senza_verifica = false;
     // While they do not: why, and what to do, in one Italian line; "" when they do.
     std::string testo_aggiornamento;
     Esito esito = Esito::non_calcolato;

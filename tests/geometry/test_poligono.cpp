@@ -98,3 +98,28 @@ TEST(Poligono, FaultsInsteadOfEmptyChainsOrWritesBeyondTheList) {
 }
 
 } // namespace tessaro
+
+namespace tessaro {
+
+// A perimeter already traced in the pass comes back to the last bit, and one whose inputs
+// differ in any of them (even by one unit in the last place) is traced anew.
+TEST(Poligono, APerimeterTracedAgainInThePassIsTheSame) {
+    const auto risultati = [](const DatiCalcolo& g) {
+        return std::array{g.passo_arco, g.perim_pol, g.xG, g.yG, g.Wx_pol, g.Wy_pol, g.area_pol};
+    };
+    for (int posizione = 0; posizione < 3; ++posizione) {
+        FinestraProva fresca, usata;
+        colonna(*fresca.f, 40, 60, 15, 25, 37, posizione);
+        crea_polig(*fresca.f, 74);
+        colonna(*usata.f, 40, 60, 15, 25, 37, posizione);
+        usata.f->dati.n_tracciati = 0;
+        for (const double r : {74.0, std::nextafter(74.0, 75.0), 74.0}) crea_polig(*usata.f, r);
+        EXPECT_EQ(usata.f->dati.n_tracciati, 2);
+        EXPECT_EQ(risultati(usata.f->dati), risultati(fresca.f->dati)) << posizione;
+        usata.f->dati.b = std::nextafter(60.0, 61.0);
+        crea_polig(*usata.f, 74);
+        EXPECT_EQ(usata.f->dati.n_tracciati, 3) << posizione;
+    }
+}
+
+} // namespace tessaro

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <random>
 #include <cstdlib>
 #include <unistd.h>
 #include <filesystem>
@@ -29,6 +32,12 @@ TEST(Conversioni, StrictAcceptsOnlyAWholeNumber) {
         {" 2.5 ", 2.5}, {"-14500", -14500}, {"+3", 3}, {".5", 0.5}, {"5.", 5},
         {"1.10", 1.1},  {"3E2", 300},       {"1e-3", 0.001}, {"\t7\t", 7}, {"-0", 0}};
     for (const auto& [testo, valore] : casi) EXPECT_DOUBLE_EQ(strict(testo), valore) << testo;
+    // To the last bit, as the C library rounds: halfway integers, subnormals, many digits.
+    const std::pair<const char*, double> esatti[] = {
+        {"0.1", 0.1}, {"-123456.789", -123456.789}, {"9007199254740993", 9007199254740992.0},
+        {"1e-320", 1e-320}, {"2.2250738585072011e-308", 2.2250738585072011e-308},
+        {"0.30000000000000004441", 0.30000000000000004441}};
+    for (const auto& [testo, valore] : esatti) EXPECT_EQ(strict(testo), valore) << testo;
     EXPECT_THROW(strict("1,5"), Fault);
     EXPECT_TRUE(is_numeric(" 2.5 "));
     EXPECT_FALSE(is_numeric("1,5"));
@@ -50,10 +59,14 @@ TEST(Conversioni, PlainAndShortForms) {
     const std::pair<double, const char*> casi[] = {
         {18.5, "18.5"}, {20, "20"}, {-10000, "-10000"}, {0.52032, "0.52032"}, {1e-5, "0.00001"},
         {1.1, "1.1"},   {0.1 + 0.2, "0.3"}, {123456789012345678.0, "123456789012346000"},
-        {1.0 / 3.0, "0.333333333333333"}, {-0.0, "0"}, {27.75, "27.75"}};
+        {1.0 / 3.0, "0.333333333333333"}, {-0.0, "0"}, {27.75, "27.75"},
+        {-0.00000025, "-0.00000025"}, {999999999999999.9, "1000000000000000"}};
     for (const auto& [valore, testo] : casi) EXPECT_EQ(show(valore), testo);
     EXPECT_EQ(short_form(1), " 1"); // a blank for the sign, as in the stud lists of the scripts
     EXPECT_EQ(short_form(-0.0), " 0");
+    EXPECT_EQ(short_form(-2.5), "-2.5");
+    EXPECT_EQ(show(1e300), "1" + std::string(300, '0')); // the longest forms fit their buffer
+    EXPECT_EQ(show(-1e-300), "-0." + std::string(299, '0') + "1");
     EXPECT_THROW(show(std::numeric_limits<double>::infinity()), Fault);
     EXPECT_THROW(show(std::numeric_limits<double>::quiet_NaN()), Fault);
     // The largest doubles show as the largest fifteen digits that still read back.
@@ -61,6 +74,28 @@ TEST(Conversioni, PlainAndShortForms) {
         const std::string s = show(x);
         EXPECT_EQ(s, std::string(x < 0 ? "-" : "") + "179769313486231" + std::string(294, '0'));
         EXPECT_TRUE(is_numeric(s)) << s;
+    }
+}
+
+// The plain form holds the 15 significant digits of printf's "%.14e", whatever path gives them.
+TEST(Conversioni, ThePlainFormHasTheFifteenDigitsOfPrintf) {
+    std::mt19937_64 caso(12345);
+    for (int i = 0; i < 200000; ++i) {
+        const double mantissa = std::uniform_real_distribution<double>(1, 10)(caso);
+        const int esponente = static_cast<int>(caso() % 40) - 20;
+        // Short decimals as well as full doubles: a coordinate of 3 decimals, a quotient.
+        const double x = i % 2 ? mantissa * std::pow(10.0, esponente)
+                               : std::round(mantissa * 1000) / 1000 * std::pow(10.0, esponente % 6);
+        char printf_buf[64];
+        std::snprintf(printf_buf, sizeof printf_buf, "%.14e", x);
+        std::string attese(printf_buf, std::strchr(printf_buf, 'e'));
+        attese.erase(1, 1); // the point
+        while (attese.size() > 1 && attese.back() == '0') attese.pop_back();
+        std::string cifre;
+        for (const char c : show(x))
+            if (c >= '0' && c <= '9' && !(cifre.empty() && c == '0')) cifre += c;
+        while (cifre.size() > 1 && cifre.back() == '0') cifre.pop_back();
+        ASSERT_EQ(cifre, attese) << printf_buf;
     }
 }
 

@@ -1,0 +1,233 @@
+// A batch case on its own form model.
+#include "batch/caso.h"
+
+#include "app/Tessaro.h"
+#include "files/codifica.h"
+#include "form/didascalie.h"
+#include "numeric/conversioni.h"
+#include "reinforcement/schema.h"
+#include "verification/stato_caso.h"
+
+namespace tessaro {
+namespace {
+
+using T = ColonnaIngresso::Tipo;
+
+// The text of a number for the window, or why it is not one.
+std::optional<std::string> numero(std::string testo, Dialetto d, std::string& perche) {
+    if (d.decimale == ',') {
+        if (testo.find('.') != std::string::npos) {
+            perche = "con il separatore «;» la virgola separa i decimali, il punto non è ammesso";
+            return std::nullopt;
+        }
+        for (char& c : testo)
+            if (c == ',') c = '.';
+    }
+    if (!is_numeric(testo)) {
+        perche = "non è un numero";
+        return std::nullopt;
+    }
+    return testo;
+}
+
+// The shape: its index 0 to 5 or its caption.
+std::optional<std::string> forma(const std::string& testo, std::string& perche) {
+    for (std::size_t i = 0; i < didascalie_Option1.size(); ++i)
+        if (testo == std::to_string(i) || maiuscole(testo) == maiuscole(didascalie_Option1[i]))
+            return std::to_string(i);
+    perche = "forma sconosciuta: da 0 a 5 o il nome dell'opzione (Rettangolare, Circolare, …)";
+    return std::nullopt;
+}
+
+// The load format: SLU or TA, with or without the dots.
+std::optional<std::string> formato(const std::string& testo, std::string& perche) {
+    const std::string m = maiuscole(testo);
+    if (m == "SLU" || m == "S.L.U.") return "1";
+    if (m == "TA" || m == "T.A.") return "0";
+    perche = "formato sconosciuto: SLU oppure TA";
+    return std::nullopt;
+}
+
+} // namespace
+
+Caso leggi_caso(const std::vector<std::string>& celle, const std::vector<std::size_t>& colonne,
+                Dialetto dialetto, int riga, std::string& errore) {
+    Caso caso;
+    caso.riga = riga;
+    errore.clear();
+    const auto sbaglia = [&](const std::string& testo) {
+        errore += (errore.empty() ? "riga " + std::to_string(riga) + ": " : "; ") + testo;
+    };
+    for (std::size_t k = 0; k < celle.size(); ++k) {
+        const std::string testo = senza_spazi(celle[k]);
+        if (k >= colonne.size() || colonne[k] == SENZA_NOME) {
+            if (!testo.empty())
+                sbaglia("cella " + std::to_string(k + 1) + ", «" + testo +
+                        "»: la sua colonna non ha nome nell'intestazione");
+            continue;
+        }
+        const ColonnaIngresso& c = colonne_ingresso[colonne[k]];
+        if (c.tipo == T::id) {
+            caso.id = testo;
+            continue;
+        }
+        if (testo.empty()) continue;
+        std::string perche;
+        const std::optional<std::string> letto = c.tipo == T::forma ? forma(testo, perche)
+                                                 : c.tipo == T::formato
+                                                     ? formato(testo, perche)
+                                                     : numero(testo, dialetto, perche);
+        if (letto)
+            caso.testi[colonne[k]] = *letto;
+        else
+            sbaglia(std::string("colonna «") + c.nome + "», «" + testo + "»: " + perche);
+    }
+    if (caso.id.empty()) sbaglia("identificativo (colonna «id») vuoto");
+    return caso;
+}
+
+EsitoCaso caso_illeggibile(const std::string& id, const std::string& errore) {
+    EsitoCaso e;
+    e.valori[risultato::id] = id;
+    e.valori[risultato::errore] = errore;
+    e.fallito = true;
+    return e;
+}
+
+namespace {
+
+// Every character 5 pixels wide, every line 13 high: the text measure only places the
+// drawing's labels, which a batch never shows.
+class MisuraFissa : public MisuraTesto {
+  public:
+    double larghezza_px(const std::string& t) const override { return 5.0 * t.size(); }
+    double altezza_px(const std::string&) const override { return 13.0; }
+};
+
+// The desktop of a batch case: the save dialog answers the report's path, a box is only
+// recorded, no viewer opens, no window and no timer.
+class PiattaformaLotto : public Piattaforma {
+  public:
+    std::string relazione; // the answer of the save dialog
+    bool scrittura_fallita = false;
+
+    std::string dialogo_salva(const DialogoFile&) override { return relazione; }
+    std::string dialogo_apri(const DialogoFile& d) override { return d.nome_iniziale; }
+    void messaggio(const std::string& testo, const std::string&, Icona) override {
+        if (testo.starts_with("Impossibile scrivere")) scrittura_fallita = true;
+    }
+    bool apri_documento(const std::string&) override { return true; }
+    void processa_eventi() override {}
+    std::string cartella_corrente() override { return "."; }
+    std::string cartella_programma() override { return ""; }
+    Geometria schermo() override { return {0, 0, 1920 * 15, 1080 * 15}; }
+    void finestra(const Geometria&) override {}
+    void timer(bool) override {}
+    void termina() override {}
+};
+
+const char* verifica(const Etichetta& e) {
+    return e.Caption.find("OK") != std::string::npos ? "OK" : "NO";
+}
+
+// The window's results for the case, read as it shows them.
+void risultati(const Tessaro& f, const StatoCaso& s, EsitoCaso& e) {
+    namespace r = risultato;
+    auto& v = e.valori;
+    const auto campo = [&](int i) {
+        return senza_spazi(f.Text1[static_cast<std::size_t>(i)].Text);
+    };
+    const auto etichetta = [&](int i) {
+        return senza_spazi(f.Label3[static_cast<std::size_t>(i)].Caption);
+    };
+    v[r::verdetto] = chiave_esito(s.esito);
+    v[r::testo_verdetto] = s.testo_esito;
+    e.avvisi = s.avvisi;
+    if (s.esito == Esito::non_calcolato) return; // the values shown are not of this column
+    v[r::posizione] = std::to_string(f.posizione());
+    v[r::u0] = campo(21);
+    v[r::u1] = campo(20);
+    v[r::Aq] = campo(19);
+    v[r::beta] = campo(32);
+    v[r::Veff] = show(R(f.dati.Veff, 0));
+    v[r::Veff1] = etichetta(8);
+    v[r::vmin] = etichetta(5);
+    v[r::taurdc] = etichetta(0);
+    v[r::Vrdc] = etichetta(1);
+    v[r::Vrdmax] = etichetta(3);
+    v[r::esito_faccia] = verifica(f.Label4[3]);
+    if (v[r::esito_faccia] == "OK") v[r::esito_perimetro] = verifica(f.Label4[1]);
+    const auto utilizzo = [](const std::optional<double>& u) { return u ? show(R(*u, 2)) : ""; };
+    v[r::utilizzo_faccia] = utilizzo(s.utilizzo_faccia);
+    v[r::utilizzo_perimetro] = utilizzo(s.utilizzo_perimetro);
+    v[r::utilizzo_esterno] = utilizzo(s.utilizzo_esterno);
+    v[r::utilizzo_chiodi] = utilizzo(s.utilizzo_chiodi);
+    if (!f.Frame4.Visible) return; // no stud design
+    v[r::Ntot] = campo(31);
+    v[r::Ndiag] = campo(30);
+    v[r::L_tral] = etichetta(10);
+    v[r::phi] = senza_spazi(f.fichiodo.Text);
+    v[r::Af_tot] = etichetta(12);
+    v[r::Vrds] = etichetta(13);
+    v[r::Vrdcs] = etichetta(4);
+    std::size_t chiodi = 0;
+    for (const Traliccio& t : schema_chiodatura(f))
+        chiodi += t.chiodi.size();
+    if (chiodi > 0) v[r::N_chiodi] = std::to_string(chiodi);
+}
+
+} // namespace
+
+EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione) {
+    MisuraFissa misura;
+    PiattaformaLotto piattaforma;
+    Tessaro f(piattaforma, misura);
+    f.file_di_lavoro = false;
+    f.Form_Load();
+    f.Picture3_MouseUp();
+
+    // In the order of the input columns, as a person fills the window from the top: the shape
+    // and the load format clicked, then the fields and the stud diameter typed. Clicking
+    // "Circolare" copies a into b as they stand then; a b typed afterwards is kept.
+    const auto& t = caso.testi;
+    bool foro = false;
+    for (std::size_t k = 0; k < t.size(); ++k) {
+        if (!t[k]) continue;
+        const ColonnaIngresso& c = colonne_ingresso[k];
+        if (c.tipo == T::forma) f.imposta_Option1(std::stoi(*t[k]), true);
+        if (c.tipo == T::formato) f.imposta_Option3(std::stoi(*t[k]), true);
+        if (c.tipo == T::Text1) f.Text1[static_cast<std::size_t>(c.indice)].Text = *t[k];
+        if (c.tipo == T::fichiodo) f.imposta_fichiodo(*t[k]);
+        foro = foro || c.tipo == T::foro;
+    }
+    if (foro) { // "Foro", the panel's fields, its "OK"
+        f.Command1_Click(4);
+        Campo* campi[] = {&f.Text2, &f.Text3, &f.Text4, &f.Text5};
+        for (std::size_t k = 0; k < t.size(); ++k)
+            if (t[k] && colonne_ingresso[k].tipo == T::foro)
+                campi[colonne_ingresso[k].indice]->Text = *t[k];
+        f.Command2_Click(0);
+    }
+    f.Command1_Click(0); // "Aggiorna"
+
+    const StatoCaso s = stato_caso(f);
+    if (!s.aggiornati && !s.forma_senza_verifica)
+        return caso_illeggibile(
+            caso.id, "riga " + std::to_string(caso.riga) + ": calcolo non eseguito: " +
+                         s.testo_aggiornamento.substr(s.testo_aggiornamento.find(':') + 2));
+    EsitoCaso e;
+    e.valori[risultato::id] = caso.id;
+    risultati(f, s, e);
+    if (!relazione.empty() && relazione_negata(f, s).empty()) {
+        piattaforma.relazione = relazione;
+        f.Command1_Click(3); // "Stampa"
+        if (piattaforma.scrittura_fallita) {
+            e.valori[risultato::errore] = "riga " + std::to_string(caso.riga) +
+                                          ": impossibile scrivere la relazione " + relazione;
+            e.fallito = true;
+        }
+    }
+    return e;
+}
+
+} // namespace tessaro

@@ -1,0 +1,50 @@
+// One case of a batch: a row of the table read into the texts the window would be given, and
+// its evaluation on a form model of its own.
+#pragma once
+
+#include "batch/colonne.h"
+#include "batch/tabella_csv.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tessaro {
+
+struct Caso {
+    int riga = 0; // as the spreadsheet numbers it
+    std::string id;
+    // For each input column (index of colonne_ingresso) the text the window is given: numbers
+    // with a decimal point, the shape and the load format as the index of their option;
+    // nothing where the cell is empty or the column left out, which keeps the window's default.
+    std::array<std::optional<std::string>, colonne_ingresso.size()> testi;
+};
+
+// A header cell left blank: its column, and any cell past the header's, must stay empty.
+inline constexpr std::size_t SENZA_NOME = static_cast<std::size_t>(-1);
+
+// The cells of a data row, `colonne` giving the input column of each cell (or SENZA_NOME).
+// Every cell that cannot be read is named in `errore` (row, column, text); "" when all were
+// read.
+Caso leggi_caso(const std::vector<std::string>& celle, const std::vector<std::size_t>& colonne,
+                Dialetto dialetto, int riga, std::string& errore);
+
+struct EsitoCaso {
+    // Each results column as the window shows it (decimal point), "" where it does not apply;
+    // `avvisi` holds the warnings, listed apart.
+    std::array<std::string, risultato::numero_colonne> valori;
+    std::vector<std::string> avvisi;
+    bool fallito = false; // the row has an error
+};
+
+// A row that could not be read: its id and the error.
+EsitoCaso caso_illeggibile(const std::string& id, const std::string& errore);
+
+// Evaluates the case as a person would in the window: started afresh with no working files,
+// the fields typed, the shape and the load format clicked, the stud diameter typed, the opening
+// confirmed in its panel, then "Aggiorna". With `relazione` not empty, "Stampa" then writes the
+// text report to that path.
+EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione);
+
+} // namespace tessaro

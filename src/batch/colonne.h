@@ -1,0 +1,68 @@
+// The columns of a batch table: the inputs, each bound to a control of the window, and the
+// results, in the order the results table lists them.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tessaro {
+
+struct ColonnaIngresso {
+    enum class Tipo { id, forma, formato, Text1, fichiodo, foro };
+    const char* nome;
+    Tipo tipo;
+    int indice = 0; // Text1: the field; foro: 0 to 3 for Text2 to Text5
+};
+// In the order a case is given to the window: the options first, the opening last.
+extern const std::array<ColonnaIngresso, 34> colonne_ingresso;
+
+// The input column of a header name, whatever its letter case; nothing when none has it.
+std::optional<std::size_t> colonna_ingresso(std::string_view nome);
+
+struct ColonnaRisultato {
+    const char* nome;
+    bool numero; // written as a number: decimal comma in the ";" dialect, a JSON number
+};
+
+// The results columns by their place in the table.
+namespace risultato {
+enum : std::size_t {
+    id,
+    posizione,
+    u0,
+    u1,
+    Aq,
+    beta,
+    Veff,
+    Veff1,
+    vmin,
+    taurdc,
+    Vrdc,
+    Vrdmax,
+    esito_faccia,
+    esito_perimetro,
+    Ntot,
+    Ndiag,
+    L_tral,
+    phi,
+    Af_tot,
+    Vrds,
+    Vrdcs,
+    N_chiodi,
+    verdetto,
+    testo_verdetto,
+    utilizzo_faccia,
+    utilizzo_perimetro,
+    utilizzo_esterno,
+    utilizzo_chiodi,
+    avvisi,
+    errore,
+    numero_colonne
+};
+} // namespace risultato
+
+extern const std::array<ColonnaRisultato, risultato::numero_colonne> colonne_risultato;
+
+} // namespace tessaro

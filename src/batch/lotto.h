@@ -1,0 +1,24 @@
+// tessaro-cli batch: a table of column cases from a spreadsheet, evaluated on worker threads,
+// each case as the window evaluates it, the results in input order whatever the threads.
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+
+namespace tessaro {
+
+struct OpzioniLotto {
+    std::filesystem::path ingresso;  // the CSV table
+    std::filesystem::path uscita;    // the results; empty: standard output
+    bool json = false;               // results as JSON instead of CSV
+    std::filesystem::path relazioni; // the folder of each case's text report; empty: none
+    unsigned lavori = 0;             // worker threads; 0: one per core
+    bool barra = false;              // a progress bar on `err` when the table takes over 1 s
+};
+
+// Runs the batch. The results are written whole or not at all; every row that failed is told
+// on `err`. Exit status: 0 every row computed, 1 a row failed or the table could not be used
+// (empty, no header, an unknown or repeated column, repeated ids, a file not read or written).
+int esegui_lotto(const OpzioniLotto& o, std::ostream& out, std::ostream& err);
+
+} // namespace tessaro

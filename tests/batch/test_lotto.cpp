@@ -1,0 +1,372 @@
+// The batch: CSV reading (quotes, dialects, encodings), each row against the same case run as a
+// session script, the results identical whatever the threads, errors of rows and of tables.
+#include "support/finestra_prova.h"
+
+#include "batch/lotto.h"
+#include "batch/tabella_csv.h"
+#include "cli/sessione.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace tessaro {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(TabellaCsv, CellsFollowRfc4180) {
+    const struct {
+        std::string record;
+        char separatore;
+        std::vector<std::string> attese; // empty: the quoting is broken
+    } casi[] = {
+        {"a,b,,c", ',', {"a", "b", "", "c"}},
+        {"\"x,y\",\"he said \"\"no\"\"\",3", ',', {"x,y", "he said \"no\"", "3"}},
+        {"P1;\"1;5\"; \"q\" ;", ';', {"P1", "1;5", "q", ""}},
+        {"\"riga\r\ndue\",1", ',', {"riga\r\ndue", "1"}},
+        {"\"aperta,1", ',', {}},
+        {"\"chiusa\"x,1", ',', {}},
+        {"mez\"zo,1", ',', {}},
+    };
+    for (const auto& c : casi) {
+        std::string errore;
+        const auto celle_lette = celle(c.record, c.separatore, errore);
+        if (c.attese.empty()) {
+            EXPECT_FALSE(celle_lette) << c.record;
+            EXPECT_FALSE(errore.empty()) << c.record;
+        } else {
+            ASSERT_TRUE(celle_lette) << c.record << ": " << errore;
+            EXPECT_EQ(*celle_lette, c.attese) << c.record;
+        }
+    }
+    EXPECT_EQ(cella_csv("1,5", ';'), "1,5");
+    EXPECT_EQ(cella_csv("a;\"b\"", ';'), "\"a;\"\"b\"\"\"");
+}
+
+TEST(TabellaCsv, RecordsKeepTheSpreadsheetRows) {
+    const auto r = dividi_record("id,Nd\r\nP1,\"-1\n\"\r\n\r\nP2,3\rP3,4");
+    ASSERT_EQ(r.size(), 4u);
+    EXPECT_EQ(r[1].testo, "P1,\"-1\n\"");
+    EXPECT_EQ(r[1].riga, 2);
+    EXPECT_EQ(r[2].riga, 4); // the empty row 3 left out
+    EXPECT_EQ(r[3].riga, 5);
+    EXPECT_EQ(dialetto_di("id;\"a,b\"").separatore, ';');
+    EXPECT_EQ(dialetto_di("id,\"a;b\"").separatore, ',');
+}
+
+TEST(TabellaCsv, EncodingsBecomeUtf8) {
+    const TestoTabella bom = decodifica_tabella("\xEF\xBB\xBFid;forma\r\n");
+    EXPECT_TRUE(bom.bom);
+    EXPECT_EQ(bom.utf8, "id;forma\r\n");
+    const TestoTabella cp = decodifica_tabella("id\r\nPil\xE8\x80");
+    EXPECT_TRUE(cp.cp1252);
+    EXPECT_EQ(cp.utf8, "id\r\nPilè€");
+    EXPECT_FALSE(decodifica_tabella("Pilè").cp1252);
+}
+
+// A batch run in a folder of its own.
+struct Lotto {
+    prova::CartellaProva cartella;
+    std::string out, err;
+
+    int esegui(const std::string& tabella, OpzioniLotto o = {}) {
+        std::ofstream(cartella.percorso() / "casi.csv", std::ios::binary) << tabella;
+        o.ingresso = cartella.percorso() / "casi.csv";
+        std::ostringstream o_out, o_err;
+        const int stato = esegui_lotto(o, o_out, o_err);
+        out = o_out.str();
+        err = o_err.str();
+        return stato;
+    }
+    // The results table as rows of named cells.
+    std::vector<std::map<std::string, std::string>> risultati(char separatore = ',') const {
+        std::vector<std::map<std::string, std::string>> righe;
+        const auto record = dividi_record(out);
+        std::string errore;
+        const auto nomi = *celle(record.at(0).testo, separatore, errore);
+        for (std::size_t i = 1; i < record.size(); ++i) {
+            const auto c = *celle(record[i].testo, separatore, errore);
+            std::map<std::string, std::string> riga;
+            for (std::size_t k = 0; k < nomi.size(); ++k)
+                riga[nomi[k]] = c.at(k);
+            righe.push_back(riga);
+        }
+        return righe;
+    }
+};
+
+// A case as table cells and as the same inputs given to the window by a session script.
+struct CasoProva {
+    std::string id;
+    std::vector<std::pair<std::string, std::string>> celle; // column, cell (decimal point)
+};
+
+const std::map<std::string, std::string> controlli{
+    {"H", "Text1(4)"},     {"deff", "Text1(5)"},  {"a", "Text1(6)"},     {"b", "Text1(7)"},
+    {"Db_a", "Text1(38)"}, {"Db_b", "Text1(24)"}, {"qd", "Text1(0)"},    {"Nd", "Text1(1)"},
+    {"Mxd", "Text1(2)"},   {"Myd", "Text1(3)"},   {"qc", "Text1(36)"},   {"Nc", "Text1(35)"},
+    {"Mxc", "Text1(34)"},  {"gq", "Text1(37)"},   {"Ntot", "Text1(31)"}, {"Ndiag", "Text1(30)"},
+    {"S1", "Text1(28)"},   {"S", "Text1(29)"},    {"rox", "Text1(8)"},   {"Rck", "Text1(11)"}};
+
+std::string script(const CasoProva& c) {
+    // The options clicked first, then the fields typed, the stud diameter, the opening's panel.
+    std::string s = "start\n", campi, diametro, foro;
+    for (const auto& [colonna, valore] : c.celle) {
+        if (controlli.count(colonna))
+            campi += "type " + controlli.at(colonna) + " " + valore + "\n";
+        if (colonna == "forma") s += "click Option1(" + valore + ")\n";
+        if (colonna == "formato")
+            s += std::string("click Option3(") + (valore == "TA" ? "0" : "1") + ")\n";
+        if (colonna == "phi") diametro += "type fichiodo " + valore + "\n";
+        if (colonna.starts_with("foro"))
+            foro += "type Text" + std::to_string(colonna[4] - '0' + 1) + " " + valore + "\n";
+    }
+    s += campi + diametro;
+    if (!foro.empty()) s += "click Command1(4)\n" + foro + "click Command2(0)\n";
+    return s + "click Command1(0)\ndump\n";
+}
+
+std::map<std::string, std::string> dump_di(const CasoProva& c) {
+    prova::CartellaProva cartella;
+    prova::MisuraFissa misura;
+    std::ostringstream out, err;
+    Sessione s(out, err, misura, {});
+    std::istringstream in(script(c));
+    EXPECT_EQ(s.esegui(in), 0) << err.str();
+    std::map<std::string, std::string> d;
+    std::istringstream righe(out.str());
+    for (std::string r; std::getline(righe, r);)
+        if (const auto uguale = r.find('='); uguale != std::string::npos)
+            d[r.substr(0, uguale)] = r.substr(uguale + 1);
+    return d;
+}
+
+std::string senza_spazi(const std::string& t) {
+    return t.substr(t.find_first_not_of(' '));
+}
+
+const std::vector<CasoProva> casi{
+    {"predefinito", {}},
+    {"chiodi", {{"Nd", "-200000"}}},
+    {"bordo", {{"Db_a", "0"}, {"Ndiag", "1"}, {"Nd", "-200000"}}},
+    {"circolare", {{"forma", "1"}, {"a", "50"}, {"Nd", "-90000"}, {"Ntot", "10"}}},
+    {"circolare_bordo",
+     {{"forma", "1"}, {"a", "50"}, {"b", "50"}, {"Db_b", "0"}, {"Mxd", "900"}, {"Nd", "-70000"}}},
+    {"servizio",
+     {{"formato", "TA"}, {"Nc", "-42000"}, {"qc", "800"}, {"gq", "1.5"}, {"Mxc", "2000"}}},
+    {"foro", {{"Nd", "-50000"}, {"foro1", "30"}, {"foro2", "20"}, {"foro3", "40"}, {"foro4", "0"}}},
+    {"angolo",
+     {{"Db_a", "15"},
+      {"Db_b", "10"},
+      {"Mxd", "1500.5"},
+      {"Myd", "-900"},
+      {"Nd", "-45000"},
+      {"phi", "14"}}},
+};
+
+std::string tabella(const std::vector<CasoProva>& righe, char sep, char decimale) {
+    std::vector<std::string> colonne{"id"};
+    for (const CasoProva& c : righe)
+        for (const auto& [nome, valore] : c.celle)
+            if (std::find(colonne.begin(), colonne.end(), nome) == colonne.end())
+                colonne.push_back(nome);
+    std::string t;
+    for (const std::string& n : colonne)
+        t += (n == "id" ? "" : std::string(1, sep)) + n;
+    t += "\r\n";
+    for (const CasoProva& c : righe) {
+        t += c.id;
+        for (std::size_t k = 1; k < colonne.size(); ++k) {
+            t += sep;
+            for (const auto& [nome, valore] : c.celle)
+                if (nome == colonne[k]) {
+                    std::string v = valore;
+                    std::replace(v.begin(), v.end(), '.', decimale);
+                    t += v;
+                }
+        }
+        t += "\r\n";
+    }
+    return t;
+}
+
+TEST(Lotto, EveryRowGivesTheNumbersOfTheSameCaseInTheWindow) {
+    Lotto l;
+    ASSERT_EQ(l.esegui(tabella(casi, ',', '.')), 0) << l.err;
+    const auto righe = l.risultati();
+    ASSERT_EQ(righe.size(), casi.size());
+    bool con_chiodi = false;
+    for (std::size_t i = 0; i < casi.size(); ++i) {
+        const auto& r = righe[i];
+        const auto d = dump_di(casi[i]);
+        SCOPED_TRACE(casi[i].id);
+        EXPECT_EQ(r.at("id"), casi[i].id);
+        EXPECT_EQ(r.at("errore"), "");
+        EXPECT_EQ(r.at("posizione"), d.at("Option2"));
+        const std::pair<const char*, const char*> uguali[] = {
+            {"u0", "Text1(21)"},     {"u1", "Text1(20)"},    {"Aq", "Text1(19)"},
+            {"beta", "Text1(32)"},   {"Veff1", "Label3(8)"}, {"vmin", "Label3(5)"},
+            {"taurdc", "Label3(0)"}, {"Vrdc", "Label3(1)"},  {"Vrdmax", "Label3(3)"}};
+        for (const auto& [colonna, controllo] : uguali)
+            EXPECT_EQ(r.at(colonna), d.at(controllo)) << colonna;
+        EXPECT_EQ("VERIFICHE (Veff =" + r.at("Veff") + " kg):", d.at("Frame5"));
+        EXPECT_EQ(r.at("esito_faccia"),
+                  d.at("Label4(3)").find("OK") != std::string::npos ? "OK" : "NO");
+        if (d.at("Frame4.visible") == "1") {
+            con_chiodi = true;
+            const std::pair<const char*, const char*> chiodi[] = {
+                {"Ntot", "Text1(31)"}, {"Ndiag", "Text1(30)"},   {"L_tral", "Label3(10)"},
+                {"phi", "fichiodo"},   {"Af_tot", "Label3(12)"}, {"Vrds", "Label3(13)"},
+                {"Vrdcs", "Label3(4)"}};
+            for (const auto& [colonna, controllo] : chiodi)
+                EXPECT_EQ(r.at(colonna),
+                          d.at(controllo).empty() ? "" : senza_spazi(d.at(controllo)))
+                    << colonna;
+            EXPECT_NE(r.at("N_chiodi"), "");
+        } else {
+            EXPECT_EQ(r.at("Ntot"), "");
+        }
+        EXPECT_NE(r.at("verdetto"), "");
+    }
+    EXPECT_TRUE(con_chiodi);
+}
+
+TEST(Lotto, TheItalianDialectGivesTheSameTableWithCommas) {
+    Lotto punto, virgola;
+    ASSERT_EQ(punto.esegui(tabella(casi, ',', '.')), 0) << punto.err;
+    ASSERT_EQ(virgola.esegui("\xEF\xBB\xBF" + tabella(casi, ';', ',')), 0) << virgola.err;
+    ASSERT_TRUE(virgola.out.starts_with("\xEF\xBB\xBF"));
+    virgola.out.erase(0, 3);
+    const auto a = punto.risultati(), b = virgola.risultati(';');
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t i = 0; i < a.size(); ++i)
+        for (const auto& [colonna, valore] : a[i]) {
+            std::string atteso = valore;
+            if (colonna != "testo_verdetto" && colonna != "avvisi" && colonna != "id")
+                std::replace(atteso.begin(), atteso.end(), '.', ',');
+            EXPECT_EQ(b[i].at(colonna), atteso) << casi[i].id << " " << colonna;
+        }
+}
+
+TEST(Lotto, TheOutputIsTheSameWhateverTheThreads) {
+    std::vector<CasoProva> molti;
+    for (int i = 0; i < 40; ++i)
+        molti.push_back(
+            {"P" + std::to_string(i),
+             {{"Nd", std::to_string(-20000 - 3000 * i)}, {"Mxd", std::to_string(100 * i)}}});
+    Lotto uno, due;
+    OpzioniLotto o;
+    o.json = true;
+    o.lavori = 1;
+    ASSERT_EQ(uno.esegui(tabella(molti, ',', '.'), o), 0);
+    o.lavori = 3;
+    ASSERT_EQ(due.esegui(tabella(molti, ',', '.'), o), 0);
+    EXPECT_EQ(uno.out, due.out);
+    EXPECT_TRUE(uno.out.starts_with("[\n{\"id\": \"P0\", \"posizione\": 0, \"u0\": 200,"))
+        << uno.out.substr(0, 80);
+    EXPECT_NE(uno.out.find("\"avvisi\": []"), std::string::npos);
+}
+
+TEST(Lotto, ABadRowIsNamedAndTheOthersAreComputed) {
+    Lotto l;
+    const int stato = l.esegui(
+        "id;Nd;deff;forma;\r\nP1;-20000;;;;\r\nP2;-2O000;37;\r\nP3;-1,5e4;1.5;Esagono\r\n"
+        "P4;5000;;\r\n;-1000;;\r\nP6;\"-30000\";;circolare\r\nP7;;;;;x\r\n;;;;\r\n\"\";;\r\n");
+    EXPECT_EQ(stato, 1);
+    const auto r = l.risultati(';');
+    ASSERT_EQ(r.size(), 7u);
+    EXPECT_EQ(r[6].at("errore"),
+              "riga 8: cella 6, «x»: la sua colonna non ha nome nell'intestazione");
+    EXPECT_EQ(r[0].at("errore"), "");
+    EXPECT_EQ(r[1].at("errore"), "riga 3: colonna «Nd», «-2O000»: non è un numero");
+    EXPECT_EQ(r[1].at("u0"), "");
+    EXPECT_NE(r[2].at("errore").find("colonna «deff», «1.5»"), std::string::npos)
+        << r[2].at("errore");
+    EXPECT_NE(r[2].at("errore").find("colonna «forma», «Esagono»"), std::string::npos);
+    EXPECT_EQ(r[2].at("errore").find("«Nd»"), std::string::npos); // -1,5e4 is a number
+    EXPECT_NE(r[3].at("errore").find("riga 5: calcolo non eseguito"), std::string::npos)
+        << r[3].at("errore");
+    EXPECT_NE(r[4].at("errore").find("identificativo"), std::string::npos);
+    EXPECT_EQ(r[5].at("errore"), "");
+    EXPECT_EQ(r[5].at("u0"), "125,664"); // circular, a = b = 40
+    EXPECT_NE(l.err.find("tessaro-cli: riga 3: colonna «Nd»"), std::string::npos);
+}
+
+TEST(Lotto, ATableThatCannotBeUsedWritesNothing) {
+    const struct {
+        std::string tabella;
+        std::string messaggio;
+    } casi_rifiutati[] = {
+        {"", "è vuoto"},
+        {" \r\n\r\n", "è vuoto"},
+        {"1,-14500\r\n2,-20000\r\n", "manca l'intestazione"},
+        {"id,Nd,Mz\r\nP1,-1,2\r\n", "colonna 3 sconosciuta: «Mz»"},
+        {"id,nd,ND\r\nP1,-1,-2\r\n", "colonna «Nd» ripetuta"},
+        {"Nd\r\n-1000\r\n", "manca la colonna «id»"},
+        {"id,Nd\r\n", "nessun caso"},
+        {"id,Nd\r\nP1,-1000\r\nP2,-2000\r\n P1 ,-3000\r\n", "«P1» alle righe 2 e 4"},
+    };
+    Lotto cartella;
+    OpzioniLotto o;
+    o.ingresso = cartella.cartella.percorso(); // a folder, not a table
+    std::ostringstream out, err;
+    EXPECT_EQ(esegui_lotto(o, out, err), 1);
+    EXPECT_NE(err.str().find("impossibile leggere"), std::string::npos);
+    for (const auto& c : casi_rifiutati) {
+        Lotto l;
+        const fs::path uscita = l.cartella.percorso() / "risultati.csv";
+        OpzioniLotto o;
+        o.uscita = uscita;
+        o.relazioni = l.cartella.percorso() / "rel";
+        EXPECT_EQ(l.esegui(c.tabella, o), 1);
+        EXPECT_NE(l.err.find(c.messaggio), std::string::npos) << l.err;
+        EXPECT_FALSE(fs::exists(uscita)) << c.tabella;
+        EXPECT_FALSE(fs::exists(l.cartella.percorso() / "rel")) << c.tabella;
+    }
+}
+
+TEST(Lotto, ReportsAreThoseOfTheWindowAndNoWorkingFileIsWritten) {
+    Lotto l;
+    const fs::path cartella = l.cartella.percorso() / "relazioni";
+    OpzioniLotto o;
+    o.uscita = l.cartella.percorso() / "r.csv";
+    o.relazioni = cartella;
+    ASSERT_EQ(l.esegui("id,Nd,forma\r\nP/1,-60000,\r\nP_1,-20000,\r\nX,-20000,3\r\n", o), 0)
+        << l.err;
+    EXPECT_TRUE(l.out.empty());
+    EXPECT_TRUE(fs::exists(l.cartella.percorso() / "r.csv"));
+    EXPECT_FALSE(fs::exists(l.cartella.percorso() / "chiodi.tmp"));
+    EXPECT_FALSE(fs::exists(l.cartella.percorso() / "ZR_tessa.tmp"));
+    EXPECT_FALSE(fs::exists(cartella / "X.txt")); // an octagonal column is not verified
+
+    prova::CartellaProva finestra;
+    prova::MisuraFissa misura;
+    std::ostringstream out, err;
+    Sessione s(out, err, misura, {});
+    std::istringstream in(
+        "start\ntype Text1(1) -60000\nclick Command1(0)\nanswer rel.txt\nclick Command1(3)\n");
+    ASSERT_EQ(s.esegui(in), 0);
+    const std::string atteso = prova::leggi_file(finestra.percorso() / "rel.txt");
+    ASSERT_FALSE(atteso.empty());
+    EXPECT_EQ(prova::leggi_file(cartella / "P_1.txt"), atteso);
+    EXPECT_NE(prova::leggi_file(cartella / "P_1_2.txt"), "");
+}
+
+TEST(Lotto, TheShippedTemplatesRunCleanInBothDialects) {
+    std::string uscite[2];
+    for (int i = 0; i < 2; ++i) {
+        OpzioniLotto o;
+        o.ingresso = fs::path(TESSARO_DOCS_DIR) /
+                     (i == 0 ? "tabella_modello.csv" : "tabella_modello_it.csv");
+        std::ostringstream out, err;
+        EXPECT_EQ(esegui_lotto(o, out, err), 0) << err.str();
+        uscite[i] = out.str();
+        EXPECT_EQ(std::count(uscite[i].begin(), uscite[i].end(), '\n'), 7);
+    }
+    EXPECT_NE(uscite[0].find("P2 con chiodi,0,200,664.956,"), std::string::npos);
+    EXPECT_NE(uscite[1].find("P2 con chiodi;0;200;664,956;"), std::string::npos);
+}
+
+} // namespace
+} // namespace tessaro

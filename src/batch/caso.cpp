@@ -178,7 +178,8 @@ void risultati(const Tessaro& f, const StatoCaso& s, EsitoCaso& e) {
 
 } // namespace
 
-EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione) {
+EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione, const std::string& documenti,
+                      const ScrittoreDocumenti& scrivi) {
     MisuraFissa misura;
     PiattaformaLotto piattaforma;
     Tessaro f(piattaforma, misura);
@@ -218,15 +219,18 @@ EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione) {
     EsitoCaso e;
     e.valori[risultato::id] = caso.id;
     risultati(f, s, e);
-    if (!relazione.empty() && relazione_negata(f, s).empty()) {
+    if (!relazione_negata(f, s).empty()) return e;
+    const auto fallita = [&](const std::string& cosa) {
+        e.valori[risultato::errore] = "riga " + std::to_string(caso.riga) + ": impossibile scrivere " + cosa;
+        e.fallito = true;
+    };
+    if (!relazione.empty()) {
         piattaforma.relazione = relazione;
         f.Command1_Click(3); // "Stampa"
-        if (piattaforma.scrittura_fallita) {
-            e.valori[risultato::errore] = "riga " + std::to_string(caso.riga) +
-                                          ": impossibile scrivere la relazione " + relazione;
-            e.fallito = true;
-        }
+        if (piattaforma.scrittura_fallita) fallita("la relazione " + relazione);
     }
+    if (!documenti.empty() && scrivi && !scrivi(f, documenti))
+        fallita("i documenti " + documenti + ".pdf, .dxf, .csv");
     return e;
 }
 

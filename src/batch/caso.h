@@ -6,11 +6,14 @@
 #include "batch/tabella_csv.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace tessaro {
+
+class CalcoTess;
 
 struct Caso {
     int riga = 0; // as the spreadsheet numbers it
@@ -41,10 +44,17 @@ struct EsitoCaso {
 // A row that could not be read: its id and the error.
 EsitoCaso caso_illeggibile(const std::string& id, const std::string& errore);
 
+// Writes the documents of a computed case (PDF report, DXF, stud schedule) to `base` with
+// their endings; false when one could not be written. The program that has the documents gives
+// it; the batch calls it from its worker threads.
+using ScrittoreDocumenti = std::function<bool(const CalcoTess& f, const std::string& base)>;
+
 // Evaluates the case as a person would in the window: started afresh with no working files,
 // the fields typed, the shape and the load format clicked, the stud diameter typed, the opening
 // confirmed in its panel, then "Aggiorna". With `relazione` not empty, "Stampa" then writes the
-// text report to that path.
-EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione);
+// text report to that path; with `documenti` not empty, `scrivi` writes the documents there.
+// Either only for a case whose report may be written.
+EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione,
+                      const std::string& documenti = "", const ScrittoreDocumenti& scrivi = {});
 
 } // namespace tessaro

@@ -118,10 +118,16 @@ std::vector<std::string> identificativi(const Tabella& t) {
     return id;
 }
 
-// The report file of each row in the folder: the id with every character but letters, digits,
-// ".", "-" and "_" as "_", and ".txt"; a name already taken (in any letter case) gets "_2", "_3"…
-std::vector<std::string> nomi_relazioni(const std::filesystem::path& cartella,
-                                        const std::vector<std::string>& id) {
+// The files of each row in a folder, created when missing: the id with every character but
+// letters, digits, ".", "-" and "_" as "_", and `estensione`; a name already taken (in any
+// letter case) gets "_2", "_3"… None for a folder not given.
+std::vector<std::string> nomi_file(const std::filesystem::path& cartella,
+                                   const std::vector<std::string>& id, const char* estensione) {
+    if (cartella.empty()) return {};
+    std::error_code ec;
+    std::filesystem::create_directories(cartella, ec);
+    if (ec || !std::filesystem::is_directory(cartella))
+        throw TabellaRifiutata{"impossibile creare la cartella " + cartella.string()};
     std::vector<std::string> nomi(id.size());
     std::set<std::string> presi;
     for (std::size_t i = 0; i < id.size(); ++i) {
@@ -135,7 +141,7 @@ std::vector<std::string> nomi_relazioni(const std::filesystem::path& cartella,
         std::string nome = base;
         for (int n = 2; !presi.insert(maiuscole(nome)).second; ++n)
             nome = base + "_" + std::to_string(n);
-        nomi[i] = (cartella / (nome + ".txt")).string();
+        nomi[i] = (cartella / (nome + estensione)).string();
     }
     return nomi;
 }
@@ -215,8 +221,9 @@ std::string oggetto_json(const EsitoCaso& e) {
 class Esecuzione {
   public:
     Esecuzione(const Tabella& t, const OpzioniLotto& o, std::vector<std::string> id,
-               std::vector<std::string> relazioni)
-        : t_(t), o_(o), id_(std::move(id)), relazioni_(std::move(relazioni)), righe_(id_.size()),
+               std::vector<std::string> relazioni, std::vector<std::string> documenti)
+        : t_(t), o_(o), id_(std::move(id)), relazioni_(std::move(relazioni)),
+          documenti_(std::move(documenti)), righe_(id_.size()),
           errori_(id_.size()) {}
 
     void esegui(std::ostream& err) {
@@ -255,7 +262,8 @@ class Esecuzione {
                 return caso_illeggibile(id_[i], "riga " + std::to_string(r.riga) + ": " + errore);
             const Caso caso = leggi_caso(*c, t_.colonne, t_.dialetto, r.riga, errore);
             if (!errore.empty()) return caso_illeggibile(caso.id, errore);
-            return valuta_caso(caso, relazioni_.empty() ? "" : relazioni_[i]);
+            return valuta_caso(caso, relazioni_.empty() ? "" : relazioni_[i],
+                               documenti_.empty() ? "" : documenti_[i], o_.scrivi_documenti);
         } catch (const std::exception& ex) {
             return caso_illeggibile(id_[i], "riga " + std::to_string(r.riga) +
                                                 ": errore interno: " + ex.what());
@@ -284,7 +292,7 @@ class Esecuzione {
 
     const Tabella& t_;
     const OpzioniLotto& o_;
-    const std::vector<std::string> id_, relazioni_;
+    const std::vector<std::string> id_, relazioni_, documenti_;
     std::vector<std::string> righe_, errori_;
     std::atomic<std::size_t> prossima_{0}, fatte_{0};
     std::mutex mutex_;
@@ -297,15 +305,9 @@ int esegui_lotto(const OpzioniLotto& o, std::ostream& out, std::ostream& err) {
     try {
         const Tabella t = leggi_tabella(o.ingresso);
         std::vector<std::string> id = identificativi(t);
-        std::vector<std::string> relazioni;
-        if (!o.relazioni.empty()) {
-            std::error_code ec;
-            std::filesystem::create_directories(o.relazioni, ec);
-            if (ec || !std::filesystem::is_directory(o.relazioni))
-                throw TabellaRifiutata{"impossibile creare la cartella " + o.relazioni.string()};
-            relazioni = nomi_relazioni(o.relazioni, id);
-        }
-        Esecuzione esecuzione(t, o, std::move(id), std::move(relazioni));
+        std::vector<std::string> relazioni = nomi_file(o.relazioni, id, ".txt");
+        std::vector<std::string> documenti = nomi_file(o.documenti, id, "");
+        Esecuzione esecuzione(t, o, std::move(id), std::move(relazioni), std::move(documenti));
         esecuzione.esegui(err);
 
         // A spreadsheet reads a CSV as UTF-8 only when it opens with the mark.

@@ -2,6 +2,8 @@
 // each case as the window evaluates it, the results in input order whatever the threads.
 #pragma once
 
+#include "batch/caso.h"
+
 #include <filesystem>
 #include <ostream>
 
@@ -12,6 +14,8 @@ struct OpzioniLotto {
     std::filesystem::path uscita;    // the results; empty: standard output
     bool json = false;               // results as JSON instead of CSV
     std::filesystem::path relazioni; // the folder of each case's text report; empty: none
+    std::filesystem::path documenti; // the folder of each case's PDF, DXF and schedule; empty: none
+    ScrittoreDocumenti scrivi_documenti; // how they are written (needed with `documenti`)
     unsigned lavori = 0;             // worker threads; 0: one per core
     bool barra = false;              // a progress bar on `err` when the table takes over 1 s
 };

@@ -5,6 +5,7 @@
 #include "documents/dxf.h"
 #include "documents/relazione_pdf.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 namespace tessaro {
@@ -20,6 +21,23 @@ Documenti documenti_qt() {
     d.dxf = esporta_dxf;
     d.distinta = esporta_distinta_csv;
     return d;
+}
+
+ScrittoreDocumenti documenti_lotto() {
+    return [d = documenti_qt()](const CalcoTess& f, const std::string& base) {
+        bool scritti = false;
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [&] {
+                // Each document tried, so that one refused write does not hide the others.
+                const bool pdf = d.relazione(f, base + ".pdf");
+                const bool dxf = d.dxf(f, base + ".dxf");
+                const bool csv = d.distinta(f, base + ".csv");
+                scritti = pdf && dxf && csv;
+            },
+            Qt::BlockingQueuedConnection);
+        return scritti;
+    };
 }
 
 } // namespace tessaro

@@ -1,5 +1,5 @@
 // tessaro-cli: runs a session script on the calculator without a window, or evaluates a table
-// of cases (batch), which loads no Qt.
+// of cases (batch), which starts no Qt unless its documents are asked for.
 #include "batch/lotto.h"
 #include "cli/documenti.h"
 #include "cli/sessione.h"
@@ -14,19 +14,37 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 
 int uso() {
     std::cerr << "uso: tessaro-cli run SCRIPT [--workdir DIR]\n"
-                 "     tessaro-cli batch INPUT [--out RESULTS] [--json] [--reports DIR] [--jobs N]\n"
+                 "     tessaro-cli batch INPUT [--out RESULTS] [--json] [--reports DIR] [--export DIR]\n"
+                 "                           [--jobs N]\n"
                  "  righe dello script oltre agli eventi della finestra:\n"
                  "    export FILE.pdf    la relazione di calcolo in PDF\n"
                  "    export FILE.dxf    la chiodatura in DXF (unità cm)\n"
                  "    export FILE.csv    la distinta dei chiodi (CSV con ';')\n"
                  "    picture FILE.pdf   la pianta quotata da sola, in PDF\n";
     return 2;
+}
+
+// Fonts, pictures and documents need a GUI application, but never a display.
+void prepara_qt() {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Qt wants a private runtime folder; without a desktop session there is none, and its
+    // warning would mix with what the script prints.
+    if (!std::getenv("XDG_RUNTIME_DIR")) {
+        const auto runtime = std::filesystem::temp_directory_path() /
+                             ("tessaro-runtime-" + std::to_string(::getuid()));
+        std::error_code ec;
+        std::filesystem::create_directories(runtime, ec);
+        std::filesystem::permissions(runtime, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::replace, ec);
+        if (!ec) setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    }
 }
 
 int lotto(int argc, char** argv) {
@@ -41,6 +59,8 @@ int lotto(int argc, char** argv) {
             o.uscita = argv[++i];
         } else if (opzione == "--reports" && valore) {
             o.relazioni = argv[++i];
+        } else if (opzione == "--export" && valore) {
+            o.documenti = argv[++i];
         } else if (opzione == "--jobs" && valore) {
             const std::string n = argv[++i];
             const auto [p, ec] = std::from_chars(n.data(), n.data() + n.size(), o.lavori);
@@ -50,7 +70,20 @@ int lotto(int argc, char** argv) {
         }
     }
     o.barra = ::isatty(STDERR_FILENO) == 1;
-    return tessaro::esegui_lotto(o, std::cout, std::cerr);
+    if (o.documenti.empty()) return tessaro::esegui_lotto(o, std::cout, std::cerr);
+    // The documents are written on this thread, by its event loop; the table runs beside it.
+    prepara_qt();
+    int qt_argc = 1;
+    QGuiApplication app(qt_argc, argv);
+    o.scrivi_documenti = tessaro::documenti_lotto();
+    int stato = 0;
+    std::thread tabella([&] {
+        stato = tessaro::esegui_lotto(o, std::cout, std::cerr);
+        QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
+    app.exec();
+    tabella.join();
+    return stato;
 }
 
 } // namespace
@@ -78,19 +111,7 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    // Fonts and pictures need a GUI application, but never a display.
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // Qt wants a private runtime folder; without a desktop session there is none, and its
-    // warning would mix with what the script prints.
-    if (!std::getenv("XDG_RUNTIME_DIR")) {
-        const auto runtime = std::filesystem::temp_directory_path() /
-                             ("tessaro-runtime-" + std::to_string(::getuid()));
-        std::error_code ec;
-        std::filesystem::create_directories(runtime, ec);
-        std::filesystem::permissions(runtime, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::replace, ec);
-        if (!ec) setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-    }
+    prepara_qt();
     int qt_argc = 1;
     QGuiApplication app(qt_argc, argv);
     tessaro::MisuraQt misura;

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <mutex>
 
 namespace tessaro {
 namespace {
@@ -351,6 +352,36 @@ TEST(Lotto, ReportsAreThoseOfTheWindowAndNoWorkingFileIsWritten) {
     ASSERT_FALSE(atteso.empty());
     EXPECT_EQ(prova::leggi_file(cartella / "P_1.txt"), atteso);
     EXPECT_NE(prova::leggi_file(cartella / "P_1_2.txt"), "");
+}
+
+// --export hands each case that may be reported to the documents' writer, under the row's name,
+// on the form model that computed it; a writer that fails makes the row fail.
+TEST(Lotto, DocumentsAreAskedForEachReportableCaseAndAFailedOneFailsItsRow) {
+    for (const bool riesce : {true, false}) {
+        Lotto l;
+        std::mutex m;
+        std::map<std::string, std::string> chiesti; // base name -> Nd shown by the model
+        OpzioniLotto o;
+        o.documenti = l.cartella.percorso() / "doc";
+        o.lavori = 2;
+        o.scrivi_documenti = [&](const CalcoTess& f, const std::string& base) {
+            const std::lock_guard blocco(m);
+            chiesti[fs::path(base).filename().string()] = f.Text1[1].Text;
+            return riesce;
+        };
+        const int stato = l.esegui("id,Nd,forma\r\nP/1,-60000,\r\nP 2,-20000,\r\nX,-20000,3\r\n"
+                                   "Y,0,\r\n", o);
+        EXPECT_TRUE(fs::is_directory(o.documenti));
+        EXPECT_EQ(chiesti, (std::map<std::string, std::string>{{"P_1", "-60000"}, {"P_2", "-20000"}}))
+            << "an octagon and a case with Nd = 0 have no documents";
+        const auto r = l.risultati();
+        EXPECT_EQ(stato, 1); // the row with Nd = 0 fails in any case
+        EXPECT_EQ(r.at(0).at("errore").empty(), riesce) << r.at(0).at("errore");
+        if (!riesce) {
+            EXPECT_NE(r.at(1).at("errore").find("impossibile scrivere i documenti"),
+                      std::string::npos);
+        }
+    }
 }
 
 TEST(Lotto, TheShippedTemplatesRunCleanInBothDialects) {

@@ -66,4 +66,10 @@ class FinestraQt : public ::testing::Test {
     Tessaro& f;
 };
 
+// The window past its splash, where most gestures are made.
+class FinestraAvviata : public FinestraQt {
+  protected:
+    FinestraAvviata() { avvia(); }
+};
+
 } // namespace tessaro::prova

@@ -17,7 +17,7 @@ namespace tessaro::prova {
 namespace {
 
 using Vita = FinestraQt;
-using Eventi = FinestraQt;
+using Eventi = FinestraAvviata;
 
 TEST_F(Vita, TheSplashClickGrowsTheWindowToItsForm) {
     auto* splash = controllo<QWidget>("Picture3");
@@ -91,12 +91,20 @@ TEST_F(Vita, ACloseRequestDuringTheGrowthWaitsForTheStartUp) {
     EXPECT_EQ(f.Picture3.testo, "   *** GRAZIE PER L'ATTENZIONE !!!");
 }
 
+TEST_F(Vita, TheSplashStartsOnEnterAndResultFieldsAreReadOnly) {
+    QTest::keyClick(controllo<QWidget>("Picture3"), Qt::Key_Return);
+    EXPECT_EQ(f.dati.in_avvio, 0);
+    for (const int i : CAMPI_RISULTATO) {
+        EXPECT_TRUE(campo(i)->isReadOnly()) << i;
+        EXPECT_EQ(campo(i)->focusPolicy(), Qt::ClickFocus) << i;
+    }
+}
+
 // u1 of the default rectangular 40 × 60 interior column with d = 30:
 // 2·(40 + 60) + 4·3.141592654·30 = 576.991.
 const QString U1_D30 = "576.991";
 
 TEST_F(Eventi, LeavingByTabShiftTabOrAClickRecalculatesTypingAloneDoesNot) {
-    avvia();
     digita(campo(5), "30");
     EXPECT_EQ(f.Text1[5].Text, "30");    // the model holds what was typed...
     EXPECT_EQ(testo(20), "664.956");     // ...but nothing ran
@@ -113,7 +121,6 @@ TEST_F(Eventi, LeavingByTabShiftTabOrAClickRecalculatesTypingAloneDoesNot) {
 }
 
 TEST_F(Eventi, LosingTheWindowOrOpeningAPopupIsNotLeavingTheField) {
-    avvia();
     digita(campo(5), "30");
     for (const Qt::FocusReason motivo : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
         QFocusEvent uscita(QEvent::FocusOut, motivo);
@@ -123,7 +130,6 @@ TEST_F(Eventi, LosingTheWindowOrOpeningAPopupIsNotLeavingTheField) {
 }
 
 TEST_F(Eventi, ClicksOnAnOptionOrAButtonComeAfterTheFocusOutOfTheFieldBeingEdited) {
-    avvia();
     QStringList ordine;
     struct Spia : QObject {
         QStringList& ordine;
@@ -151,7 +157,6 @@ TEST_F(Eventi, ClicksOnAnOptionOrAButtonComeAfterTheFocusOutOfTheFieldBeingEdite
 }
 
 TEST_F(Eventi, ButtonsAndOptionsReachTheirHandler) {
-    avvia();
     clicca(comando(1)); // "+": the plan is drawn larger
     EXPECT_DOUBLE_EQ(f.dati.scala, 2.0 / 1.1);
     clicca(comando(2));
@@ -166,7 +171,6 @@ TEST_F(Eventi, ButtonsAndOptionsReachTheirHandler) {
 }
 
 TEST_F(Eventi, ThePositionAndTheRotatedCaptionsFollowTheModel) {
-    avvia();
     digita_e_esci(38, "0"); // the slab edge at the face on the a side
     EXPECT_TRUE(opzione("Option2", 1)->isChecked());
     EXPECT_FALSE(opzione("Option2", 0)->isChecked());
@@ -179,7 +183,6 @@ TEST_F(Eventi, ThePositionAndTheRotatedCaptionsFollowTheModel) {
 }
 
 TEST_F(Eventi, TheStudDiameterRecomputesOnEveryEdit) {
-    avvia();
     digita_e_esci(1, "-200000"); // the control perimeter fails: studs are designed
     ASSERT_TRUE(controllo<QWidget>("Frame4")->isVisible());
     auto* fichiodo = controllo<QLineEdit>("fichiodo");
@@ -191,22 +194,7 @@ TEST_F(Eventi, TheStudDiameterRecomputesOnEveryEdit) {
     EXPECT_EQ(Label3(16)->text(), "1.131");
 }
 
-TEST_F(Eventi, AFailingColumnFaceIsShownInDarkRedBoldUntilItHolds) {
-    avvia();
-    digita_e_esci(1, "-500000");
-    EXPECT_EQ(Label4(3)->text(), "kg (< Veff: !!)");
-    EXPECT_EQ(Label4(3)->palette().color(QPalette::WindowText), QColor(128, 0, 0));
-    EXPECT_TRUE(Label4(3)->font().bold());
-    EXPECT_FALSE(controllo<QWidget>("Frame4")->isVisible());
-    EXPECT_EQ(controllo<QGroupBox>("Frame5")->title(), "VERIFICHE (Veff =500000 kg):");
-    digita_e_esci(1, "-200000");
-    EXPECT_EQ(Label4(3)->text(), "kg (> Veff: OK)");
-    EXPECT_FALSE(Label4(3)->font().bold());
-    EXPECT_NE(Label4(3)->palette().color(QPalette::WindowText), QColor(128, 0, 0));
-}
-
 TEST_F(Eventi, ShowingTheModelRaisesNoEvent) {
-    avvia();
     const QString u1 = testo(20), b = testo(7), Af = Label3(16)->text();
     digita(campo(0), "1450"); // the user is in field 0...
     // ...when the model changes without its handlers: a diameter, a shape, a depth, and field 0
@@ -229,10 +217,9 @@ TEST_F(Eventi, ShowingTheModelRaisesNoEvent) {
     for (int i = 0; i < 6; ++i) EXPECT_FALSE(opzione("Option1", i)->isChecked()) << i;
 }
 
-using Stato = FinestraQt;
+using Stato = FinestraAvviata;
 
 TEST_F(Stato, AnUnreadableFieldIsFramedInRedOnceLeftAndTheResultsSayTheyAreStale) {
-    avvia();
     auto* banner = controllo<QLabel>("esito");
     EXPECT_EQ(banner->palette().color(QPalette::WindowText), QColor(0, 110, 0));
     digita(campo(5), "3a");
@@ -252,7 +239,6 @@ TEST_F(Stato, AnUnreadableFieldIsFramedInRedOnceLeftAndTheResultsSayTheyAreStale
 }
 
 TEST_F(Stato, ACommaBecomesThePointAndEnterLeavesTheFieldAsTab) {
-    avvia();
     digita(campo(5), "30,5");
     EXPECT_EQ(testo(5), "30.5");
     QTest::keyClick(campo(5), Qt::Key_Return);
@@ -260,25 +246,25 @@ TEST_F(Stato, ACommaBecomesThePointAndEnterLeavesTheFieldAsTab) {
     EXPECT_EQ(testo(20), "583.274"); // 200 + 4·π·30.5: the field was left and recalculated
 }
 
-TEST_F(Stato, TheSplashStartsOnEnterAndResultFieldsAreReadOnly) {
-    QTest::keyClick(controllo<QWidget>("Picture3"), Qt::Key_Return);
-    EXPECT_EQ(f.dati.in_avvio, 0);
-    for (const int i : CAMPI_RISULTATO) {
-        EXPECT_TRUE(campo(i)->isReadOnly()) << i;
-        EXPECT_EQ(campo(i)->focusPolicy(), Qt::ClickFocus) << i;
-    }
-}
-
-TEST_F(Stato, FailingVerdictsAndTooFewStudsAreDarkRedAndBold) {
-    avvia();
-    digita_e_esci(1, "-200000"); // the control perimeter fails: studs
-    EXPECT_EQ(Label4(1)->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+TEST_F(Stato, FailingVerdictsAndTooFewStudsAreDarkRedAndBoldUntilTheyHold) {
+    const QColor rosso(128, 0, 0);
+    digita_e_esci(1, "-500000");
+    EXPECT_EQ(Label4(3)->text(), "kg (< Veff: !!)");
+    EXPECT_EQ(Label4(3)->palette().color(QPalette::WindowText), rosso);
+    EXPECT_TRUE(Label4(3)->font().bold());
+    EXPECT_FALSE(controllo<QWidget>("Frame4")->isVisible());
+    EXPECT_EQ(controllo<QGroupBox>("Frame5")->title(), "VERIFICHE (Veff =500000 kg):");
+    digita_e_esci(1, "-200000"); // the face holds, the control perimeter fails: studs
+    EXPECT_EQ(Label4(3)->text(), "kg (> Veff: OK)");
+    EXPECT_FALSE(Label4(3)->font().bold());
+    EXPECT_NE(Label4(3)->palette().color(QPalette::WindowText), rosso);
+    EXPECT_EQ(Label4(1)->palette().color(QPalette::WindowText), rosso);
     EXPECT_TRUE(Label4(1)->font().bold());
     EXPECT_FALSE(Label3(13)->font().bold());
     digita(controllo<QLineEdit>("fichiodo"), "8"); // below the required 11.94 mm
-    EXPECT_EQ(Label3(13)->palette().color(Label3(13)->foregroundRole()), QColor(128, 0, 0));
+    EXPECT_EQ(Label3(13)->palette().color(Label3(13)->foregroundRole()), rosso);
     EXPECT_TRUE(Label3(13)->font().bold());
-    EXPECT_EQ(controllo<QLabel>("esito")->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+    EXPECT_EQ(controllo<QLabel>("esito")->palette().color(QPalette::WindowText), rosso);
     EXPECT_GT(controllo<QListWidget>("avvisi")->count(), 0);
 }
 

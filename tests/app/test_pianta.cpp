@@ -20,7 +20,7 @@
 namespace tessaro::prova {
 namespace {
 
-using Pianta = FinestraQt;
+using Pianta = FinestraAvviata;
 
 // Plan points and widget points agree within a hundredth of a pixel.
 void vicini(QPointF a, QPointF b) {
@@ -29,7 +29,6 @@ void vicini(QPointF a, QPointF b) {
 }
 
 TEST_F(Pianta, ADoubleClickOnThePlanOrTheMenuOpensOneLargeResizableWindow) {
-    avvia();
     QTest::mouseDClick(controllo<QWidget>("Pic"), Qt::LeftButton);
     auto* pianta = finestra.findChild<FinestraPianta*>("Pianta");
     ASSERT_NE(pianta, nullptr);
@@ -45,7 +44,6 @@ TEST_F(Pianta, ADoubleClickOnThePlanOrTheMenuOpensOneLargeResizableWindow) {
 }
 
 TEST_F(Pianta, TheWheelZoomsAboutThePointerDraggingMovesAndADoubleClickFits) {
-    avvia();
     VistaPianta& vista = finestra.apri_pianta().vista();
     vista.window()->resize(800, 600);
     const QTransform adattata = vista.trasformazione();
@@ -79,7 +77,6 @@ TEST_F(Pianta, TheWheelZoomsAboutThePointerDraggingMovesAndADoubleClickFits) {
 }
 
 TEST_F(Pianta, EveryRecalculationRepaintsThePlan) {
-    avvia();
     VistaPianta& vista = finestra.apri_pianta().vista();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(vista.window()));
     finestra.activateWindow(); // the user goes back to the form, the plan stays open
@@ -104,7 +101,6 @@ TEST_F(Pianta, EveryRecalculationRepaintsThePlan) {
 // Picture files start with their format's signature; another ending, or a folder that does
 // not exist, writes nothing and says so.
 TEST_F(Pianta, ThePlanIsWrittenByTheEndingOfItsName) {
-    avvia();
     digita_e_esci(1, "-200000");
     const std::filesystem::path c = cartella.percorso();
     const struct {
@@ -131,7 +127,6 @@ TEST_F(Pianta, ThePlanIsWrittenByTheEndingOfItsName) {
 }
 
 TEST_F(Pianta, AFailedExportIsToldACancelledOneWritesNothing) {
-    avvia();
     FinestraPianta& pianta = finestra.apri_pianta();
     quando_aperto([](QWidget& d) { static_cast<QDialog&>(d).reject(); });
     pianta.esporta("svg");

@@ -15,12 +15,29 @@ namespace tessaro {
 namespace {
 namespace fs = std::filesystem;
 
-// A platform whose program folder is chosen by the test.
-struct PiattaformaConProgramma : PiattaformaScript {
-    PiattaformaConProgramma(std::ostream& out, std::string c)
-        : PiattaformaScript(out), cartella(std::move(c)) {}
-    std::string cartella_programma() override { return cartella; }
-    std::string cartella;
+// A platform whose program folder and document viewer are chosen by the test.
+struct PiattaformaProva : PiattaformaScript {
+    using PiattaformaScript::PiattaformaScript;
+    std::string cartella_programma() override {
+        return programma.empty() ? PiattaformaScript::cartella_programma() : programma;
+    }
+    bool apri_documento(const std::string& p) override {
+        return visore && PiattaformaScript::apri_documento(p);
+    }
+    std::string programma;
+    bool visore = true;
+};
+
+// The program loaded and started in the current folder, its messages in `uscita`.
+struct Avviato {
+    explicit Avviato(const MisuraTesto& misura, std::string programma = "") : f(p, misura) {
+        p.programma = std::move(programma);
+        f.Form_Load();
+        f.Picture3_MouseUp();
+    }
+    std::ostringstream uscita;
+    PiattaformaProva p{uscita};
+    Tessaro f;
 };
 } // namespace
 
@@ -83,19 +100,6 @@ TEST(Comandi, WithoutTheWorkingFilesNoneIsReadWrittenOrDeleted) {
     EXPECT_EQ(prova::leggi_file("chiodi.tmp"), "another program's list\r\n");
 }
 
-namespace {
-// The program loaded and started in the current folder, its messages in `uscita`.
-struct Avviato {
-    explicit Avviato(const MisuraTesto& misura) : f(p, misura) {
-        f.Form_Load();
-        f.Picture3_MouseUp();
-    }
-    std::ostringstream uscita;
-    PiattaformaScript p{uscita};
-    Tessaro f;
-};
-} // namespace
-
 // Two programs started in one folder: the second says so and leaves the working files of the
 // first alone; once the first has ended, the folder is free again.
 TEST(Avvio, ASecondProgramInTheFolderWorksOnWithoutTheWorkingFiles) {
@@ -137,12 +141,9 @@ TEST(Avvio, TheTemporariesOfAKilledRunAreRemovedAndNothingElse) {
     fs::create_symlink("caso.CSE", "y.CSE.scrittura-1-2"); // a link is not a temporary of ours
     prova::MisuraFissa misura;
     Avviato a(misura);
-    std::set<std::string> rimasti;
-    for (const auto& e : fs::directory_iterator(c.percorso()))
-        rimasti.insert(e.path().filename().string());
-    EXPECT_EQ(rimasti, (std::set<std::string>{"note.scrittura-bozza", "caso.CSE",
-                                              "x.scrittura-Ab3dEf9hIjK", "y.CSE.scrittura-1-2",
-                                              "chiodi.tmp"}));
+    EXPECT_EQ(c.nomi(), (std::set<std::string>{"note.scrittura-bozza", "caso.CSE",
+                                               "x.scrittura-Ab3dEf9hIjK", "y.CSE.scrittura-1-2",
+                                               "chiodi.tmp"}));
 }
 
 // A FIFO as the last-input file: the start-up reads nothing from it and goes on.
@@ -163,57 +164,39 @@ TEST(Comandi, SalvaAppendsTheSuffixOnlyWhenTheNameLacksIt) {
         w.piattaforma.accoda_risposta(nome);
         w.f->Command1_Click(7);
     }
-    std::set<std::string> file;
-    for (const auto& e : fs::directory_iterator(w.cartella.percorso()))
-        file.insert(e.path().filename().string());
-    EXPECT_EQ(file,
+    EXPECT_EQ(w.cartella.nomi(),
               (std::set<std::string>{"altro.cse", "chiodi.tmp", "dati.CSE", "terzo.CSE.bak"}));
 }
 
-TEST(Comandi, HelpOpensTheManualOfTheWorkingFolderOrElseOfTheProgram) {
+TEST(Comandi, HelpOpensTheManualOfTheWorkingFolderOrElseOfTheProgramOrSaysWhyNot) {
     prova::CartellaProva programma;
-    std::ofstream(programma.percorso() / "manualechiodi.pdf") << "%PDF";
+    const fs::path nel_programma = programma.percorso() / "manualechiodi.pdf";
+    std::ofstream(nel_programma) << "%PDF";
     prova::CartellaProva lavoro; // current folder from here on
+    const fs::path nel_lavoro = lavoro.percorso() / "manualechiodi.pdf";
     prova::MisuraFissa misura;
-    std::ostringstream uscita;
-    PiattaformaConProgramma piattaforma(uscita, programma.percorso().string());
-    Tessaro f(piattaforma, misura);
-    f.Form_Load();
-    f.Picture3_MouseUp();
-    f.Command1_Click(9);
-    EXPECT_EQ(uscita.str(), "open=" + (programma.percorso() / "manualechiodi.pdf").string() + "\n");
-    std::ofstream("manualechiodi.pdf") << "%PDF";
-    uscita.str("");
-    f.Command1_Click(9);
-    EXPECT_EQ(uscita.str(),
-              "open=" + (lavoro.percorso() / "manualechiodi.pdf").string() + "\n");
+    Avviato a(misura, programma.percorso().string());
+    a.f.Command1_Click(9);
+    EXPECT_EQ(a.uscita.str(), "open=" + nel_programma.string() + "\n");
+    std::ofstream(nel_lavoro) << "%PDF";
+    a.uscita.str("");
+    a.f.Command1_Click(9);
+    EXPECT_EQ(a.uscita.str(), "open=" + nel_lavoro.string() + "\n");
+    // No viewer: the user is told where the document is.
+    a.p.visore = false;
+    a.uscita.str("");
+    a.p.accoda_risposta("r.txt");
+    a.f.Command1_Click(3);
+    a.f.Command1_Click(9);
+    EXPECT_EQ(a.uscita.str(), "message=Nessun programma per aprire la relazione: il file è r.txt\n"
+                              "message=Nessun programma per aprire il manuale: il file è " +
+                                  nel_lavoro.string() + "\n");
     // Nowhere to be found: the user is told, nothing is opened.
-    fs::remove("manualechiodi.pdf");
-    fs::remove(programma.percorso() / "manualechiodi.pdf");
-    uscita.str("");
-    f.Command1_Click(9);
-    EXPECT_EQ(uscita.str(), "message=Impossibile trovare il manuale manualechiodi.pdf\n");
-}
-
-TEST(Comandi, ADocumentThatNoViewerOpensIsToldWithItsPath) {
-    struct SenzaVisore : PiattaformaScript {
-        using PiattaformaScript::PiattaformaScript;
-        bool apri_documento(const std::string&) override { return false; }
-    };
-    prova::CartellaProva c;
-    std::ofstream("manualechiodi.pdf") << "%PDF";
-    std::ostringstream uscita;
-    prova::MisuraFissa misura;
-    SenzaVisore p(uscita);
-    Tessaro f(p, misura);
-    f.Form_Load();
-    f.Picture3_MouseUp();
-    p.accoda_risposta("r.txt");
-    f.Command1_Click(3);
-    f.Command1_Click(9);
-    EXPECT_EQ(uscita.str(), "message=Nessun programma per aprire la relazione: il file è r.txt\n"
-                            "message=Nessun programma per aprire il manuale: il file è " +
-                                (c.percorso() / "manualechiodi.pdf").string() + "\n");
+    fs::remove(nel_lavoro);
+    fs::remove(nel_programma);
+    a.uscita.str("");
+    a.f.Command1_Click(9);
+    EXPECT_EQ(a.uscita.str(), "message=Impossibile trovare il manuale manualechiodi.pdf\n");
 }
 
 TEST(Rapporto, AShareOfAZeroModulusPrintsAsBlanks) {

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <memory>
 #include <random>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -42,6 +43,13 @@ public:
         std::filesystem::remove_all(percorso_, ec);
     }
     const std::filesystem::path& percorso() const { return percorso_; }
+    // The names of what the folder holds.
+    std::set<std::string> nomi() const {
+        std::set<std::string> n;
+        for (const auto& e : std::filesystem::directory_iterator(percorso_))
+            n.insert(e.path().filename().string());
+        return n;
+    }
 
 private:
     std::filesystem::path percorso_, precedente_;

@@ -1,10 +1,9 @@
 // The batch: CSV reading (quotes, dialects, encodings), each row against the same case run as a
 // session script, the results identical whatever the threads, errors of rows and of tables.
-#include "support/finestra_prova.h"
+#include "support/script_prova.h"
 
 #include "batch/lotto.h"
 #include "batch/tabella_csv.h"
-#include "cli/sessione.h"
 
 #include <gtest/gtest.h>
 
@@ -130,13 +129,10 @@ std::string script(const CasoProva& c) {
 
 std::map<std::string, std::string> dump_di(const CasoProva& c) {
     prova::CartellaProva cartella;
-    prova::MisuraFissa misura;
-    std::ostringstream out, err;
-    Sessione s(out, err, misura, {});
-    std::istringstream in(script(c));
-    EXPECT_EQ(s.esegui(in), 0) << err.str();
     std::map<std::string, std::string> d;
-    std::istringstream righe(out.str());
+    const prova::EsitoScript e = prova::esegui_script(script(c));
+    EXPECT_EQ(e.stato, 0) << e.err;
+    std::istringstream righe(e.out);
     for (std::string r; std::getline(righe, r);)
         if (const auto uguale = r.find('='); uguale != std::string::npos)
             d[r.substr(0, uguale)] = r.substr(uguale + 1);
@@ -192,10 +188,15 @@ std::string tabella(const std::vector<CasoProva>& righe, char sep, char decimale
     return t;
 }
 
-TEST(Lotto, EveryRowGivesTheNumbersOfTheSameCaseInTheWindow) {
-    Lotto l;
+// The Italian dialect gives the same table, with decimal commas.
+TEST(Lotto, EveryRowGivesTheNumbersOfTheSameCaseInTheWindowInBothDialects) {
+    Lotto l, virgola;
     ASSERT_EQ(l.esegui(tabella(casi, ',', '.')), 0) << l.err;
-    const auto righe = l.risultati();
+    ASSERT_EQ(virgola.esegui("\xEF\xBB\xBF" + tabella(casi, ';', ',')), 0) << virgola.err;
+    ASSERT_TRUE(virgola.out.starts_with("\xEF\xBB\xBF"));
+    virgola.out.erase(0, 3);
+    const auto righe = l.risultati(), italiane = virgola.risultati(';');
+    ASSERT_EQ(italiane.size(), casi.size());
     ASSERT_EQ(righe.size(), casi.size());
     bool con_chiodi = false;
     for (std::size_t i = 0; i < casi.size(); ++i) {
@@ -229,25 +230,14 @@ TEST(Lotto, EveryRowGivesTheNumbersOfTheSameCaseInTheWindow) {
             EXPECT_EQ(r.at("Ntot"), "");
         }
         EXPECT_NE(r.at("verdetto"), "");
-    }
-    EXPECT_TRUE(con_chiodi);
-}
-
-TEST(Lotto, TheItalianDialectGivesTheSameTableWithCommas) {
-    Lotto punto, virgola;
-    ASSERT_EQ(punto.esegui(tabella(casi, ',', '.')), 0) << punto.err;
-    ASSERT_EQ(virgola.esegui("\xEF\xBB\xBF" + tabella(casi, ';', ',')), 0) << virgola.err;
-    ASSERT_TRUE(virgola.out.starts_with("\xEF\xBB\xBF"));
-    virgola.out.erase(0, 3);
-    const auto a = punto.risultati(), b = virgola.risultati(';');
-    ASSERT_EQ(a.size(), b.size());
-    for (std::size_t i = 0; i < a.size(); ++i)
-        for (const auto& [colonna, valore] : a[i]) {
+        for (const auto& [colonna, valore] : r) {
             std::string atteso = valore;
             if (colonna != "testo_verdetto" && colonna != "avvisi" && colonna != "id")
                 std::replace(atteso.begin(), atteso.end(), '.', ',');
-            EXPECT_EQ(b[i].at(colonna), atteso) << casi[i].id << " " << colonna;
+            EXPECT_EQ(italiane[i].at(colonna), atteso) << colonna;
         }
+    }
+    EXPECT_TRUE(con_chiodi);
 }
 
 TEST(Lotto, TheOutputIsTheSameWhateverTheThreads) {
@@ -342,12 +332,10 @@ TEST(Lotto, ReportsAreThoseOfTheWindowAndNoWorkingFileIsWritten) {
     EXPECT_FALSE(fs::exists(cartella / "X.txt")); // an octagonal column is not verified
 
     prova::CartellaProva finestra;
-    prova::MisuraFissa misura;
-    std::ostringstream out, err;
-    Sessione s(out, err, misura, {});
-    std::istringstream in(
-        "start\ntype Text1(1) -60000\nclick Command1(0)\nanswer rel.txt\nclick Command1(3)\n");
-    ASSERT_EQ(s.esegui(in), 0);
+    ASSERT_EQ(prova::esegui_script("start\ntype Text1(1) -60000\nclick Command1(0)\n"
+                                   "answer rel.txt\nclick Command1(3)\n")
+                  .stato,
+              0);
     const std::string atteso = prova::leggi_file(finestra.percorso() / "rel.txt");
     ASSERT_FALSE(atteso.empty());
     EXPECT_EQ(prova::leggi_file(cartella / "P_1.txt"), atteso);

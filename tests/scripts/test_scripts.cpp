@@ -6,12 +6,11 @@
 // folder, a new temporary folder at every run, as WORKDIR, and the Qt version of the build as
 // QTVERSION, so that the expected output holds on any machine. Then the runner itself: lines,
 // exit statuses and the messages it prints.
-#include "support/finestra_prova.h"
+#include "support/script_prova.h"
 
 #include "app/versione.h"
 
 #include "cli/documenti.h"
-#include "cli/sessione.h"
 
 #include <gtest/gtest.h>
 
@@ -50,12 +49,10 @@ TEST_P(Script, MatchesItsExpectedOutput) {
     prova::CartellaProva lavoro;
     if (fs::is_directory(cartella / (nome + ".files")))
         fs::copy(cartella / (nome + ".files"), lavoro.percorso(), fs::copy_options::recursive);
-    prova::MisuraFissa misura;
-    std::ostringstream out, err;
-    Sessione s(out, err, misura, {}, documenti_qt());
-    std::ifstream in(cartella / (nome + ".script"), std::ios::binary);
-    EXPECT_EQ(s.esegui(in), 0) << err.str();
-    confronta(cartella / (nome + ".expected"), stabile(out.str(), lavoro.percorso()));
+    const prova::EsitoScript sessione =
+        prova::esegui_script(prova::leggi_file(cartella / (nome + ".script")), documenti_qt());
+    EXPECT_EQ(sessione.stato, 0) << sessione.err;
+    confronta(cartella / (nome + ".expected"), stabile(sessione.out, lavoro.percorso()));
     const std::string prefisso = nome + ".";
     for (const auto& e : fs::directory_iterator(cartella)) {
         const std::string f = e.path().filename().string();
@@ -77,19 +74,10 @@ std::vector<std::string> scripts() {
 INSTANTIATE_TEST_SUITE_P(Sessioni, Script, testing::ValuesIn(scripts()),
                          [](const auto& info) { return info.param; });
 
-struct Esito {
-    int stato;
-    std::string out, err;
-};
-
-Esito esegui(const std::string& script) {
+// A script run in a folder of its own.
+prova::EsitoScript esegui(const std::string& script) {
     prova::CartellaProva cartella;
-    prova::MisuraFissa misura;
-    std::ostringstream out, err;
-    Sessione s(out, err, misura, {});
-    std::istringstream in(script);
-    const int stato = s.esegui(in);
-    return {stato, out.str(), err.str()};
+    return prova::esegui_script(script);
 }
 
 TEST(Sessione, LinesNotUnderstoodNameTheirNumber) {
@@ -97,20 +85,20 @@ TEST(Sessione, LinesNotUnderstoodNameTheirNumber) {
          {"jump", "leave Text1(39)", "leave Text2", "click Option1(6)", "click Option3(-1)",
           "type Text0(1) 5", "start now", "dump all", "picture plan.jpg", "export plan.txt",
           "click Command1(11)", "leave Text1(1"}) {
-        const Esito e = esegui("start\n# comment\n\n" + std::string(riga) + "\n");
+        const prova::EsitoScript e = esegui("start\n# comment\n\n" + std::string(riga) + "\n");
         EXPECT_EQ(e.stato, 2) << riga;
         EXPECT_NE(e.err.find("riga 4"), std::string::npos) << e.err;
     }
 }
 
 TEST(Sessione, TypeIsVerbatimEventsNeedAWindowAndAStartBeginsANewOne) {
-    const Esito e = esegui("start\ntype Text1(4)   4 5 \ntype Text3 \ndump\n");
+    const prova::EsitoScript e = esegui("start\ntype Text1(4)   4 5 \ntype Text3 \ndump\n");
     EXPECT_EQ(e.stato, 0) << e.err;
     EXPECT_NE(e.out.find("Text1(4)=  4 5 \n"), std::string::npos);
     EXPECT_NE(e.out.find("Text3=\n"), std::string::npos);
     EXPECT_EQ(esegui("leave Text1(5)\n").stato, 1);
     EXPECT_EQ(esegui("start\ntype Text1(4) 55\nclose\ndump\n").stato, 1);
-    const Esito f = esegui("start\ntype Text1(4) 55\nclose\nstart\ndump\n");
+    const prova::EsitoScript f = esegui("start\ntype Text1(4) 55\nclose\nstart\ndump\n");
     EXPECT_EQ(f.stato, 0) << f.err;
     EXPECT_NE(f.out.find("Text1(4)=40\n"), std::string::npos);
 }
@@ -124,22 +112,20 @@ TEST(Sessione, PrintedTextsCannotForgeALineAndNamesWithNulAreRefused) {
     fs::create_directory(strana);
     std::ofstream(strana / "manualechiodi.pdf") << "%PDF";
     fs::current_path(strana);
-    prova::MisuraFissa misura;
-    std::ostringstream out, err;
-    Sessione s(out, err, misura, {});
-    std::istringstream in("start\nclick Command1(9)\ntype Text1(31) 4\\n5\ndump\n");
-    EXPECT_EQ(s.esegui(in), 0) << err.str();
+    const prova::EsitoScript stampato =
+        prova::esegui_script("start\nclick Command1(9)\ntype Text1(31) 4\\n5\ndump\n");
+    EXPECT_EQ(stampato.stato, 0) << stampato.err;
     fs::current_path(c.percorso());
-    EXPECT_NE(out.str().find("open=" + c.percorso().string() +
-                             "/a\\nopen=etc\\\\b/manualechiodi.pdf\n"),
+    EXPECT_NE(stampato.out.find("open=" + c.percorso().string() +
+                                "/a\\nopen=etc\\\\b/manualechiodi.pdf\n"),
               std::string::npos)
-        << out.str();
-    EXPECT_NE(out.str().find("\nText1(31)=4\\\\n5\n"), std::string::npos);
-    EXPECT_EQ(out.str().find("\nopen=etc"), std::string::npos);
+        << stampato.out;
+    EXPECT_NE(stampato.out.find("\nText1(31)=4\\\\n5\n"), std::string::npos);
+    EXPECT_EQ(stampato.out.find("\nopen=etc"), std::string::npos);
 
     for (const std::string& riga : {std::string("answer x.CSE\0.txt", 17),
                                    std::string("picture p.svg\0.svg", 18)}) {
-        const Esito e = esegui("start\n" + riga + "\n");
+        const prova::EsitoScript e = esegui("start\n" + riga + "\n");
         EXPECT_EQ(e.stato, 2) << e.err;
     }
 }

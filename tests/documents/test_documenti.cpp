@@ -8,20 +8,19 @@
 #include "documents/relazione_pdf.h"
 #include "numeric/conversioni.h"
 #include "reinforcement/schema.h"
-#include "support/finestra_prova.h"
+#include "support/applicazione_qt.h"
+#include "support/script_prova.h"
 #include "verification/stato_caso.h"
 
 #include <dl_creationadapter.h>
 #include <dl_dxf.h>
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
 #include <cmath>
 #include <cstdio>
-#include <functional>
 #include <map>
 #include <set>
 #include <vector>
@@ -31,21 +30,6 @@ namespace {
 
 using prova::FinestraProva;
 using prova::leggi_file;
-
-// Fonts and the PDF writer need one GUI application for the whole program, never a display.
-class AmbienteQt : public ::testing::Environment {
-  public:
-    void SetUp() override { app_ = std::make_unique<QGuiApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
-
-  private:
-    int argc_ = 1;
-    char nome_[16] = "test_documents";
-    char* argv_[2] = {nome_, nullptr};
-    std::unique_ptr<QGuiApplication> app_;
-};
-[[maybe_unused]] ::testing::Environment* const ambiente =
-    ::testing::AddGlobalTestEnvironment(new AmbienteQt);
 
 // What dxflib's reader finds in a file.
 struct LettoDxf : DL_CreationAdapter {
@@ -86,54 +70,42 @@ struct LettoDxf : DL_CreationAdapter {
     }
 };
 
-// The cases of the drawings: every position and shape with studs, diagonals, an opening.
+// The cases of the drawings: every position and shape with studs, diagonals, an opening. The
+// fields are set, the last one typed and left; the opening is a 30 × 20 one 50 cm from the face.
 struct Caso {
     const char* nome;
-    std::function<void(FinestraProva&)> prepara;
+    int forma;
+    std::vector<std::pair<int, const char*>> campi;
+    bool foro = false;
 };
 
 const Caso CASI[] = {
-    {"interno", [](FinestraProva& w) { w.digita(1, "-200000"); }},
-    {"bordo_diagonali",
-     [](FinestraProva& w) {
-         w.f->Text1[38].Text = "0";
-         w.f->Text1[30].Text = "1";
-         w.digita(1, "-200000");
-     }},
-    {"angolo",
-     [](FinestraProva& w) {
-         w.f->Text1[38].Text = "10";
-         w.f->Text1[24].Text = "20";
-         w.f->Text1[30].Text = "2";
-         w.f->Text1[31].Text = "9";
-         w.digita(1, "-110000");
-     }},
-    {"circolare",
-     [](FinestraProva& w) {
-         w.f->imposta_Option1(1, true);
-         w.digita(1, "-200000");
-     }},
-    {"circolare_bordo",
-     [](FinestraProva& w) {
-         w.f->imposta_Option1(1, true);
-         w.f->Text1[38].Text = "0";
-         w.digita(1, "-150000");
-     }},
-    {"foro",
-     [](FinestraProva& w) {
-         w.f->Command1_Click(4);
-         w.f->Text4.Text = "50";
-         w.f->Text5.Text = "0";
-         w.f->Command2_Click(0);
-         w.digita(1, "-200000");
-     }},
+    {"interno", 0, {{1, "-200000"}}},
+    {"bordo_diagonali", 0, {{38, "0"}, {30, "1"}, {1, "-200000"}}},
+    {"angolo", 0, {{38, "10"}, {24, "20"}, {30, "2"}, {31, "9"}, {1, "-110000"}}},
+    {"circolare", 1, {{1, "-200000"}}},
+    {"circolare_bordo", 1, {{38, "0"}, {1, "-150000"}}},
+    {"foro", 0, {{1, "-200000"}}, true},
 };
+
+void prepara(FinestraProva& w, const Caso& c) {
+    if (c.forma != 0) w.f->imposta_Option1(c.forma, true);
+    if (c.foro) {
+        w.f->Command1_Click(4);
+        w.f->Text4.Text = "50";
+        w.f->Text5.Text = "0";
+        w.f->Command2_Click(0);
+    }
+    for (const auto& [i, testo] : c.campi)
+        w.f->Text1[static_cast<std::size_t>(i)].Text = testo;
+    w.f->Text1_LostFocus(c.campi.back().first);
+}
 
 class DocumentiCaso : public ::testing::TestWithParam<Caso> {};
 
-TEST_P(DocumentiCaso, TheDxfHoldsEveryStudAndRailOfTheDesignOnItsLayerInCentimetres) {
+TEST_P(DocumentiCaso, TheDxfAndTheScheduleHoldEveryStudAndRailOfTheDesign) {
     FinestraProva w;
-    GetParam().prepara(w);
+    prepara(w, GetParam());
     const std::vector<Traliccio> rotaie = schema_chiodatura(*w.f);
     ASSERT_FALSE(rotaie.empty()) << "the case must design studs";
     ASSERT_TRUE(esporta_dxf(*w.f, "pianta.dxf"));
@@ -188,17 +160,13 @@ TEST_P(DocumentiCaso, TheDxfHoldsEveryStudAndRailOfTheDesignOnItsLayerInCentimet
     if (!w.f->Option1[1]) {
         EXPECT_NEAR(letto.angoli.at("b = " + w.testo(7)), PI / 2, 1e-6);
     }
-}
 
-TEST_P(DocumentiCaso, TheScheduleListsEachRailOnceWithItsStudsAndTheTotal) {
-    FinestraProva w;
-    GetParam().prepara(w);
+    // The schedule lists each rail once with its studs, and the total.
     ASSERT_TRUE(esporta_distinta_csv(*w.f, "distinta.csv"));
     const std::string csv = leggi_file("distinta.csv");
     std::vector<std::string> righe;
     for (std::size_t i = 0, j; (j = csv.find("\r\n", i)) != std::string::npos; i = j + 2)
         righe.push_back(csv.substr(i, j - i));
-    const std::vector<Traliccio> rotaie = schema_chiodatura(*w.f);
     ASSERT_EQ(righe.size(), rotaie.size() + 2);
     EXPECT_EQ(righe.front().rfind("traliccio;tipo;angolo (gradi);", 0), 0u);
     EXPECT_EQ(csv.find(','), std::string::npos) << "decimal point, never a comma";
@@ -292,7 +260,7 @@ TEST(RelazionePdf, TheReportShowsEveryQuantityWithTheValueTheWindowShows) {
 
 TEST(RelazionePdf, TheReportTellsTheVerdictTheWarningsAndTheOpening) {
     FinestraProva w;
-    CASI[5].prepara(w); // the opening: studs fall inside it
+    prepara(w, CASI[5]); // the opening: studs fall inside it
     ASSERT_TRUE(esporta_relazione_pdf(*w.f, {}, "foro.pdf"));
     std::string testo = testo_pdf("foro.pdf");
     if (testo.empty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
@@ -419,24 +387,15 @@ TEST(RelazionePdf, AFileThatCannotBeWrittenIsNeverReportedAsWritten) {
 }
 
 // The script lines, run as tessaro-cli runs them.
-struct Esecuzione {
-    int stato;
-    std::string out, err;
-};
-
-Esecuzione esegui(const std::string& script) {
-    prova::MisuraFissa misura;
-    std::ostringstream out, err;
-    Sessione s(out, err, misura, {}, documenti_qt());
-    std::istringstream in(script);
-    const int stato = s.esegui(in);
-    return {stato, out.str(), err.str()};
+prova::EsitoScript esegui(const std::string& script) {
+    return prova::esegui_script(script, documenti_qt());
 }
 
 TEST(RigheScript, ExportWritesTheDocumentThatItsEndingNames) {
     prova::CartellaProva cartella;
-    const Esecuzione e = esegui("start\ntype Text1(1) -200000\nleave Text1(1)\n"
-                                "export r.pdf\nexport p.dxf\nexport d.csv\npicture q.pdf\n");
+    const prova::EsitoScript e =
+        esegui("start\ntype Text1(1) -200000\nleave Text1(1)\n"
+               "export r.pdf\nexport p.dxf\nexport d.csv\npicture q.pdf\n");
     ASSERT_EQ(e.stato, 0) << e.err;
     EXPECT_EQ(leggi_file("r.pdf").rfind("%PDF", 0), 0u);
     EXPECT_EQ(leggi_file("q.pdf").rfind("%PDF", 0), 0u);
@@ -459,7 +418,7 @@ TEST(RigheScript, ExportFailsAndSaysWhyWhenItCannotWriteOrTheResultsAreStale) {
     };
     for (const auto& c : casi) {
         prova::CartellaProva cartella;
-        const Esecuzione e = esegui(c.script);
+        const prova::EsitoScript e = esegui(c.script);
         EXPECT_EQ(e.stato, c.stato) << c.script;
         EXPECT_NE(e.err.find(c.messaggio), std::string::npos) << c.script << e.err;
         EXPECT_FALSE(std::filesystem::exists("r.pdf")) << c.script;

@@ -1,4 +1,5 @@
 // The plan painted by Qt: where the world window puts it, far shadows, the exported files.
+#include "support/applicazione_qt.h"
 #include "support/file_ostili.h"
 #include "support/finestra_prova.h"
 
@@ -9,7 +10,6 @@
 
 #include <QFile>
 #include <QFontInfo>
-#include <QGuiApplication>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -21,17 +21,6 @@ namespace tessaro {
 using prova::FinestraProva;
 
 namespace {
-
-// Fonts and images need a GUI application (offscreen), alive for the whole program.
-struct AmbienteQt : ::testing::Environment {
-    int argc = 1;
-    char nome[13] = "test_drawing";
-    char* argv[2] = {nome, nullptr};
-    std::unique_ptr<QGuiApplication> app;
-    void SetUp() override { app = std::make_unique<QGuiApplication>(argc, argv); }
-    void TearDown() override { app.reset(); }
-};
-[[maybe_unused]] auto* const ambiente = ::testing::AddGlobalTestEnvironment(new AmbienteQt);
 
 // The plan as the drawing routine paints it, exported as a PNG and read back.
 QImage pianta(CalcoTess& f) {

@@ -1,19 +1,18 @@
-// What the fuzz targets share: the properties they assert, a fixed text metric, a working
-// folder of their own and a started model.
+// What the fuzz targets share: the properties they assert and a started model; the fixed text
+// metric and the working folder of their own are the tests' (prova::MisuraFissa, CartellaProva).
 #pragma once
 
 #include "app/Tessaro.h"
 #include "cli/piattaforma_script.h"
+#include "tests/support/finestra_prova.h"
 
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
 namespace tessaro::fuzz {
 
@@ -42,38 +41,6 @@ inline bool numero_mostrato(std::string_view t) {
     return punti <= 1;
 }
 
-class MisuraFissa : public MisuraTesto {
-  public:
-    double larghezza_px(const std::string& t) const override { return 5.0 * t.size(); }
-    double altezza_px(const std::string&) const override { return 13.0; }
-};
-
-// While it lives, the current folder is a new empty folder of this process under the temporary
-// folder: every input starts from the same files. The fuzzer's own folders, named relative to
-// the folder it was started in, stay valid between inputs.
-class CartellaPulita {
-  public:
-    CartellaPulita()
-        : prima_(std::filesystem::current_path()),
-          cartella_(std::filesystem::temp_directory_path() /
-                    ("tessaro-fuzz-" + std::to_string(::getpid()))) {
-        std::error_code ec;
-        std::filesystem::remove_all(cartella_, ec);
-        std::filesystem::create_directories(cartella_);
-        std::filesystem::current_path(cartella_);
-    }
-    ~CartellaPulita() {
-        std::error_code ec;
-        std::filesystem::current_path(prima_, ec);
-        std::filesystem::remove_all(cartella_, ec);
-    }
-    CartellaPulita(const CartellaPulita&) = delete;
-    CartellaPulita& operator=(const CartellaPulita&) = delete;
-
-  private:
-    std::filesystem::path prima_, cartella_;
-};
-
 // The model loaded and started in the current folder, as a person starts the window.
 struct Finestra {
     explicit Finestra(bool file_di_lavoro) : f(std::make_unique<Tessaro>(piattaforma, misura)) {
@@ -82,7 +49,7 @@ struct Finestra {
         f->Picture3_MouseUp();
     }
     std::ostringstream uscita;
-    MisuraFissa misura;
+    prova::MisuraFissa misura;
     PiattaformaScript piattaforma{uscita};
     std::unique_ptr<Tessaro> f;
 };

@@ -31,7 +31,7 @@ bool separatori(const CalcoTess& f) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
     if (n > 1 << 16) return -1;
-    CartellaPulita cartella;
+    prova::CartellaProva cartella;
     std::ofstream("caso.CSE", std::ios::binary)
         .write(reinterpret_cast<const char*>(dati), static_cast<std::streamsize>(n));
     Finestra w(false);

@@ -31,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
     while (std::getline(tutto, riga) && ++righe <= 200)
         if (riga.rfind("answer", 0) != 0 || riga.find('/') == std::string::npos)
             script += riga + '\n';
-    CartellaPulita cartella;
-    MisuraFissa misura;
+    prova::CartellaProva cartella;
+    prova::MisuraFissa misura;
     std::ostringstream out, err;
     int stato;
     {

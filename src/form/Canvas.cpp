@@ -92,11 +92,10 @@ void Canvas::Circle(double x, double y, double r, double s, double e) {
 }
 
 void Canvas::PSet(double x, double y) {
-    const bool stessa_penna = !elementi_.empty() && elementi_.back().tipo == Elemento::Tipo::punti &&
-                              elementi_.back().colore == ForeColor &&
-                              elementi_.back().larghezza == DrawWidth &&
-                              elementi_.back().stile == DrawStyle;
-    if (!stessa_penna) {
+    // A dot drawn with the pen of the run of dots just before it joins that run.
+    const Elemento* ultimo = elementi_.empty() ? nullptr : &elementi_.back();
+    if (!ultimo || ultimo->tipo != Elemento::Tipo::punti || ultimo->colore != ForeColor ||
+        ultimo->larghezza != DrawWidth || ultimo->stile != DrawStyle) {
         Elemento e = nuovo(Elemento::Tipo::punti);
         e.primo = punti_.size();
         elementi_.push_back(e);

@@ -28,7 +28,7 @@ Colore QBColor(int indice);
 
 // One element of the display list. It owns no memory: a text is kept by the canvas, and dots
 // drawn one after another with the same pen make one element whose points the canvas keeps,
-// so that the tens of thousands of dots of a long design are stored and cleared cheaply.
+// so that the thousands of dots of a long design are stored and cleared cheaply.
 struct Elemento {
     enum class Tipo { linea, rettangolo, arco, punti, testo, triangolo };
     Punto p1; // start of a line, corner of a box, centre of an arc, text top-left, vertex

@@ -61,7 +61,8 @@ std::string scritta(CalcoTess& f, const std::vector<double>& numeri,
                     std::optional<std::vector<double>> prima) {
     const auto scrivi = [&f](const std::vector<double>& lista) {
         f.nfile_chiodi.emplace();
-        for (std::size_t i = 0; i + 1 < lista.size(); i += 2) riga_chiodo(f, lista[i], lista[i + 1]);
+        for (std::size_t i = 0; i + 1 < lista.size(); i += 2)
+            riga_chiodo(f, lista[i], lista[i + 1]);
         EXPECT_TRUE(scrivi_chiodi(f));
         f.nfile_chiodi.reset();
     };

@@ -4,8 +4,6 @@
 #include "files/file_testo.h"
 #include "form/CalcoTess.h"
 
-#include <utility>
-
 namespace tessaro {
 
 std::filesystem::path percorso_chiodi(const std::string& cartella_lavoro) {
@@ -14,12 +12,14 @@ std::filesystem::path percorso_chiodi(const std::string& cartella_lavoro) {
 
 namespace {
 
-// Replaces the file with these lines unless it holds them already. A list that could not be
+// Replaces the file with this list unless it holds it already. A list that could not be
 // written leaves none rather than another case's, and the state of the case says so.
-bool sostituisci_chiodi(CalcoTess& f, const std::vector<std::string>& righe) {
+bool sostituisci_chiodi(CalcoTess& f, const ListaChiodi& righe) {
     if (f.chiodi_scritti == righe) return true;
     FileTesto file(percorso_chiodi(f.cartella_lavoro));
-    for (const std::string& riga : righe) file.riga(riga);
+    for (const std::string& riga : righe.intestazione) file.riga(riga);
+    for (std::size_t i = 0; i + 1 < righe.numeri.size(); i += 2)
+        file.riga(RigaZone().numero(righe.numeri[i]).zona().numero(righe.numeri[i + 1]));
     if (file.chiudi()) {
         f.chiodi_scritti = righe;
         return true;
@@ -39,8 +39,8 @@ void azzera_chiodi(CalcoTess& f) {
 void completa_chiodi(CalcoTess& f) {
     if (!f.chiodi_da_azzerare) return;
     f.chiodi_da_azzerare = false;
-    static const std::vector<std::string> azzerata{
-        RigaZone().numero(1).zona().numero(0).zona().testo("interno").str()};
+    static const ListaChiodi azzerata{
+        {RigaZone().numero(1).zona().numero(0).zona().testo("interno").str()}, {}};
     sostituisci_chiodi(f, azzerata);
 }
 
@@ -52,11 +52,10 @@ void elimina_chiodi(CalcoTess& f) {
 }
 
 void riga_chiodo(CalcoTess& f, double primo, double secondo) {
-    // Working files left alone (a batch), the list is never written: no line is formatted.
+    // Working files left alone (a batch), the list is never written: nothing is kept.
     if (!f.nfile_chiodi || !f.file_di_lavoro) return;
-    RigaZone riga;
-    riga.numero(primo).zona().numero(secondo);
-    f.nfile_chiodi->push_back(std::move(riga).str());
+    f.nfile_chiodi->numeri.push_back(primo);
+    f.nfile_chiodi->numeri.push_back(secondo);
 }
 
 bool scrivi_chiodi(CalcoTess& f) {
@@ -64,7 +63,7 @@ bool scrivi_chiodi(CalcoTess& f) {
     // This list takes the place of the pass's reset, written or not: a reset in its place
     // would announce no rails for a case that has them.
     f.chiodi_da_azzerare = false;
-    return sostituisci_chiodi(f, f.nfile_chiodi ? *f.nfile_chiodi : std::vector<std::string>{});
+    return sostituisci_chiodi(f, f.nfile_chiodi ? *f.nfile_chiodi : ListaChiodi{});
 }
 
 } // namespace tessaro

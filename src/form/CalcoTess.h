@@ -10,12 +10,27 @@
 #include "form/unita.h"
 
 #include <array>
+#include <cstring>
 #include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace tessaro {
+
+// The lines of a stud list: its heading lines, then the studs, two numbers a line. The numbers
+// are kept as computed and formatted only when the file is written; two lists are the same when
+// their numbers have the same bits, which print the same digits.
+struct ListaChiodi {
+    std::vector<std::string> intestazione;
+    std::vector<double> numeri;
+
+    bool operator==(const ListaChiodi& l) const {
+        return intestazione == l.intestazione && numeri.size() == l.numeri.size() &&
+               (numeri.empty() ||
+                std::memcmp(numeri.data(), l.numeri.data(), numeri.size() * sizeof(double)) == 0);
+    }
+};
 
 struct Campo {
     std::string Text;
@@ -90,14 +105,14 @@ public:
     UnitaMisura unita;             // labels and factors of the report
     // The stud list chiodi.tmp while the rail design writes it: its lines so far. Empty when
     // no list is open; the design replaces the file with them when it completes.
-    std::optional<std::vector<std::string>> nfile_chiodi;
+    std::optional<ListaChiodi> nfile_chiodi;
     // The stud dots of the current design, in plan coordinates (cm) and in the order drawn,
     // images included; a stud drawn twice is listed twice. Emptied with the stud list.
     std::vector<Punto> chiodi;
     // chiodi.tmp as this program last wrote it (its lines; none before the first write), and
     // whether the pass has reset the list without writing the reset yet: the scratch file is
     // written at most once a pass and only when its lines change.
-    std::optional<std::vector<std::string>> chiodi_scritti;
+    std::optional<ListaChiodi> chiodi_scritti;
     bool chiodi_da_azzerare = false;
     // Uniform numbers in [0, 1) from a fixed start, so that every run of the program draws
     // the same sequence.

@@ -26,6 +26,8 @@ Elemento Canvas::nuovo(Elemento::Tipo tipo) const {
 
 void Canvas::Cls() {
     elementi_.clear();
+    testi_.clear();
+    punti_.clear();
     CurrentX = 0;
     CurrentY = 0;
 }
@@ -90,9 +92,16 @@ void Canvas::Circle(double x, double y, double r, double s, double e) {
 }
 
 void Canvas::PSet(double x, double y) {
-    Elemento e = nuovo(Elemento::Tipo::punto);
-    e.p1 = {x, y};
-    elementi_.push_back(std::move(e));
+    // A dot drawn with the pen of the run of dots just before it joins that run.
+    const Elemento* ultimo = elementi_.empty() ? nullptr : &elementi_.back();
+    if (!ultimo || ultimo->tipo != Elemento::Tipo::punti || ultimo->colore != ForeColor ||
+        ultimo->larghezza != DrawWidth || ultimo->stile != DrawStyle) {
+        Elemento e = nuovo(Elemento::Tipo::punti);
+        e.primo = punti_.size();
+        elementi_.push_back(e);
+    }
+    punti_.push_back({x, y});
+    elementi_.back().fine = punti_.size();
     CurrentX = x;
     CurrentY = y;
 }
@@ -110,7 +119,8 @@ void Canvas::FilledTriangle(Punto v1, Punto v2, Punto v3) {
 void Canvas::Print(const std::string& testo) {
     Elemento e = nuovo(Elemento::Tipo::testo);
     e.p1 = {CurrentX, CurrentY};
-    e.testo = testo;
+    e.testo = testi_.size();
+    testi_.push_back(testo);
     elementi_.push_back(std::move(e));
     // The pen goes to the start of the next text line.
     CurrentX = ScaleLeft;

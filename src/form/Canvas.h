@@ -26,19 +26,23 @@ struct Colore {
 // The standard 16-colour table: 1 dark blue, 5 magenta, 7 light grey, 15 bright white, ...
 Colore QBColor(int indice);
 
+// One element of the display list. It owns no memory: a text is kept by the canvas, and dots
+// drawn one after another with the same pen make one element whose points the canvas keeps,
+// so that the thousands of dots of a long design are stored and cleared cheaply.
 struct Elemento {
-    enum class Tipo { linea, rettangolo, arco, punto, testo, triangolo };
-    Tipo tipo = Tipo::linea;
-    Punto p1; // start of a line, corner of a box, centre of an arc, dot, text top-left, vertex
+    enum class Tipo { linea, rettangolo, arco, punti, testo, triangolo };
+    Punto p1; // start of a line, corner of a box, centre of an arc, text top-left, vertex
     Punto p2; // end of a line, opposite corner of a box, vertex
     Punto p3; // third vertex of a filled triangle
     double r = 0;        // arc radius
     double s = 0, e = 0; // arc from s counter-clockwise to e, rad; a whole circle is 0 to 2π
-    bool intero = false; // whole circle
-    std::string testo;
+    Tipo tipo = Tipo::linea;
     int colore = 15;     // QBColor index
     int larghezza = 1;   // pixels
     int stile = 0;       // 0 solid, 2 dotted
+    bool intero = false; // whole circle
+    std::size_t testo = 0;           // a text's place among the canvas's texts (Canvas::testo)
+    std::size_t primo = 0, fine = 0; // dots: their places [primo, fine) in Canvas::punti
 };
 
 class Canvas {
@@ -79,6 +83,8 @@ public:
     double TextHeight(const std::string& testo) const; // negative when y points up
 
     const std::vector<Elemento>& elementi() const { return elementi_; }
+    const std::string& testo(const Elemento& e) const { return testi_[e.testo]; }
+    const std::vector<Punto>& punti() const { return punti_; }
 
 private:
     Elemento nuovo(Elemento::Tipo tipo) const;
@@ -86,6 +92,8 @@ private:
 
     const MisuraTesto* misura_;
     std::vector<Elemento> elementi_;
+    std::vector<std::string> testi_;
+    std::vector<Punto> punti_;
 };
 
 } // namespace tessaro

@@ -213,7 +213,7 @@ void progetta_tralicci(CalcoTess& f) {
     } chiusura{f};
     f.nfile_chiodi.emplace();
     f.chiodi.clear();
-    f.nfile_chiodi->push_back(RigaZone()
+    f.nfile_chiodi->intestazione.push_back(RigaZone()
                                   .testo(f.fichiodo.Text)
                                   .zona()
                                   .numero(lenient(f.Text1[31].Text))

@@ -10,13 +10,21 @@
 
 namespace tessaro::prova {
 
-// "L x1,y1 x2,y2" line, "B …" box, "O x,y r" circle, "C x,y r s>e" arc, "P x,y" dot,
+// "L x1,y1 x2,y2" line, "B …" box, "O x,y r" circle, "C x,y r s>e" arc, "P x,y" a dot each,
 // "F x1,y1 x2,y2 x3,y3" filled triangle, "T 'text' x,y"; numbers to 4 decimals; then
 // " w3", " c7", " dotted" where width, colour or style differ from 1, 15, solid (a dot is
 // round whatever the style).
-inline std::string descrivi(const Elemento& e) {
+inline void descrivi(const Canvas& c, const Elemento& e, std::vector<std::string>& l) {
     const auto n = [](double x) { return show(R(x, 4)); };
     const auto p = [&](Punto q) { return n(q.x) + "," + n(q.y); };
+    std::string coda;
+    if (e.larghezza != 1) coda += " w" + std::to_string(e.larghezza);
+    if (e.colore != 15) coda += " c" + std::to_string(e.colore);
+    if (e.tipo == Elemento::Tipo::punti) {
+        for (std::size_t i = e.primo; i < e.fine; ++i) l.push_back("P " + p(c.punti()[i]) + coda);
+        return;
+    }
+    if (e.stile == 2) coda += " dotted";
     std::string t;
     switch (e.tipo) {
     case Elemento::Tipo::linea: t = "L " + p(e.p1) + " " + p(e.p2); break;
@@ -25,14 +33,11 @@ inline std::string descrivi(const Elemento& e) {
         t = (e.intero ? "O " : "C ") + p(e.p1) + " " + n(e.r);
         if (!e.intero) t += " " + n(e.s) + ">" + n(e.e);
         break;
-    case Elemento::Tipo::punto: t = "P " + p(e.p1); break;
+    case Elemento::Tipo::punti: return; // a line a dot, above
     case Elemento::Tipo::triangolo: t = "F " + p(e.p1) + " " + p(e.p2) + " " + p(e.p3); break;
-    case Elemento::Tipo::testo: t = "T '" + e.testo + "' " + p(e.p1); break;
+    case Elemento::Tipo::testo: t = "T '" + c.testo(e) + "' " + p(e.p1); break;
     }
-    if (e.larghezza != 1) t += " w" + std::to_string(e.larghezza);
-    if (e.colore != 15) t += " c" + std::to_string(e.colore);
-    if (e.stile == 2 && e.tipo != Elemento::Tipo::punto) t += " dotted";
-    return t;
+    l.push_back(t + coda);
 }
 
 // The shape and the position set directly, without their click handlers.
@@ -45,7 +50,7 @@ inline void figura(CalcoTess& f, int forma, int posizione) {
 
 inline std::vector<std::string> lista(const Canvas& c) {
     std::vector<std::string> l;
-    for (const Elemento& e : c.elementi()) l.push_back(descrivi(e));
+    for (const Elemento& e : c.elementi()) descrivi(c, e, l);
     return l;
 }
 

@@ -152,7 +152,8 @@ TEST(Unchiodo, DotsFollowThePositionAndTheListHoldsItsOwnFrame) {
     f.Pic.Cls();
     f.Pic.DrawWidth = 2;
     disegna_unchiodo(f, 30, 10);
-    EXPECT_EQ(f.Pic.elementi().size(), 4u);
+    EXPECT_EQ(prova::lista(f.Pic),
+              (Lista{"P 30,10 w3", "P 30,-10 w3", "P -30,10 w3", "P -30,-10 w3"}));
     EXPECT_EQ(f.Pic.DrawWidth, 1);
 }
 

@@ -56,6 +56,29 @@ TEST(Canvas, TextExtentsAreInWorldUnitsAndPrintGoesToTheNextLine) {
     EXPECT_DOUBLE_EQ(c.TextHeight("Db"), 6.5);
 }
 
+TEST(Canvas, DotsWithOnePenMakeOneElementAndKeepTheirPlaceAmongTheOthers) {
+    prova::MisuraFissa m;
+    Canvas c(m);
+    c.PSet(1, 2);
+    c.PSet(3, 4);
+    c.DrawWidth = 3; // another pen: another run
+    c.PSet(5, 6);
+    c.Line(0, 0, 1, 1);
+    c.PSet(7, 8); // after a line: a run of its own
+    c.ForeColor = 7;
+    c.PSet(9, 10);
+    c.DrawStyle = 2;
+    c.PSet(11, 12);
+    EXPECT_EQ(c.elementi().size(), 6u);
+    EXPECT_EQ(prova::lista(c), (Lista{"P 1,2", "P 3,4", "P 5,6 w3", "L 0,0 1,1 w3", "P 7,8 w3",
+                                      "P 9,10 w3 c7", "P 11,12 w3 c7"}));
+    EXPECT_EQ(std::pair(c.CurrentX, c.CurrentY), std::pair(11.0, 12.0));
+    c.Cls(); // the dots go with their elements
+    c.PSet(0, 1);
+    EXPECT_EQ(c.punti().size(), 1u);
+    EXPECT_EQ(prova::lista(c), (Lista{"P 0,1 w3 c7"}));
+}
+
 // Label offsets below: a 13-pixel line is 13/236 of the window's height.
 TEST(Sezione, WindowColumnAndSlabEdgesByPosition) {
     FinestraProva w; // 40 × 60, d = 37, scala = 2

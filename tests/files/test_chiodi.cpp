@@ -2,6 +2,8 @@
 // holding at every message box and at the end of a pass what the pass has reset or designed.
 #include "support/finestra_prova.h"
 
+#include "files/chiodi.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -51,6 +53,43 @@ TEST(Chiodi, AnUnchangedListIsNotWrittenAgain) {
     w.f->Timer1_Timer();
     prova::FinestraProva riavviata;
     EXPECT_EQ(prova::leggi_file("chiodi.tmp"), AZZERATA);
+}
+
+// The file a stud list of these numbers (two a line) leaves, after the list `prima` or, when
+// prima is absent, with nothing known of the file.
+std::string scritta(CalcoTess& f, const std::vector<double>& numeri,
+                    std::optional<std::vector<double>> prima) {
+    const auto scrivi = [&f](const std::vector<double>& lista) {
+        f.nfile_chiodi.emplace();
+        for (std::size_t i = 0; i + 1 < lista.size(); i += 2)
+            riga_chiodo(f, lista[i], lista[i + 1]);
+        EXPECT_TRUE(scrivi_chiodi(f));
+        f.nfile_chiodi.reset();
+    };
+    f.chiodi_scritti.reset();
+    if (prima) scrivi(*prima);
+    scrivi(numeri);
+    return prova::leggi_file("chiodi.tmp");
+}
+
+TEST(Chiodi, TheFileHoldsTheLastListWhicheverListCameBefore) {
+    prova::FinestraProva w;
+    struct Caso {
+        std::vector<double> prima, dopo;
+    };
+    const Caso casi[] = {
+        {{0, 5}, {-0.0, 5}},          // equal as numbers, apart in their bits
+        {{-0.0, 5}, {0, 5}},
+        {{1, 2}, {1, 2, 3, 4}},       // one line more
+        {{1, 2, 3, 4}, {1, 2}},       // one line less
+        {{0.1 + 0.2, 1}, {0.3, 1}},   // apart in the last bit
+        {{12.5, -7.25}, {12.5, -7.25}},
+        {{}, {}},
+    };
+    for (const Caso& c : casi) {
+        const std::string attesa = scritta(*w.f, c.dopo, std::nullopt);
+        EXPECT_EQ(scritta(*w.f, c.dopo, c.prima), attesa) << c.dopo.size();
+    }
 }
 
 TEST(Chiodi, AMessageBoxOfTheDesignFindsTheResetOfItsPass) {

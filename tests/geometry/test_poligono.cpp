@@ -44,13 +44,14 @@ TEST(Poligono, CircleIsMarkedPointByPointOnThePlan) {
     w.f->Pic.ForeColor = 9;
     w.f->Pic.DrawWidth = 3;
     crea_polig_circ(*w.f, 94);
+    // One run of dots with the pen set.
     const auto& e = w.f->Pic.elementi();
-    ASSERT_EQ(e.size(), 124u);
-    for (const Elemento& p : e) {
-        EXPECT_EQ(p.tipo, Elemento::Tipo::punto);
-        EXPECT_EQ(std::pair(p.colore, p.larghezza), std::pair(9, 3));
-        EXPECT_NEAR(std::hypot(p.p1.x, p.p1.y), 94, 1e-9); // every vertex on the circle
-    }
+    ASSERT_EQ(e.size(), 1u);
+    EXPECT_EQ(e[0].tipo, Elemento::Tipo::punti);
+    EXPECT_EQ(std::pair(e[0].colore, e[0].larghezza), std::pair(9, 3));
+    ASSERT_EQ(e[0].fine - e[0].primo, 124u);
+    for (const Punto& p : w.f->Pic.punti())
+        EXPECT_NEAR(std::hypot(p.x, p.y), 94, 1e-9); // every vertex on the circle
 }
 
 TEST(Punti, ArcLengthDoesNotDependOnItsPieceCount) {

@@ -80,7 +80,7 @@ void arco(QPainter& p, const Proiezione& w, const Elemento& e) {
     p.drawPath(path);
 }
 
-void elemento(QPainter& p, const Proiezione& w, const QFontMetricsF& metriche,
+void elemento(QPainter& p, const Proiezione& w, const QFontMetricsF& metriche, const Canvas& c,
               const Elemento& e, bool liscio) {
     p.setRenderHint(QPainter::Antialiasing, liscio);
     p.setPen(penna(e));
@@ -97,21 +97,22 @@ void elemento(QPainter& p, const Proiezione& w, const QFontMetricsF& metriche,
     case Elemento::Tipo::arco:
         arco(p, w, e);
         break;
-    case Elemento::Tipo::punto: {
-        // A round dot as wide as the line, whatever the style. One pixel wide on a canvas of
-        // one device pixel per pixel, it fills the pixel it falls in: smoothed, it would fade.
-        const QPointF q = w(e.p1);
-        if (!liscio && e.larghezza <= 1) {
-            p.fillRect(QRectF(std::floor(q.x()), std::floor(q.y()), 1, 1), colore(e.colore));
-            break;
+    case Elemento::Tipo::punti:
+        // Round dots as wide as the line, whatever the style. One pixel wide on a canvas of
+        // one device pixel per pixel, a dot fills the pixel it falls in: smoothed, it would fade.
+        for (std::size_t i = e.primo; i < e.fine; ++i) {
+            const QPointF q = w(c.punti()[i]);
+            if (!liscio && e.larghezza <= 1) {
+                p.fillRect(QRectF(std::floor(q.x()), std::floor(q.y()), 1, 1), colore(e.colore));
+                continue;
+            }
+            const double r = std::max(0.5, e.larghezza / 2.0);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setPen(Qt::NoPen);
+            p.setBrush(colore(e.colore));
+            p.drawEllipse(q, r, r);
         }
-        const double r = std::max(0.5, e.larghezza / 2.0);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(colore(e.colore));
-        p.drawEllipse(q, r, r);
         break;
-    }
     case Elemento::Tipo::triangolo:
         p.setRenderHint(QPainter::Antialiasing);
         p.setBrush(colore(e.colore));
@@ -120,7 +121,7 @@ void elemento(QPainter& p, const Proiezione& w, const QFontMetricsF& metriche,
     case Elemento::Tipo::testo: {
         // The pen is the top-left corner of the text: the baseline lies one ascent below.
         // Leading blanks become an offset, which SVG readers that collapse blanks keep too.
-        const QString testo = QString::fromStdString(e.testo);
+        const QString testo = QString::fromStdString(c.testo(e));
         qsizetype spazi = 0;
         while (spazi < testo.size() && testo[spazi] == u' ') ++spazi;
         const QPointF rientro(metriche.horizontalAdvance(testo.left(spazi)), metriche.ascent());
@@ -147,7 +148,7 @@ void dipingi(QPainter& p, const Canvas& c, double lato_px) {
     p.setFont(font);
     const Proiezione w(c);
     if (w.valida())
-        for (const Elemento& e : c.elementi()) elemento(p, w, metriche, e, liscio);
+        for (const Elemento& e : c.elementi()) elemento(p, w, metriche, c, e, liscio);
     p.restore();
 }
 

@@ -48,7 +48,7 @@ class Disegno {
     // writes it in degrees).
     void testo(const char* layer, Punto p, const std::string& t, double angolo = 0) {
         dxf_.writeText(
-            dw_, DL_TextData(p.x, p.y, 0, p.x, p.y, 0, TESTO_CM, 1, 0, 1, 2, t, "standard", angolo),
+            dw_, DL_TextData(p.x, p.y, 0, p.x, p.y, 0, TESTO_CM, 1, 0, 1, 2, t, "Standard", angolo),
             attributi(layer));
     }
     // Dimension from a to b with its line off by `distanza` cm on the left of a→b.
@@ -98,7 +98,7 @@ void intestazione_e_tabelle(DL_Dxf& dxf, DL_WriterA& dw) {
                        DL_Attributes("", COLORE_LAYER[i], 100, "CONTINUOUS", 1));
     dw.tableEnd();
     dw.tableStyle(1);
-    dxf.writeStyle(dw, DL_StyleData("standard", 0, 0, 1, 0, 0, TESTO_CM, "txt", ""));
+    dxf.writeStyle(dw, DL_StyleData("Standard", 0, 0, 1, 0, 0, TESTO_CM, "txt", ""));
     dw.tableEnd();
     dxf.writeView(dw);
     dxf.writeUcs(dw);

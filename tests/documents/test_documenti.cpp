@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <map>
 #include <set>
+#include <sstream>
 #include <vector>
 
 namespace tessaro {
@@ -309,6 +310,24 @@ TEST(PiantaQuotata, TheScaleIsTheFirstOf20_25_50ThatFitsThenCoarser) {
     for (const auto& c : casi)
         EXPECT_EQ(scala_pianta(*w.f, c.mm.first, c.mm.second), c.scala) << c.mm.first;
     EXPECT_GE(scala_pianta(*w.f, 0, 0), 100000); // a frame of no size: an end, not a hang
+}
+
+// The dimension style names its text style by that style's handle: a CAD program resolves it,
+// and the same case always gives the same file.
+TEST(Dxf, TheDimensionStylePointsToTheTextStyle) {
+    FinestraProva w;
+    w.digita(1, "-200000");
+    ASSERT_TRUE(esporta_dxf(*w.f, "stili.dxf"));
+    std::istringstream in(leggi_file("stili.dxf"));
+    std::string codice, valore, voce, handle_stile, riferito; // voce: the entry being read
+    while (std::getline(in, codice) && std::getline(in, valore)) {
+        codice.erase(0, codice.find_first_not_of(' '));
+        if (codice == "0") voce = valore;
+        if (codice == "5" && voce == "STYLE") handle_stile = valore;
+        if (codice == "340" && voce == "DIMSTYLE") riferito = valore;
+    }
+    ASSERT_FALSE(handle_stile.empty());
+    EXPECT_EQ(riferito, handle_stile);
 }
 
 TEST(Dxf, ShapesOnlyDrawnKeepTheirOutlineAndPerimeterWithoutDimensions) {

@@ -6,7 +6,6 @@
 #include "documents/relazione_pdf.h"
 
 #include <QCoreApplication>
-#include <QDate>
 
 namespace tessaro {
 
@@ -14,7 +13,7 @@ Documenti documenti_qt() {
     Documenti d;
     d.relazione = [](const CalcoTess& f, const std::string& percorso) {
         Intestazione i;
-        i.data = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
+        i.data = data_odierna();
         return esporta_relazione_pdf(f, i, percorso);
     };
     d.pianta = esporta_pianta_pdf;

@@ -12,6 +12,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QDate>
 #include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
@@ -399,6 +400,10 @@ struct Pdf {
 };
 
 } // namespace
+
+std::string data_odierna() {
+    return QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
+}
 
 int scala_pianta(const CalcoTess& f, double larghezza_mm, double altezza_mm) {
     const QRectF r = ingombro(geometria_pianta(f));

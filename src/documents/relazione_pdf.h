@@ -14,6 +14,9 @@ struct Intestazione {
     std::string progetto, elemento, progettista, data;
 };
 
+// Today's date as the title block writes it (dd/mm/yyyy).
+std::string data_odierna();
+
 // Writes the report of the case as the window shows it now through the file replacement;
 // false when the file could not be written (the previous file is then left as it was). The
 // caller decides first whether a report may be written (relazione_negata).

@@ -296,17 +296,17 @@ StatoCaso stato_caso(const CalcoTess& f) {
     return s;
 }
 
-std::string relazione_negata(const CalcoTess& f, const StatoCaso& s) {
+std::string relazione_negata(const CalcoTess& f, const StatoCaso& s,
+                             const std::string& non_scritto) {
     std::string correggere;
     for (const CampoIllegibile& c : s.illegibili)
         correggere += (correggere.empty() ? "«" : "; «") + didascalia(f, c.controllo) + "» (" +
                       c.motivo + ")";
-    if (!correggere.empty()) return "Relazione non scritta: correggere " + correggere + ".";
+    if (!correggere.empty()) return non_scritto + ": correggere " + correggere + ".";
     if (s.aggiornati) return "";
     const std::string stantii = "Risultati non aggiornati: ";
     const std::string& perche = s.testo_aggiornamento;
-    return "Relazione non scritta: " +
-           (perche.rfind(stantii, 0) == 0 ? perche.substr(stantii.size()) : perche) + ".";
+    return non_scritto + ": " + (perche.rfind(stantii, 0) == 0 ? perche.substr(stantii.size()) : perche) + ".";
 }
 
 const char* chiave_esito(Esito e) {

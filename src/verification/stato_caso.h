@@ -41,8 +41,10 @@ struct StatoCaso {
 StatoCaso stato_caso(const CalcoTess& f);
 
 // Why no report of the case may be written now, Italian, naming what to correct; "" when one
-// may: every input in use readable, the results current and the shape verified.
-std::string relazione_negata(const CalcoTess& f, const StatoCaso& s);
+// may: every input in use readable, the results current and the shape verified. The text opens
+// with `non_scritto`, the refusal in the words of the document asked for.
+std::string relazione_negata(const CalcoTess& f, const StatoCaso& s,
+                             const std::string& non_scritto = "Relazione non scritta");
 
 // The verdict's key on the command line: "verified", "verified-with-studs", "not-verified",
 // "not-computed".

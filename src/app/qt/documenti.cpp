@@ -9,22 +9,17 @@
 #include "files/file_testo.h"
 #include "verification/stato_caso.h"
 
-#include <QDate>
-
 #include <filesystem>
 
 namespace tessaro {
 namespace {
 
 // A document certifies its numbers: none is written of what was not computed for the inputs
-// shown. The user is told what to correct, in the words of the refused text report with the
-// document's own name.
+// shown. The user is told what to correct, as for the text report, with the document's name.
 bool documento_possibile(const Tessaro& f, Piattaforma& p, const std::string& titolo,
                          const std::string& non_scritto) {
-    std::string negata = relazione_negata(f, stato_caso(f));
+    const std::string negata = relazione_negata(f, stato_caso(f), non_scritto);
     if (negata.empty()) return true;
-    const std::string relazione = "Relazione non scritta";
-    if (negata.rfind(relazione, 0) == 0) negata.replace(0, relazione.size(), non_scritto);
     p.messaggio(negata, titolo, Icona::esclamazione);
     return false;
 }
@@ -55,7 +50,7 @@ void relazione_pdf(const Tessaro& f, Piattaforma& p, QSettings& impostazioni, QW
     const Intestazione intestazione{dialogo.progetto().toStdString(),
                                     dialogo.elemento().toStdString(),
                                     dialogo.progettista().toStdString(),
-                                    QDate::currentDate().toString("dd/MM/yyyy").toStdString()};
+                                    data_odierna()};
     if (esporta_relazione_pdf(f, intestazione, nome))
         apri_o_indica(p, nome, "la relazione");
     else

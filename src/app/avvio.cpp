@@ -5,6 +5,7 @@
 #include "files/chiodi.h"
 #include "files/dati_ingresso.h"
 #include "files/file_testo.h"
+#include "form/campi.h"
 #include "form/protetto.h"
 #include "geometry/perimetri.h"
 #include "numeric/conversioni.h"
@@ -15,13 +16,19 @@ namespace tessaro {
 void Tessaro::Form_Load() {
     dimensiona(3600, 3000);
     centra();
-    Picture3 = {true, "Cliccare sull'immagine per proseguire!", finestra.Height - 700, 0, 0,
-                finestra.Width, finestra.Height};
+    Picture3 = {true,
+                "Cliccare sull'immagine per proseguire!",
+                finestra.Height - 700,
+                0,
+                0,
+                finestra.Width,
+                finestra.Height};
     dati.in_avvio = 1;
 }
 
 void Tessaro::Picture3_MouseUp() {
-    if (!Picture3.Visible || dati.in_avvio != 1 || Timer1_Enabled) return; // not during the farewell
+    if (!Picture3.Visible || dati.in_avvio != 1 || Timer1_Enabled)
+        return; // not during the farewell
     Picture3.Visible = false;
     avvia_calcolo();
 }
@@ -44,20 +51,21 @@ void Tessaro::avvia_calcolo() {
     dati.scala = 2.0;
     // A first perimeter from the defaults; a fault here must not stop the start-up.
     protetto([this] {
-        if (lenient(Text1[5].Text) * lenient(Text1[6].Text) * lenient(Text1[7].Text) <= 0) return;
-        dati.deff = strict(Text1[5].Text);
-        dati.a = strict(Text1[6].Text);
-        dati.b = strict(Text1[7].Text);
+        if (guardia(*this, Dato::deff) * guardia(*this, Dato::a) * guardia(*this, Dato::b) <= 0)
+            return;
+        dati.deff = tessaro::campo(*this, Dato::deff);
+        dati.a = tessaro::campo(*this, Dato::a);
+        dati.b = tessaro::campo(*this, Dato::b);
         const double E = (massimo(dati.a, dati.b) + dati.deff) * dati.scala;
         Pic.Scale(-E, E, E, -E);
         const double k = minimo(2.0, 1 + fsqrt(fdiv(200, 10 * dati.deff)));
-        Text1[22].Text = show(R(k, 3));
-        Text1[38].Text = "1000";
-        Text1[24].Text = "1000";
+        scrivi(*this, Dato::k, R(k, 3));
+        Text1[Dato::Db_a].Text = "1000";
+        Text1[Dato::Db_b].Text = "1000";
         calcola_u0(*this);
         disegna(*this);
-        Text1[18].Text = show(R(dati.W1x, 2));
-        Text1[17].Text = show(R(dati.W1y, 2));
+        scrivi(*this, Dato::W1x, R(dati.W1x, 2));
+        scrivi(*this, Dato::W1y, R(dati.W1y, 2));
     });
     if (file_di_lavoro) carica_input(percorso_ultimo_input(cartella_lavoro).string());
     dati.in_avvio = 0;

@@ -20,16 +20,16 @@ void Tessaro::Text1_LostFocus(int Index) {
 }
 
 void Tessaro::Command1_Click(int Index) {
-    Text1_LostFocus(5); // every command acts on the current inputs
+    Text1_LostFocus(indice(Dato::deff)); // every command acts on the current inputs
     protetto([&] {
         switch (Index) {
         case 1: // "+": the plan is redrawn larger
             dati.scala /= 1.1;
-            Text1_LostFocus(5);
+            Text1_LostFocus(indice(Dato::deff));
             break;
         case 2: // "-": the plan is redrawn smaller
             dati.scala *= 1.1;
-            Text1_LostFocus(5);
+            Text1_LostFocus(indice(Dato::deff));
             break;
         case 3: // "Stampa": a report only of what was computed, for these inputs
             if (relazione_possibile()) stampa_tess(*this);
@@ -71,13 +71,15 @@ void Tessaro::Command2_Click(int Index) {
     Picture1.Visible = false;
     if (Index == 1) return;
     protetto([&] {
-        if (conferma_foro(*this)) Text1_LostFocus(5);
+        if (conferma_foro(*this)) Text1_LostFocus(indice(Dato::deff));
     });
 }
 
 // The close request that the window makes of itself: the same farewell and delayed end as a
 // request from the desktop.
-void Tessaro::chiudi_finestra() { Form_QueryUnload(); }
+void Tessaro::chiudi_finestra() {
+    Form_QueryUnload();
+}
 
 // A report certifies its numbers: none is written while inputs cannot be read, the results
 // belong to other inputs or the shape has no verification. The user is told what to correct.

@@ -9,12 +9,12 @@ namespace tessaro {
 
 void Tessaro::Option1_Click(int Index) {
     protetto([&] {
-        Text1[30].Enabled = true;
+        Text1[Dato::N_diag].Enabled = true;
         if (Index == 1) { // circular: b follows a, and there are no diagonal rails
-            Text1[7].Text = Text1[6].Text;
+            Text1[Dato::b].Text = Text1[Dato::a].Text;
             dati.b = dati.a;
-            Text1[30].Text = show(0);
-            Text1[30].Enabled = false;
+            Text1[Dato::N_diag].Text = show(0);
+            Text1[Dato::N_diag].Enabled = false;
         }
         disegna(*this);
     });
@@ -22,8 +22,10 @@ void Tessaro::Option1_Click(int Index) {
 
 void Tessaro::Option3_Click(int) {
     const bool servizio = Option3[0]; // "T.A.": the service actions are entered
-    for (const int i : {27, 34, 35, 36, 37}) Text1[static_cast<std::size_t>(i)].Enabled = servizio;
-    for (const int i : {0, 1, 2, 3}) Text1[static_cast<std::size_t>(i)].Enabled = !servizio;
+    for (const Grandezza& g : grandezze)
+        if (g.formato != Formato::sempre)
+            campo(g).Enabled = (g.formato == Formato::esercizio) == servizio;
+    Text1[Dato::gamma_q].Enabled = servizio; // typed with the service actions it multiplies
 }
 
 void Tessaro::fichiodo_Change() {

@@ -134,42 +134,38 @@ const char* verifica(const Etichetta& e) {
 void risultati(const Tessaro& f, const StatoCaso& s, EsitoCaso& e) {
     namespace r = risultato;
     auto& v = e.valori;
-    const auto campo = [&](int i) {
-        return senza_spazi(f.Text1[static_cast<std::size_t>(i)].Text);
-    };
-    const auto etichetta = [&](int i) {
-        return senza_spazi(f.Label3[static_cast<std::size_t>(i)].Caption);
-    };
+    const auto campo = [&](Dato d) { return senza_spazi(f.Text1[d].Text); };
+    const auto etichetta = [&](Risultato r) { return senza_spazi(f.Label3[r].Caption); };
     v[r::verdetto] = chiave_esito(s.esito);
     v[r::testo_verdetto] = s.testo_esito;
     e.avvisi = s.avvisi;
     if (s.esito == Esito::non_calcolato) return; // the values shown are not of this column
     v[r::posizione] = std::to_string(f.posizione());
-    v[r::u0] = campo(21);
-    v[r::u1] = campo(20);
-    v[r::Aq] = campo(19);
-    v[r::beta] = campo(32);
+    v[r::u0] = campo(Dato::u0);
+    v[r::u1] = campo(Dato::u1);
+    v[r::Aq] = campo(Dato::Aq);
+    v[r::beta] = campo(Dato::beta);
     v[r::Veff] = show(R(f.dati.Veff, 0));
-    v[r::Veff1] = etichetta(8);
-    v[r::vmin] = etichetta(5);
-    v[r::taurdc] = etichetta(0);
-    v[r::Vrdc] = etichetta(1);
-    v[r::Vrdmax] = etichetta(3);
-    v[r::esito_faccia] = verifica(f.Label4[3]);
-    if (v[r::esito_faccia] == "OK") v[r::esito_perimetro] = verifica(f.Label4[1]);
+    v[r::Veff1] = etichetta(Risultato::Veff1);
+    v[r::vmin] = etichetta(Risultato::vmin);
+    v[r::taurdc] = etichetta(Risultato::TAUrdc);
+    v[r::Vrdc] = etichetta(Risultato::Vrdc);
+    v[r::Vrdmax] = etichetta(Risultato::Vrd_max);
+    v[r::esito_faccia] = verifica(f.Label4[Verdetto::Vrd_max]);
+    if (v[r::esito_faccia] == "OK") v[r::esito_perimetro] = verifica(f.Label4[Verdetto::Vrdc]);
     const auto utilizzo = [](const std::optional<double>& u) { return u ? show(R(*u, 2)) : ""; };
     v[r::utilizzo_faccia] = utilizzo(s.utilizzo_faccia);
     v[r::utilizzo_perimetro] = utilizzo(s.utilizzo_perimetro);
     v[r::utilizzo_esterno] = utilizzo(s.utilizzo_esterno);
     v[r::utilizzo_chiodi] = utilizzo(s.utilizzo_chiodi);
     if (!f.Frame4.Visible) return; // no stud design
-    v[r::Ntot] = campo(31);
-    v[r::Ndiag] = campo(30);
-    v[r::L_tral] = etichetta(10);
+    v[r::Ntot] = campo(Dato::N_totali);
+    v[r::Ndiag] = campo(Dato::N_diag);
+    v[r::L_tral] = etichetta(Risultato::L_tral);
     v[r::phi] = senza_spazi(f.fichiodo.Text);
-    v[r::Af_tot] = etichetta(12);
-    v[r::Vrds] = etichetta(13);
-    v[r::Vrdcs] = etichetta(4);
+    v[r::Af_tot] = etichetta(Risultato::Aftot);
+    v[r::Vrds] = etichetta(Risultato::Vrds);
+    v[r::Vrdcs] = etichetta(Risultato::Vrdc_est);
     std::size_t chiodi = 0;
     for (const Traliccio& t : schema_chiodatura(f))
         chiodi += t.chiodi.size();
@@ -190,6 +186,10 @@ EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione, const std:
     // In the order of the input columns, as a person fills the window from the top: the shape
     // and the load format clicked, then the fields and the stud diameter typed. Clicking
     // "Circolare" copies a into b as they stand then; a b typed afterwards is kept.
+    using C = Controllo::Tipo;
+    const auto nel_pannello = [](const ColonnaIngresso& c) {
+        return c.tipo == T::grandezza && del_foro(*c.grandezza);
+    };
     const auto& t = caso.testi;
     bool foro = false;
     for (std::size_t k = 0; k < t.size(); ++k) {
@@ -197,16 +197,18 @@ EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione, const std:
         const ColonnaIngresso& c = colonne_ingresso[k];
         if (c.tipo == T::forma) f.imposta_Option1(std::stoi(*t[k]), true);
         if (c.tipo == T::formato) f.imposta_Option3(std::stoi(*t[k]), true);
-        if (c.tipo == T::Text1) f.Text1[static_cast<std::size_t>(c.indice)].Text = *t[k];
-        if (c.tipo == T::fichiodo) f.imposta_fichiodo(*t[k]);
-        foro = foro || c.tipo == T::foro;
+        if (nel_pannello(c))
+            foro = true;
+        else if (c.tipo == T::grandezza && c.grandezza->controllo.tipo == C::fichiodo)
+            f.imposta_fichiodo(*t[k]);
+        else if (c.tipo == T::grandezza)
+            f.campo(*c.grandezza).Text = *t[k];
     }
     if (foro) { // "Foro", the panel's fields, its "OK"
         f.Command1_Click(4);
-        Campo* campi[] = {&f.Text2, &f.Text3, &f.Text4, &f.Text5};
         for (std::size_t k = 0; k < t.size(); ++k)
-            if (t[k] && colonne_ingresso[k].tipo == T::foro)
-                campi[colonne_ingresso[k].indice]->Text = *t[k];
+            if (t[k] && nel_pannello(colonne_ingresso[k]))
+                f.campo(*colonne_ingresso[k].grandezza).Text = *t[k];
         f.Command2_Click(0);
     }
     f.Command1_Click(0); // "Aggiorna"
@@ -221,7 +223,8 @@ EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione, const std:
     risultati(f, s, e);
     if (!relazione_negata(f, s).empty()) return e;
     const auto fallita = [&](const std::string& cosa) {
-        e.valori[risultato::errore] = "riga " + std::to_string(caso.riga) + ": impossibile scrivere " + cosa;
+        e.valori[risultato::errore] =
+            "riga " + std::to_string(caso.riga) + ": impossibile scrivere " + cosa;
         e.fallito = true;
     };
     if (!relazione.empty()) {

@@ -2,22 +2,30 @@
 #include "batch/colonne.h"
 
 #include "files/codifica.h"
+#include "form/grandezze.h"
 
 namespace tessaro {
 
 using T = ColonnaIngresso::Tipo;
 
-const std::array<ColonnaIngresso, 34> colonne_ingresso{{
-    {"id", T::id},         {"forma", T::forma},    {"formato", T::formato}, {"H", T::Text1, 4},
-    {"deff", T::Text1, 5}, {"a", T::Text1, 6},     {"b", T::Text1, 7},      {"rox", T::Text1, 8},
-    {"roy", T::Text1, 9},  {"Rck", T::Text1, 11},  {"gc", T::Text1, 12},    {"fyk", T::Text1, 14},
-    {"gf", T::Text1, 15},  {"Db_a", T::Text1, 38}, {"Db_b", T::Text1, 24},  {"Dmax", T::Text1, 25},
-    {"qd", T::Text1, 0},   {"Nd", T::Text1, 1},    {"Mxd", T::Text1, 2},    {"Myd", T::Text1, 3},
-    {"qc", T::Text1, 36},  {"Nc", T::Text1, 35},   {"Mxc", T::Text1, 34},   {"Myc", T::Text1, 27},
-    {"gq", T::Text1, 37},  {"Ntot", T::Text1, 31}, {"Ndiag", T::Text1, 30}, {"S1", T::Text1, 28},
-    {"S", T::Text1, 29},   {"phi", T::fichiodo},   {"foro1", T::foro, 0},   {"foro2", T::foro, 1},
-    {"foro3", T::foro, 2}, {"foro4", T::foro, 3},
-}};
+const std::array<ColonnaIngresso, 34> colonne_ingresso = [] {
+    std::array<ColonnaIngresso, 34> c{
+        {{"id", T::id}, {"forma", T::forma}, {"formato", T::formato}}};
+    std::size_t n = 3;
+    const auto aggiungi = [&](const Grandezza& g) { c.at(n++) = {g.colonna, T::grandezza, &g}; };
+    // The fields in the order of the README's table: slab, materials, edges, actions, rails.
+    for (const Dato d :
+         {Dato::H,    Dato::deff,    Dato::a,   Dato::b,       Dato::rox,      Dato::roy,
+          Dato::Rck,  Dato::gamma_c, Dato::fyk, Dato::gamma_f, Dato::Db_a,     Dato::Db_b,
+          Dato::Dmax, Dato::qd,      Dato::Nd,  Dato::Mxd,     Dato::Myd,      Dato::qc,
+          Dato::Nc,   Dato::Mxc,     Dato::Myc, Dato::gamma_q, Dato::N_totali, Dato::N_diag,
+          Dato::S1,   Dato::S})
+        aggiungi(grandezza(d));
+    aggiungi(grandezza_fichiodo());
+    for (int i = 0; i < 4; ++i)
+        aggiungi(grandezza_foro(i));
+    return c;
+}();
 
 std::optional<std::size_t> colonna_ingresso(std::string_view nome) {
     const std::string cercato = maiuscole(nome);

@@ -9,11 +9,15 @@
 
 namespace tessaro {
 
+struct Grandezza;
+
+// An input column: the case's name, an option group, or the field of a quantity (its name is
+// the quantity's batch column).
 struct ColonnaIngresso {
-    enum class Tipo { id, forma, formato, Text1, fichiodo, foro };
+    enum class Tipo { id, forma, formato, grandezza };
     const char* nome;
     Tipo tipo;
-    int indice = 0; // Text1: the field; foro: 0 to 3 for Text2 to Text5
+    const Grandezza* grandezza = nullptr;
 };
 // In the order a case is given to the window: the options first, the opening last.
 extern const std::array<ColonnaIngresso, 34> colonne_ingresso;

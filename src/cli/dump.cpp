@@ -61,10 +61,12 @@ std::string dump(const CalcoTess& f) {
       << "Label6=" << in_riga(f.Label6.Caption) << '\n';
     for (std::size_t i = 0; i < f.Label3.size(); ++i)
         o << "Label3(" << i << ")=" << in_riga(f.Label3[i].Caption) << '\n';
-    o << "Label3(4).color=" << (f.Label3[4].ForeColor == QBColor(5) ? "magenta" : "black") << '\n';
-    o << "Label4(1)=" << in_riga(f.Label4[1].Caption) << '\n'
-      << "Label4(3)=" << in_riga(f.Label4[3].Caption) << '\n'
-      << "Label4(3).style=" << (f.Label4[3].FontBold ? "red-bold" : "normal") << '\n';
+    o << "Label3(4).color="
+      << (f.Label3[Risultato::Vrdc_est].ForeColor == QBColor(5) ? "magenta" : "black") << '\n';
+    o << "Label4(1)=" << in_riga(f.Label4[Verdetto::Vrdc].Caption) << '\n'
+      << "Label4(3)=" << in_riga(f.Label4[Verdetto::Vrd_max].Caption) << '\n'
+      << "Label4(3).style=" << (f.Label4[Verdetto::Vrd_max].FontBold ? "red-bold" : "normal")
+      << '\n';
     o << "Frame5=" << in_riga(f.Frame5.Caption) << '\n'
       << "Frame4.visible=" << (f.Frame4.Visible ? 1 : 0) << '\n';
     o << "title=" << in_riga(f.Caption) << '\n' << "end\n";
@@ -75,7 +77,8 @@ std::string verdetto(const CalcoTess& f) {
     const StatoCaso s = stato_caso(f);
     std::ostringstream o;
     o << "inputs=" << (s.illegibili.empty() ? "ok" : "invalid");
-    for (const CampoIllegibile& c : s.illegibili) o << ' ' << c.controllo;
+    for (const CampoIllegibile& c : s.illegibili)
+        o << ' ' << nome_controllo(c.grandezza->controllo);
     o << '\n'
       << "results=" << (s.aggiornati ? "current" : "stale") << '\n'
       << "verdict=" << chiave_esito(s.esito) << ' ' << in_riga(s.testo_esito) << '\n';
@@ -84,7 +87,8 @@ std::string verdetto(const CalcoTess& f) {
                                        {"outer", &s.utilizzo_esterno},
                                        {"studs", &s.utilizzo_chiodi}})
         if (*valore) o << "utilisation." << nome << '=' << show(R(**valore, 2)) << '\n';
-    for (const std::string& a : s.avvisi) o << "warning=" << in_riga(a) << '\n';
+    for (const std::string& a : s.avvisi)
+        o << "warning=" << in_riga(a) << '\n';
     o << "end\n";
     return o.str();
 }

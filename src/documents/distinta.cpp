@@ -2,7 +2,7 @@
 #include "documents/distinta.h"
 
 #include "files/file_testo.h"
-#include "form/CalcoTess.h"
+#include "form/campi.h"
 #include "numeric/conversioni.h"
 
 #include <algorithm>
@@ -28,7 +28,7 @@ Distinta distinta(const CalcoTess& f) {
     Distinta d;
     d.tralicci = schema_chiodatura(f);
     d.diametro_mm = lenient(f.fichiodo.Text);
-    const double H = lenient(f.Text1[4].Text);
+    const double H = guardia(f, Dato::H);
     d.lunghezza_cm = std::max(0.0, H - 2 * (H - f.dati.deff));
     for (const Traliccio& t : d.tralicci)
         d.chiodi += static_cast<int>(t.chiodi.size());

@@ -126,16 +126,17 @@ std::string testo_campo(const std::string& t) {
 void quote(Disegno& d, const CalcoTess& f, const GeometriaPianta& g, const QRectF& r, double m) {
     const double lato_b = g.circolare ? g.a / 2 : g.b / 2; // half the column's height, cm
     d.quota({g.a / 2, -lato_b}, {-g.a / 2, -lato_b}, -lato_b - (r.top() - 1.5 * m),
-            (g.circolare ? "%%c " : "a = ") + testo_campo(f.Text1[6].Text));
+            (g.circolare ? "%%c " : "a = ") + testo_campo(f.Text1[Dato::a].Text));
     if (!g.circolare)
         d.quota({-g.a / 2, -g.b / 2}, {-g.a / 2, g.b / 2}, -g.a / 2 - (r.left() - 1.5 * m),
-                "b = " + testo_campo(f.Text1[7].Text));
+                "b = " + testo_campo(f.Text1[Dato::b].Text));
     if (const Traliccio* t = traliccio_quotato(g)) {
-        d.quota(t->origine, t->chiodo(0), 0.3 * m, "S1 = " + testo_campo(f.Text1[28].Text));
+        d.quota(t->origine, t->chiodo(0), 0.3 * m, "S1 = " + testo_campo(f.Text1[Dato::S1].Text));
         if (t->chiodi.size() > 1) {
-            d.quota(t->chiodo(0), t->chiodo(1), 0.6 * m, "S = " + testo_campo(f.Text1[29].Text));
+            d.quota(t->chiodo(0), t->chiodo(1), 0.6 * m,
+                    "S = " + testo_campo(f.Text1[Dato::S].Text));
             d.quota(t->chiodo(0), t->chiodo(t->chiodi.size() - 1), 0.9 * m,
-                    "L = " + testo_campo(f.Label3[10].Caption));
+                    "L = " + testo_campo(f.Label3[Risultato::L_tral].Caption));
         }
     }
 }

@@ -199,14 +199,14 @@ void quote(Pittore& d, const CalcoTess& f, const GeometriaPianta& g, const QRect
     // The column: a below everything, b on the left beyond the hatched edge.
     const QPointF giu = d.verso(0, -1), sinistra = d.verso(-1, 0);
     const double sotto = QLineF(d.M(0, ingombro.top()), d.M(0, -g.b / 2)).length();
-    const QString a =
-        (g.circolare ? QStringLiteral("Ø ") : QStringLiteral("a = ")) + valore(f.Text1[6].Text);
+    const QString a = (g.circolare ? QStringLiteral("Ø ") : QStringLiteral("a = ")) +
+                      valore(f.Text1[Dato::a].Text);
     d.quota(d.M(-g.a / 2, -g.b / 2), d.M(g.a / 2, -g.b / 2), giu, sotto + d.mm(6), a);
     if (!g.circolare) {
         const double fuori = QLineF(d.M(ingombro.left(), 0), d.M(-g.a / 2, 0)).length() +
                              d.mm(g.bordo_x ? 6 + FASCIA_MM : 6);
         d.quota(d.M(-g.a / 2, -g.b / 2), d.M(-g.a / 2, g.b / 2), sinistra, fuori,
-                QStringLiteral("b = ") + valore(f.Text1[7].Text));
+                QStringLiteral("b = ") + valore(f.Text1[Dato::b].Text));
     }
     const Traliccio* t = traliccio_quotato(g);
     if (!t) return;
@@ -214,12 +214,12 @@ void quote(Pittore& d, const CalcoTess& f, const GeometriaPianta& g, const QRect
     const QPointF O = d.M(t->origine), C0 = d.M(t->chiodo(0));
     // One row each: at small scales S1 and S are shorter than their texts.
     const double passo = d.mm(6);
-    d.quota(O, C0, n, passo, QStringLiteral("S1 = ") + valore(f.Text1[28].Text));
+    d.quota(O, C0, n, passo, QStringLiteral("S1 = ") + valore(f.Text1[Dato::S1].Text));
     if (t->chiodi.size() > 1) {
         d.quota(C0, d.M(t->chiodo(1)), n, 2 * passo,
-                QStringLiteral("S = ") + valore(f.Text1[29].Text));
+                QStringLiteral("S = ") + valore(f.Text1[Dato::S].Text));
         d.quota(C0, d.M(t->chiodo(t->chiodi.size() - 1)), n, 3 * passo,
-                QStringLiteral("L = ") + valore(f.Label3[10].Caption));
+                QStringLiteral("L = ") + valore(f.Label3[Risultato::L_tral].Caption));
     }
 }
 

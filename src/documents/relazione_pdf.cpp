@@ -6,7 +6,7 @@
 #include "documents/geometria_pianta.h"
 #include "documents/pianta_quotata.h"
 #include "documents/salva.h"
-#include "form/CalcoTess.h"
+#include "form/campi.h"
 #include "numeric/conversioni.h"
 #include "verification/stato_caso.h"
 
@@ -42,13 +42,18 @@ QString h(const std::string& t) {
 QString h(const char* t) {
     return QString::fromUtf8(t).toHtmlEscaped();
 }
-QString campo(const CalcoTess& f, int i) {
-    return h(f.Text1[static_cast<std::size_t>(i)].Text);
+// The text that the control of a quantity shows, as HTML.
+QString valore(const CalcoTess& f, const Grandezza& g) {
+    return h(QString::fromStdString(f.testo(g)).trimmed().toStdString());
 }
-QString etichetta(const CalcoTess& f, int i) {
-    return h(QString::fromStdString(f.Label3[static_cast<std::size_t>(i)].Caption)
-                 .trimmed()
-                 .toStdString());
+QString html(const CalcoTess& f, Dato d) {
+    return h(f.Text1[d].Text);
+}
+QString html(const CalcoTess& f, Risultato r) {
+    return valore(f, grandezza(r));
+}
+QString unita(const Grandezza& g) {
+    return h(unita_di(g.unita).documenti);
 }
 
 // A table with a header row; each row's cells already HTML.
@@ -111,49 +116,22 @@ QString dati_html(const CalcoTess& f) {
     const bool ta = f.Option3[0];
     Tabella t({"Dato", "Simbolo", "Valore", "Unità"});
     t.riga({h("Formato dei carichi"), "", ta ? h("T.A. (esercizio)") : h("S.L.U. (progetto)"), ""});
-    struct Voce {
-        const char* nome;
-        const char* simbolo;
-        int indice;
-        const char* unita;
+    // The inputs in the order of the calculation: actions, slab and column, materials, rails.
+    constexpr Dato ingressi[] = {
+        Dato::qd,  Dato::Nd,      Dato::Mxd,     Dato::Myd,     Dato::qc,       Dato::Nc,
+        Dato::Mxc, Dato::Myc,     Dato::gamma_q, Dato::H,       Dato::deff,     Dato::a,
+        Dato::b,   Dato::rox,     Dato::roy,     Dato::Db_a,    Dato::Db_b,     Dato::Dmax,
+        Dato::Rck, Dato::gamma_c, Dato::fyk,     Dato::gamma_f, Dato::N_totali, Dato::N_diag,
+        Dato::S1,  Dato::S};
+    const auto riga = [&](const Grandezza& g) {
+        t.riga({h(g.descrizione), h(g.simbolo), h(f.testo(g)), unita(g)});
     };
-    const Voce voci[] = {
-        {"Carico ripartito di progetto", "qd", 0, "kg/m²"},
-        {"Sforzo normale di progetto", "Nd", 1, "kg"},
-        {"Momento di progetto attorno a x", "Mxd", 2, "kg·m"},
-        {"Momento di progetto attorno a y", "Myd", 3, "kg·m"},
-        {"Carico ripartito di esercizio", "qc", 36, "kg/m²"},
-        {"Sforzo normale di esercizio", "Nc", 35, "kg"},
-        {"Momento di esercizio attorno a x", "Mxc", 34, "kg·m"},
-        {"Momento di esercizio attorno a y", "Myc", 27, "kg·m"},
-        {"Coefficiente dei carichi", "γq", 37, "–"},
-        {"Spessore della soletta", "H", 4, "cm"},
-        {"Altezza utile", "d", 5, "cm"},
-        {"Lato del pilastro (diametro se circolare)", "a", 6, "cm"},
-        {"Lato del pilastro", "b", 7, "cm"},
-        {"Rapporto d'armatura in x", "ρx", 8, "%"},
-        {"Rapporto d'armatura in y", "ρy", 9, "%"},
-        {"Distanza dal bordo in direzione a", "Db_a", 38, "cm"},
-        {"Distanza dal bordo in direzione b", "Db_b", 24, "cm"},
-        {"Massima distanza fra chiodi esterni, in multipli di d", "Dmax (n)", 25, "–"},
-        {"Resistenza cubica del calcestruzzo", "Rck", 11, "kg/cm²"},
-        {"Coefficiente parziale del calcestruzzo", "γc", 12, "–"},
-        {"Snervamento caratteristico dei chiodi", "fyk", 14, "kg/cm²"},
-        {"Coefficiente parziale dell'acciaio", "γf", 15, "–"},
-        {"Numero totale di tralicci", "N totali", 31, "–"},
-        {"Numero di tralicci diagonali", "N diag", 30, "–"},
-        {"Distanza del primo chiodo dalla faccia", "S1", 28, "cm"},
-        {"Passo dei chiodi", "S", 29, "cm"},
-    };
-    for (const Voce& v : voci)
-        t.riga({h(v.nome), h(v.simbolo), campo(f, v.indice), h(v.unita)});
-    t.riga({h("Diametro dei chiodi"), h("φ"), h(f.fichiodo.Text), h("mm")});
-    if (f.dati.foro_prof > 0 || f.dati.foro_larg > 0) {
-        t.riga({h("Foro: larghezza L, lungo y"), "L", h(f.Text2.Text), "cm"});
-        t.riga({h("Foro: profondità P, lungo x"), "P", h(f.Text3.Text), "cm"});
-        t.riga({h("Foro: distanza netta dal pilastro"), "D", h(f.Text4.Text), "cm"});
-        t.riga({h("Foro: y dell'asse"), "y", h(f.Text5.Text), "cm"});
-    }
+    for (const Dato d : ingressi)
+        riga(grandezza(d));
+    riga(grandezza_fichiodo());
+    if (f.dati.foro_prof > 0 || f.dati.foro_larg > 0)
+        for (int i = 0; i < 4; ++i)
+            riga(grandezza_foro(i));
     return titolo("Dati") + t.fine();
 }
 
@@ -176,32 +154,35 @@ QString intermedi_html(const CalcoTess& f) {
     Tabella t({"Grandezza", "Formula", "Valore", "Unità"});
     const QString fck = h(show(R(f.dati.fck, 1)));
     t.riga({"fck", h("0.83·Rck"), fck, "kg/cm²"})
-        .riga({"k", h("1 + √(200/d), d in mm, ≤ 2.0"), campo(f, 22), "–"})
-        .riga({"ρ", h("√(ρx·ρy)"), campo(f, 10), "%"})
-        .riga({"ν", h("0.6·(1 − fck/250), fck in MPa"), campo(f, 13), "–"})
-        .riga({"fywd,ef", h("min(250 + 0.25·d, fyk/γf), d in mm, MPa"), campo(f, 26), "kg/cm²"})
-        .riga(
-            {"u0", h("perimetro del pilastro (6.4.5), ridotto presso i bordi"), campo(f, 21), "cm"})
-        .riga({"u1", h("perimetro a 2·d dalle facce (6.4.2), meno Rid. foro"), campo(f, 20), "cm"})
-        .riga({"Rid. foro", h("parte di u1 in ombra del foro (6.4.2 (3))"), campo(f, 33), "cm"})
-        .riga({"Aq", h("area della soletta interna a u1"), campo(f, 19), "cm²"})
-        .riga({"W1x", h("∫ |e| dl lungo u1, e distanza dall'asse (6.4.3 (6.40))"), campo(f, 18),
-               "cm²"})
-        .riga({"W1y", h("∫ |e| dl lungo u1, e distanza dall'asse (6.4.3 (6.40))"), campo(f, 17),
-               "cm²"})
-        .riga(
-            {"βx", h("k·(Myd/|Nd|)·u1/W1 (6.4.3 (6.39), k dalla Tabella 6.1)"), campo(f, 16), "–"})
-        .riga({"βy", h("k·(Mxd/|Nd|)·u1/W1 (6.4.3 (6.39))"), campo(f, 23), "–"})
-        .riga({"β", h("1 + βx + βy"), campo(f, 32), "–"})
+        .riga({"k", h("1 + √(200/d), d in mm, ≤ 2.0"), html(f, Dato::k), "–"})
+        .riga({"ρ", h("√(ρx·ρy)"), html(f, Dato::ro_eff), "%"})
+        .riga({"ν", h("0.6·(1 − fck/250), fck in MPa"), html(f, Dato::nu), "–"})
+        .riga({"fywd,ef", h("min(250 + 0.25·d, fyk/γf), d in mm, MPa"), html(f, Dato::fywd_ef),
+               "kg/cm²"})
+        .riga({"u0", h("perimetro del pilastro (6.4.5), ridotto presso i bordi"), html(f, Dato::u0),
+               "cm"})
+        .riga({"u1", h("perimetro a 2·d dalle facce (6.4.2), meno Rid. foro"), html(f, Dato::u1),
+               "cm"})
+        .riga({"Rid. foro", h("parte di u1 in ombra del foro (6.4.2 (3))"), html(f, Dato::Rid_foro),
+               "cm"})
+        .riga({"Aq", h("area della soletta interna a u1"), html(f, Dato::Aq), "cm²"})
+        .riga({"W1x", h("∫ |e| dl lungo u1, e distanza dall'asse (6.4.3 (6.40))"),
+               html(f, Dato::W1x), "cm²"})
+        .riga({"W1y", h("∫ |e| dl lungo u1, e distanza dall'asse (6.4.3 (6.40))"),
+               html(f, Dato::W1y), "cm²"})
+        .riga({"βx", h("k·(Myd/|Nd|)·u1/W1 (6.4.3 (6.39), k dalla Tabella 6.1)"),
+               html(f, Dato::betax), "–"})
+        .riga({"βy", h("k·(Mxd/|Nd|)·u1/W1 (6.4.3 (6.39))"), html(f, Dato::betay), "–"})
+        .riga({"β", h("1 + βx + βy"), html(f, Dato::beta), "–"})
         .riga({"Veff", h("β·|Nd|"), h(show(R(f.dati.Veff, 0))), "kg"})
-        .riga({"Veff'", h("Veff − qd·Aq/10000"), etichetta(f, 8), "kg"})
-        .riga({"vmin", h("0.035·k^1.5·fck^0.5 (6.4.4 (6.3N))"), etichetta(f, 5), "kg/cm²"})
+        .riga({"Veff'", h("Veff − qd·Aq/10000"), html(f, Risultato::Veff1), "kg"})
+        .riga({"vmin", h("0.035·k^1.5·fck^0.5 (6.4.4 (6.3N))"), html(f, Risultato::vmin), "kg/cm²"})
         .riga({"τrdc", h("max(CRd,c·k·(100·ρ·fck)^(1/3), vmin), CRd,c = 0.18/γc (6.4.4 (6.47))"),
-               etichetta(f, 0), "kg/cm²"})
-        .riga({"Vrd,c", h("τrdc·u1·d"), etichetta(f, 1), "kg"})
-        .riga({"τr,max", h("0.5·ν·fck/γc (6.4.5 (6.53))"), etichetta(f, 2), "kg/cm²"})
-        .riga({"Vrd,max", h("τr,max·u0·d"), etichetta(f, 3), "kg"})
-        .riga({"β u0", h("fattore β alla faccia del pilastro"), etichetta(f, 17), "–"});
+               html(f, Risultato::TAUrdc), "kg/cm²"})
+        .riga({"Vrd,c", h("τrdc·u1·d"), html(f, Risultato::Vrdc), "kg"})
+        .riga({"τr,max", h("0.5·ν·fck/γc (6.4.5 (6.53))"), html(f, Risultato::TAUrmax), "kg/cm²"})
+        .riga({"Vrd,max", h("τr,max·u0·d"), html(f, Risultato::Vrd_max), "kg"})
+        .riga({"β u0", h("fattore β alla faccia del pilastro"), html(f, Risultato::beta_u0), "–"});
     return titolo("Valori intermedi") + t.fine();
 }
 
@@ -222,21 +203,25 @@ QString esito(const std::optional<double>& u, const std::string& testo) {
 QString verifiche_html(const CalcoTess& f, const StatoCaso& s) {
     Tabella t({"Verifica", "Effetto", "Resistenza", "Esito", "Utilizzo"});
     t.riga({h("Faccia del pilastro (6.4.5 (3))"), "Veff = " + h(show(R(f.dati.Veff, 0))) + " kg",
-            "Vrd,max = " + etichetta(f, 3) + " kg", esito(s.utilizzo_faccia, f.Label4[3].Caption),
+            "Vrd,max = " + html(f, Risultato::Vrd_max) + " kg",
+            esito(s.utilizzo_faccia, f.Label4[Verdetto::Vrd_max].Caption),
             utilizzo(s.utilizzo_faccia)});
-    t.riga({h("Perimetro u1 senza armatura (6.4.4)"), "Veff' = " + etichetta(f, 8) + " kg",
-            "Vrd,c = " + etichetta(f, 1) + " kg", esito(s.utilizzo_perimetro, f.Label4[1].Caption),
+    t.riga({h("Perimetro u1 senza armatura (6.4.4)"),
+            "Veff' = " + html(f, Risultato::Veff1) + " kg",
+            "Vrd,c = " + html(f, Risultato::Vrdc) + " kg",
+            esito(s.utilizzo_perimetro, f.Label4[Verdetto::Vrdc].Caption),
             utilizzo(s.utilizzo_perimetro)});
     if (s.utilizzo_chiodi)
         t.riga({h("Armatura a punzonamento (6.4.5 (1))"),
-                "Af,tot richiesta = " + etichetta(f, 9) + " cm²",
-                "Af,tot disposta = " + etichetta(f, 12) + " cm²",
-                h(f.Label3[13].ForeColor == ROSSO_SCURO ? "insufficiente" : "OK"),
+                "Af,tot richiesta = " + html(f, Risultato::Aftot_teor) + " cm²",
+                "Af,tot disposta = " + html(f, Risultato::Aftot) + " cm²",
+                h(f.Label3[Risultato::Vrds].ForeColor == ROSSO_SCURO ? "insufficiente" : "OK"),
                 utilizzo(s.utilizzo_chiodi)});
     if (s.utilizzo_esterno)
-        t.riga({h("Perimetro esterno uout (6.4.5 (4))"), "Veff' = " + etichetta(f, 15) + " kg",
-                "Vrd,c = " + etichetta(f, 4) + " kg",
-                h(f.Label3[4].ForeColor == NERO ? "OK" : "non verificata"),
+        t.riga({h("Perimetro esterno uout (6.4.5 (4))"),
+                "Veff' = " + html(f, Risultato::Veff1_est) + " kg",
+                "Vrd,c = " + html(f, Risultato::Vrdc_est) + " kg",
+                h(f.Label3[Risultato::Vrdc_est].ForeColor == NERO ? "OK" : "non verificata"),
                 utilizzo(s.utilizzo_esterno)});
     return titolo("Verifiche") + t.fine() +
            "<p>Utilizzo: effetto diviso resistenza (oltre 1.00 la verifica non è soddisfatta).</p>";
@@ -244,7 +229,7 @@ QString verifiche_html(const CalcoTess& f, const StatoCaso& s) {
 
 QString armatura_html(const CalcoTess& f, const Distinta& d) {
     if (!f.Frame4.Visible) return {};
-    const double Ntot = lenient(f.Text1[31].Text), Ndiag = lenient(f.Text1[30].Text);
+    const double Ntot = guardia(f, Dato::N_totali), Ndiag = guardia(f, Dato::N_diag);
     const int posizione = f.posizione();
     const double diagonali = f.Option1[1] ? 0
                                           : Ndiag * (posizione == 0   ? 4
@@ -254,27 +239,31 @@ QString armatura_html(const CalcoTess& f, const Distinta& d) {
     for (const Traliccio& r : d.tralicci)
         strati = std::max(strati, r.chiodi.size());
     Tabella t({"Grandezza", "Formula", "Valore", "Unità"});
-    t.riga({h("Tralicci totali"), "", campo(f, 31), "–"})
+    t.riga({h("Tralicci totali"), "", html(f, Dato::N_totali), "–"})
         .riga({h("di cui diritti (radiali se circolare)"), "", h(show(Ntot - diagonali)), "–"})
         .riga({h("di cui diagonali"), h("N diag per spigolo"), h(show(diagonali)), "–"})
-        .riga({"S1", h("≤ 0.5·d (9.4.3)"), campo(f, 28), "cm"})
-        .riga({"S", h("≤ 0.75·d (9.4.3)"), campo(f, 29), "cm"})
-        .riga({h("L tral."), h("dal primo all'ultimo chiodo"), etichetta(f, 10), "cm"})
+        .riga({"S1", h("≤ 0.5·d (9.4.3)"), html(f, Dato::S1), "cm"})
+        .riga({"S", h("≤ 0.75·d (9.4.3)"), html(f, Dato::S), "cm"})
+        .riga({h("L tral."), h("dal primo all'ultimo chiodo"), html(f, Risultato::L_tral), "cm"})
         .riga({h("Strati di chiodi"), "", h(std::to_string(strati)), "–"})
-        .riga({h("Af,tot teorica"), h("(Veff' − 0.75·Vrd,c)/fywd,ef"), etichetta(f, 9), "cm²"})
-        .riga({h("Vrd,s teorica"), h("0.75·Vrd,c + Af,tot·fywd,ef"), etichetta(f, 11), "kg"})
-        .riga({h("Af teorica di un chiodo"), h("Af,tot·S/(N·1.5·d)"), etichetta(f, 6), "cm²"})
-        .riga({h("φ teorico"), h("√(4·Af/π)"), etichetta(f, 7), "mm"})
+        .riga({h("Af,tot teorica"), h("(Veff' − 0.75·Vrd,c)/fywd,ef"),
+               html(f, Risultato::Aftot_teor), "cm²"})
+        .riga({h("Vrd,s teorica"), h("0.75·Vrd,c + Af,tot·fywd,ef"), html(f, Risultato::Vrds_teor),
+               "kg"})
+        .riga({h("Af teorica di un chiodo"), h("Af,tot·S/(N·1.5·d)"), html(f, Risultato::Af_teor),
+               "cm²"})
+        .riga({h("φ teorico"), h("√(4·Af/π)"), html(f, Risultato::fi_teor), "mm"})
         .riga({h("φ adottato"), "", h(f.fichiodo.Text), "mm"})
-        .riga({h("Af di un chiodo"), h("π·φ²/4"), etichetta(f, 16), "cm²"})
-        .riga({h("Af,tot disposta"), h("N·Af·1.5·d/S"), etichetta(f, 12), "cm²"})
-        .riga({"Vrd,cs", h("0.75·Vrd,c + Af,tot·fywd,ef (6.4.5 (6.52))"), etichetta(f, 13), "kg"})
-        .riga({h("β finale"), "", etichetta(f, 14), "–"})
-        .riga(
-            {h("Veff' sul perimetro esterno"), h("β·|Nd| − qd·Aest/10000"), etichetta(f, 15), "kg"})
+        .riga({h("Af di un chiodo"), h("π·φ²/4"), html(f, Risultato::Af), "cm²"})
+        .riga({h("Af,tot disposta"), h("N·Af·1.5·d/S"), html(f, Risultato::Aftot), "cm²"})
+        .riga({"Vrd,cs", h("0.75·Vrd,c + Af,tot·fywd,ef (6.4.5 (6.52))"), html(f, Risultato::Vrds),
+               "kg"})
+        .riga({h("β finale"), "", html(f, Risultato::beta_est), "–"})
+        .riga({h("Veff' sul perimetro esterno"), h("β·|Nd| − qd·Aest/10000"),
+               html(f, Risultato::Veff1_est), "kg"})
         .riga({"uout", h("perimetro a 1.5·d oltre l'ultimo chiodo (6.4.5 (4))"),
                h(show(R(f.dati.uest, 1))), "cm"})
-        .riga({h("Vrd,c esterno"), h("τrdc·uout·d"), etichetta(f, 4), "kg"});
+        .riga({h("Vrd,c esterno"), h("τrdc·uout·d"), html(f, Risultato::Vrdc_est), "kg"});
     return titolo("Armatura a punzonamento") + t.fine();
 }
 

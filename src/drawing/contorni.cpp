@@ -82,9 +82,9 @@ void rettangolo_semicerchi(CalcoTess& f) {
 // a: length of the four axis-parallel faces; b: leg of each corner cut.
 void ottagono(CalcoTess& f) {
     const double a = f.dati.a, b = f.dati.b, d2 = f.dati.dcrit;
-    const double cf = a / 2 + b;             // distance of the axis-parallel faces, cm
-    const double e = cf + d2;                // the same for the perimeter, cm
-    const double k = d2 / std::sqrt(2.0);    // offset of a diagonal face, along x and y, cm
+    const double cf = a / 2 + b;          // distance of the axis-parallel faces, cm
+    const double e = cf + d2;             // the same for the perimeter, cm
+    const double k = d2 / std::sqrt(2.0); // offset of a diagonal face, along x and y, cm
     Canvas& c = f.Pic;
     c.CurrentX = -a / 2;
     c.CurrentY = -a / 2;
@@ -125,11 +125,11 @@ void disegna_contorni(CalcoTess& f) {
     disegna_sezione(f);
     if (f.Option1[0]) perimetro_rettangolare(f);
     if (f.Option1[2]) {
-        f.Text1[7].Enabled = true;
+        f.Text1[Dato::b].Enabled = true;
         rettangolo_semicerchi(f);
     }
     if (f.Option1[3]) {
-        f.Text1[7].Enabled = true;
+        f.Text1[Dato::b].Enabled = true;
         ottagono(f);
     }
 }

@@ -2,7 +2,7 @@
 #include "drawing/pianta.h"
 
 #include "drawing/contorni.h"
-#include "form/CalcoTess.h"
+#include "form/campi.h"
 #include "geometry/moduli.h"
 #include "numeric/conversioni.h"
 
@@ -10,7 +10,7 @@ namespace tessaro {
 
 void disegna(CalcoTess& f) {
     DatiCalcolo& g = f.dati;
-    const double p = lenient(f.Text1[5].Text) * lenient(f.Text1[6].Text) * lenient(f.Text1[7].Text);
+    const double p = guardia(f, Dato::deff) * guardia(f, Dato::a) * guardia(f, Dato::b);
     if (!(p > 0)) return; // an empty, zero or negative deff, a or b: the picture stays
     g.dcrit = g.deff + g.deff;
     if (g.in_avvio == 1) return;

@@ -51,7 +51,7 @@ void disegna_foro(CalcoTess& f) {
 void colonna_circolare(CalcoTess& f) {
     const double a = f.dati.a;
     Canvas& c = f.Pic;
-    f.Text1[7].Enabled = false;
+    f.Text1[Dato::b].Enabled = false;
     c.Circle(0, 0, a / 2);
     const std::string t1 = "D" + show(a); // centred below the circle
     c.CurrentX = -c.TextWidth(t1) / 2;
@@ -62,7 +62,7 @@ void colonna_circolare(CalcoTess& f) {
 void colonna_rettangolare(CalcoTess& f) {
     const double a = f.dati.a, b = f.dati.b;
     Canvas& c = f.Pic;
-    f.Text1[7].Enabled = true;
+    f.Text1[Dato::b].Enabled = true;
     c.CurrentX = -a / 2;
     c.CurrentY = -b / 2;
     c.Box(a / 2, b / 2);

@@ -12,34 +12,26 @@
 namespace tessaro {
 namespace {
 
-// One item: a text control, or the state of one option button.
+// One item: the text of a quantity's control, or the state of one option button.
 struct Voce {
     enum Tipo { testo, Option1, Option3 } tipo;
-    int indice = 0;                     // the Text1 field, or the option button
-    Campo CalcoTess::*membro = nullptr; // the text controls outside Text1
+    const Grandezza* grandezza = nullptr; // a text item
+    int indice = 0;                       // an option state: the button
 };
 
-// Lines 1 to 39 the fields of Text1, then the stud diameter, the opening panel and the states
-// of the first two shape buttons and of the two load formats.
+// Lines 1 to 44 the texts of the fields in the dump's order (Text1, the stud diameter, the
+// opening panel), then the states of the first two shape buttons and of the two load formats.
 const std::array<Voce, 48> record = [] {
     std::array<Voce, 48> r{};
-    for (int i = 0; i < 39; ++i)
-        r[static_cast<std::size_t>(i)] = {Voce::testo, i};
-    r[39] = {Voce::testo, 0, &CalcoTess::fichiodo};
-    r[40] = {Voce::testo, 0, &CalcoTess::Text2};
-    r[41] = {Voce::testo, 0, &CalcoTess::Text3};
-    r[42] = {Voce::testo, 0, &CalcoTess::Text4};
-    r[43] = {Voce::testo, 0, &CalcoTess::Text5};
-    r[44] = {Voce::Option1, 0};
-    r[45] = {Voce::Option1, 1};
-    r[46] = {Voce::Option3, 0};
-    r[47] = {Voce::Option3, 1};
+    std::size_t n = 0;
+    for (const Grandezza& g : grandezze)
+        if (g.controllo.tipo != Controllo::Tipo::Label3) r.at(n++) = {Voce::testo, &g};
+    r.at(n++) = {Voce::Option1, nullptr, 0};
+    r.at(n++) = {Voce::Option1, nullptr, 1};
+    r.at(n++) = {Voce::Option3, nullptr, 0};
+    r.at(n++) = {Voce::Option3, nullptr, 1};
     return r;
 }();
-
-template <class Finestra> auto& campo(Finestra& f, const Voce& v) {
-    return v.membro ? f.*v.membro : f.Text1[static_cast<std::size_t>(v.indice)];
-}
 
 std::string testo_voce(const CalcoTess& f, const Voce& v) {
     const auto i = static_cast<std::size_t>(v.indice);
@@ -49,7 +41,7 @@ std::string testo_voce(const CalcoTess& f, const Voce& v) {
     case Voce::Option3:
         return f.Option3[i] ? "True" : "False";
     default:
-        return campo(f, v).Text;
+        return f.campo(*v.grandezza).Text;
     }
 }
 
@@ -57,10 +49,10 @@ std::string testo_voce(const CalcoTess& f, const Voce& v) {
 bool imposta_voce(CalcoTess& f, const Voce& v, const std::string& letto) {
     if (v.tipo == Voce::testo) {
         const std::string testo = is_numeric(letto) ? show(strict(letto)) : letto;
-        if (v.membro == &CalcoTess::fichiodo)
+        if (v.grandezza->controllo.tipo == Controllo::Tipo::fichiodo)
             f.imposta_fichiodo(testo);
         else
-            campo(f, v).Text = testo;
+            f.campo(*v.grandezza).Text = testo;
         return true;
     }
     const std::string parola = maiuscole(letto);
@@ -78,7 +70,8 @@ bool imposta_voce(CalcoTess& f, const Voce& v, const std::string& letto) {
 std::string voce_scritta(const std::string& testo) {
     if (testo.find_first_of(",\"") == std::string::npos) return testo;
     std::string tra_virgolette = "\"";
-    for (const char c : testo) tra_virgolette += c == '"' ? std::string(2, '"') : std::string(1, c);
+    for (const char c : testo)
+        tra_virgolette += c == '"' ? std::string(2, '"') : std::string(1, c);
     return tra_virgolette + '"';
 }
 

@@ -56,14 +56,10 @@ class Rapporto {
     void scrivi();
 
   private:
-    Valore campo(int i) const { return valore(f_.Text1[static_cast<std::size_t>(i)].Text); }
-    Valore esito(int i) const { return valore(f_.Label3[static_cast<std::size_t>(i)].Caption); }
-    double guardia(int i) const {
-        return guardia_testo(f_.Text1[static_cast<std::size_t>(i)].Text);
-    }
-    double guardia_esito(int i) const {
-        return guardia_testo(f_.Label3[static_cast<std::size_t>(i)].Caption);
-    }
+    Valore campo(Dato d) const { return valore(f_.Text1[d].Text); }
+    Valore esito(Risultato r) const { return valore(f_.Label3[r].Caption); }
+    double guardia(Dato d) const { return guardia_testo(f_.Text1[d].Text); }
+    double guardia_esito(Risultato r) const { return guardia_testo(f_.Label3[r].Caption); }
     void linea(const std::string& r) { file_.riga(r); }
     void intestazione();
     void dati();
@@ -99,21 +95,25 @@ void Rapporto::intestazione() {
 void Rapporto::dati() {
     linea("| DATI DEI MATERIALI:");
     linea("|   Rck    |  gammac  |   nu     |   fyk    |  gammaf  |  fy,lim  |  fy,eff  |");
-    linea(riga({formatta_u(campo(11), u_.f_tensioni), formatta3(campo(12)), formatta4(campo(13)),
-                formatta_u(campo(14), u_.f_acciaio), formatta3(campo(15)),
-                formatta_u(diviso(campo(14), campo(15)), u_.f_acciaio),
-                formatta_u(campo(26), u_.f_acciaio)}));
+    linea(riga({formatta_u(campo(Dato::Rck), u_.f_tensioni), formatta3(campo(Dato::gamma_c)),
+                formatta4(campo(Dato::nu)), formatta_u(campo(Dato::fyk), u_.f_acciaio),
+                formatta3(campo(Dato::gamma_f)),
+                formatta_u(diviso(campo(Dato::fyk), campo(Dato::gamma_f)), u_.f_acciaio),
+                formatta_u(campo(Dato::fywd_ef), u_.f_acciaio)}));
     linea("");
     linea("| DATI SOLETTA:");
     linea("|    H     |   deff   |  base    |  altezza |  rox     |   roy    |   ro     |");
-    linea(riga({formatta_u3(campo(4), u_.f_lunghezze), formatta_u3(campo(5), u_.f_lunghezze),
-                formatta_u3(campo(6), u_.f_lunghezze), formatta_u3(campo(7), u_.f_lunghezze),
-                formatta4(campo(8)), formatta4(campo(9)), formatta4(campo(10))}));
+    linea(riga({formatta_u3(campo(Dato::H), u_.f_lunghezze),
+                formatta_u3(campo(Dato::deff), u_.f_lunghezze),
+                formatta_u3(campo(Dato::a), u_.f_lunghezze),
+                formatta_u3(campo(Dato::b), u_.f_lunghezze), formatta4(campo(Dato::rox)),
+                formatta4(campo(Dato::roy)), formatta4(campo(Dato::ro_eff))}));
     linea("");
     linea("| CARICHI DI PROGETTO:");
     linea("|  qd      |    Nd    |   Mxd    |   Myd    |");
-    linea(riga({formatta_u(campo(0), u_.f_carichi), formatta_u(campo(1), u_.f_forze),
-                formatta_u(campo(2), u_.f_momenti), formatta_u(campo(3), u_.f_momenti)}));
+    linea(riga({formatta_u(campo(Dato::qd), u_.f_carichi), formatta_u(campo(Dato::Nd), u_.f_forze),
+                formatta_u(campo(Dato::Mxd), u_.f_momenti),
+                formatta_u(campo(Dato::Myd), u_.f_momenti)}));
     linea("");
 }
 
@@ -126,31 +126,34 @@ void Rapporto::senza_armature() {
     linea("| DATI PRIMO PERIMETRO:");
     linea("|    K     |    u0    |   uc     |    Aq    |   W1x    |   W1y    | betax    | betay "
           "   |  beta    |");
-    linea(riga({formatta4(campo(22)), formatta_u3(campo(21), u_.f_lunghezze),
-                formatta_u3(campo(20), u_.f_lunghezze), formatta_u(campo(19), u_.f_aree),
-                formatta_u(campo(18), u_.f_moduli), formatta_u(campo(17), u_.f_moduli),
-                formatta4(campo(16)), formatta4(campo(23)), formatta4(campo(32))}));
+    linea(riga({formatta4(campo(Dato::k)), formatta_u3(campo(Dato::u0), u_.f_lunghezze),
+                formatta_u3(campo(Dato::u1), u_.f_lunghezze),
+                formatta_u(campo(Dato::Aq), u_.f_aree), formatta_u(campo(Dato::W1x), u_.f_moduli),
+                formatta_u(campo(Dato::W1y), u_.f_moduli), formatta4(campo(Dato::betax)),
+                formatta4(campo(Dato::betay)), formatta4(campo(Dato::beta))}));
     linea("");
     if (g.uc_foro > 0) {
         linea("| RIDUZIONI PER FORO (in %):");
         linea("|   uc     |   W1x    |   W1y    |");
-        linea(riga({formatta3(percento(g.uc_foro, campo(20))),
-                    formatta3(percento(g.W1x_foro, campo(18))),
-                    formatta3(percento(g.W1y_foro, campo(17)))}));
+        linea(riga({formatta3(percento(g.uc_foro, campo(Dato::u1))),
+                    formatta3(percento(g.W1x_foro, campo(Dato::W1x))),
+                    formatta3(percento(g.W1y_foro, campo(Dato::W1y)))}));
         linea("");
     }
     linea("| SOLLECITAZIONE:");
     linea("|   Nd*beta (=Veff)   | Veff-Aq*qd (=Veff') |");
-    linea("|     " + formatta_u(per(campo(1), campo(32)), u_.f_forze) + "       |    " +
-          formatta_u(meno(esito(8)), u_.f_forze) + "        |");
+    linea("|     " + formatta_u(per(campo(Dato::Nd), campo(Dato::beta)), u_.f_forze) +
+          "       |    " + formatta_u(meno(esito(Risultato::Veff1)), u_.f_forze) + "        |");
     linea("");
     linea("| RESISTENZA:");
     linea("| TAUrdc   |   Vrdc   |Vrdc>Veff'|  TAUrmax |  Vrmax   |Vrmax>Veff|");
-    const bool regge_uc = guardia_esito(8) < guardia_esito(1);
-    const bool regge_u0 = -guardia(1) * guardia(32) < guardia_esito(3);
-    linea("|" + formatta_u3(esito(0), u_.f_tensioni) + " |" + formatta_u(esito(1), u_.f_forze) +
-          " |    " + SI_NO(regge_uc) + "    |" + formatta_u3(esito(2), u_.f_tensioni) + " |" +
-          formatta_u(esito(3), u_.f_forze) + " |    " + SI_NO(regge_u0) + "    |");
+    const bool regge_uc = guardia_esito(Risultato::Veff1) < guardia_esito(Risultato::Vrdc);
+    const bool regge_u0 =
+        -guardia(Dato::Nd) * guardia(Dato::beta) < guardia_esito(Risultato::Vrd_max);
+    linea("|" + formatta_u3(esito(Risultato::TAUrdc), u_.f_tensioni) + " |" +
+          formatta_u(esito(Risultato::Vrdc), u_.f_forze) + " |    " + SI_NO(regge_uc) + "    |" +
+          formatta_u3(esito(Risultato::TAUrmax), u_.f_tensioni) + " |" +
+          formatta_u(esito(Risultato::Vrd_max), u_.f_forze) + " |    " + SI_NO(regge_u0) + "    |");
     linea("");
 }
 
@@ -163,30 +166,32 @@ void Rapporto::con_armature() {
     linea("|TRALICCI:");
     linea("| N totali |  N diag  | dist. in.|  passo   |  L tral. |   diam.  | N chiodi | Af,tot "
           "  |");
-    linea(riga({formatta(campo(31)), formatta(campo(30)), formatta_u3(campo(28), u_.f_lunghezze),
-                formatta_u3(campo(29), u_.f_lunghezze), formatta_u3(esito(10), u_.f_lunghezze),
-                formatta(valore(f_.fichiodo.Text)), formatta3(per(campo(31), Valore(g.nlayer))),
-                formatta_u3(esito(12), u_.f_aree)}));
+    linea(riga(
+        {formatta(campo(Dato::N_totali)), formatta(campo(Dato::N_diag)),
+         formatta_u3(campo(Dato::S1), u_.f_lunghezze), formatta_u3(campo(Dato::S), u_.f_lunghezze),
+         formatta_u3(esito(Risultato::L_tral), u_.f_lunghezze), formatta(valore(f_.fichiodo.Text)),
+         formatta3(per(campo(Dato::N_totali), Valore(g.nlayer))),
+         formatta_u3(esito(Risultato::Aftot), u_.f_aree)}));
     linea("");
     linea("| DATI PERIMETRO ESTERNO:");
     linea("|   beta   |  uest    |   Area   |");
-    linea(riga(
-        {formatta4(esito(14)), formatta_u(g.uest, u_.f_lunghezze), formatta_u(g.Aest, u_.f_aree)}));
+    linea(riga({formatta4(esito(Risultato::beta_est)), formatta_u(g.uest, u_.f_lunghezze),
+                formatta_u(g.Aest, u_.f_aree)}));
     linea("");
     linea("| SOLLECITAZIONE:");
     linea("|   Nd*beta (=Veff)   |Veff-Area*qd (=Veff')|");
-    linea("|     " + formatta_u(per(campo(1), esito(14)), u_.f_forze) + "       |    " +
-          formatta_u(meno(esito(15)), u_.f_forze) + "        |");
+    linea("|     " + formatta_u(per(campo(Dato::Nd), esito(Risultato::beta_est)), u_.f_forze) +
+          "       |    " + formatta_u(meno(esito(Risultato::Veff1_est)), u_.f_forze) + "        |");
     linea("");
     linea("| RESISTENZA PERIMETRO ESTERNO:");
     linea("|     Vrdc,est        |    Vrdc,est>Veff'   |");
-    linea("|     " + formatta_u(esito(4), u_.f_forze) + "       |    " +
-          SI_NO(guardia_esito(15) < guardia_esito(4)));
+    linea("|     " + formatta_u(esito(Risultato::Vrdc_est), u_.f_forze) + "       |    " +
+          SI_NO(guardia_esito(Risultato::Veff1_est) < guardia_esito(Risultato::Vrdc_est)));
     linea("");
     linea("| RESISTENZA CHIODATURA:");
     linea("|       Vrd,s         |      Vrd,s>Veff'    |");
-    linea("|     " + formatta_u(esito(13), u_.f_forze) + "       |    " +
-          SI_NO(guardia_esito(15) < guardia_esito(13)));
+    linea("|     " + formatta_u(esito(Risultato::Vrds), u_.f_forze) + "       |    " +
+          SI_NO(guardia_esito(Risultato::Veff1_est) < guardia_esito(Risultato::Vrds)));
 }
 
 void Rapporto::scrivi() {

@@ -7,6 +7,7 @@
 #include "form/Canvas.h"
 #include "form/DatiCalcolo.h"
 #include "form/Piattaforma.h"
+#include "form/grandezze.h"
 #include "form/unita.h"
 
 #include <array>
@@ -51,8 +52,8 @@ struct Cornice {
 // A picture box used as a panel: the splash Picture3 and the opening panel Picture1.
 struct Pannello {
     bool Visible = false;
-    std::string testo;   // what was printed on it after its last clearing
-    int testo_y = 0;     // vertical position of that text, twips
+    std::string testo;                            // what was printed on it after its last clearing
+    int testo_y = 0;                              // vertical position of that text, twips
     int Left = 0, Top = 0, Width = 0, Height = 0; // twips
 };
 
@@ -69,40 +70,40 @@ struct UltimoCalcolo {
     std::string rifiuto;      // why the rail design was refused, Italian; "" when it was not
     std::string S1_digitato, S_digitato; // the texts of S1 and S that the caps reduced
     std::string Ntot_digitato;           // "N totali" as typed, before the design rewrote it
-    bool contorno = false; // the outer perimeter reached the slab contour
-    bool chiodi_non_scritti = false; // chiodi.tmp could not be replaced with this pass's list
+    bool contorno = false;               // the outer perimeter reached the slab contour
+    bool chiodi_non_scritti = false;     // chiodi.tmp could not be replaced with this pass's list
 };
 
 class CalcoTess {
-public:
+  public:
     CalcoTess(Piattaforma& piattaforma, const MisuraTesto& misura);
     virtual ~CalcoTess();
     CalcoTess(const CalcoTess&) = delete;
     CalcoTess& operator=(const CalcoTess&) = delete;
 
     // Controls.
-    std::array<Campo, 39> Text1;
+    PerNome<Campo, N_DATI, Dato> Text1;
     Campo fichiodo, Text2, Text3, Text4, Text5;
-    std::array<bool, 6> Option1{}; // shape
-    std::array<bool, 3> Option2{}; // position
-    std::array<bool, 2> Option3{}; // load format: 0 "T.A.", 1 "S.L.U."
-    std::array<Etichetta, 46> Label1; // captions that the axis rotation exchanges
-    std::array<Etichetta, 18> Label3; // results
-    std::array<Etichetta, 11> Label4; // units and verdicts
+    std::array<bool, 6> Option1{};                     // shape
+    std::array<bool, 3> Option2{};                     // position
+    std::array<bool, 2> Option3{};                     // load format: 0 "T.A.", 1 "S.L.U."
+    std::array<Etichetta, 46> Label1;                  // captions that the axis rotation exchanges
+    PerNome<Etichetta, N_RISULTATI, Risultato> Label3; // results
+    PerNome<Etichetta, 11, Verdetto> Label4;           // units and verdicts
     Etichetta Label5, Label6, Label8, Label9, Label10;
     Cornice Frame4, Frame5;
     Pannello Picture1, Picture3;
-    std::string Caption;           // window title
-    Geometria finestra;            // twips
+    std::string Caption; // window title
+    Geometria finestra;  // twips
     bool Timer1_Enabled = false;
     Canvas Pic;
 
     DatiCalcolo dati;
-    std::string cartella_lavoro;   // folder of the working files and of the manual
+    std::string cartella_lavoro; // folder of the working files and of the manual
     // False when this program must leave the working files chiodi.tmp and ZR_tessa.tmp alone
     // (neither read, written nor deleted): a batch run, or another program using the folder.
     bool file_di_lavoro = true;
-    UnitaMisura unita;             // labels and factors of the report
+    UnitaMisura unita; // labels and factors of the report
     // The stud list chiodi.tmp while the rail design writes it: its lines so far. Empty when
     // no list is open; the design replaces the file with them when it completes.
     std::optional<ListaChiodi> nfile_chiodi;
@@ -136,6 +137,13 @@ public:
 
     int posizione() const; // index of the Option2 button set, -1 when none
 
+    // The text that the control of a quantity shows: a field's text, a result's caption.
+    const std::string& testo(const Grandezza& g) const;
+    std::string& testo(const Grandezza& g);
+    // The control of a text quantity (a Text1 field, the stud diameter, an opening field).
+    Campo& campo(const Grandezza& g);
+    const Campo& campo(const Grandezza& g) const;
+
     // The inputs on which the results shown depend, one text each: the Text1 fields, the stud
     // diameter at INDICE_FICHIODO, the opening's distance and position (Text4, Text5; its
     // size takes effect only with the panel's OK, which recalculates) and the three option
@@ -149,7 +157,7 @@ public:
     void dimensiona(int Width, int Height);
     void centra();
 
-private:
+  private:
     std::mt19937 generatore_;
 };
 

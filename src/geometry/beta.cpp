@@ -1,7 +1,7 @@
 // Eccentricity factor: the four position cases of each part of β and their blend.
 #include "geometry/beta.h"
 
-#include "form/CalcoTess.h"
+#include "form/campi.h"
 #include "geometry/moduli.h"
 #include "numeric/conversioni.h"
 #include "numeric/modulo1.h"
@@ -47,7 +47,7 @@ double rapporto(double u, double u_rid) {
 // The increment of a moment M (kg·m) moved to the perimeter centroid at the coordinate g (cm):
 // |k·|M·100 − Nd·g|/Nd·u/W|, with Nd (kg) as field 1 shows it now.
 double termine_momento(const CalcoTess& f, double k, double M, double g, double u, double W) {
-    const double Nd = strict(f.Text1[1].Text);
+    const double Nd = campo(f, Dato::Nd);
     return std::fabs(fdiv(fdiv(k * std::fabs(M * 100 - Nd * g), Nd) * u, W));
 }
 
@@ -55,7 +55,7 @@ double termine_momento(const CalcoTess& f, double k, double M, double g, double 
 double termine_risultante(const CalcoTess& f, double uI, double W) {
     const DatiCalcolo& g = f.dati;
     const double Mr = fsqrt(g.Mxd * g.Mxd + g.Myd * g.Myd);
-    const double Nd = strict(f.Text1[1].Text);
+    const double Nd = campo(f, Dato::Nd);
     return std::fabs(fdiv(fdiv(0.6 * Mr * 100, Nd) * uI, W));
 }
 

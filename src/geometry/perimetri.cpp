@@ -1,7 +1,7 @@
 // Control perimeters and the automatic choice of the column position.
 #include "geometry/perimetri.h"
 
-#include "form/CalcoTess.h"
+#include "form/campi.h"
 #include "numeric/conversioni.h"
 #include "numeric/modulo1.h"
 
@@ -103,7 +103,9 @@ void rettangolare(CalcoTess& f) {
 // The column-face perimeter of a circular column at a slab edge counts the slab-edge distances
 // as well; it can never exceed the column's own circumference π·D, or Vrd,max would be
 // credited to concrete that is not at the column face.
-double faccia_circolare(double u0, double D) { return minimo(u0, PI * D); }
+double faccia_circolare(double u0, double D) {
+    return minimo(u0, PI * D);
+}
 
 void circolare(CalcoTess& f) {
     DatiCalcolo& g = f.dati;
@@ -120,7 +122,8 @@ void circolare(CalcoTess& f) {
         f.imposta_Option2(2, true);
         g.u0 = faccia_circolare(PI * D / 4 + D + Da + Db, D);
         g.u1 = uK;
-        g.Aq = (Da + D + 2 * d) * (Db + D + 2 * d) + (D / 2 + 2 * d) * (D / 2 + 2 * d) * (PI / 4 - 1);
+        g.Aq =
+            (Da + D + 2 * d) * (Db + D + 2 * d) + (D / 2 + 2 * d) * (D / 2 + 2 * d) * (PI / 4 - 1);
         g.rid_b = fdiv(Db, 0.75 * PI * (4 * d + D) - D - Da);
         g.rid_a = fdiv(Da, 0.75 * PI * (4 * d + D) - D - Db);
         break;
@@ -164,7 +167,9 @@ bool foro_vicino(const CalcoTess& f) {
     return 6 * f.dati.deff > std::sqrt(p * p + q * q);
 }
 
-double taglio_foro(const CalcoTess& f) { return foro_vicino(f) ? f.dati.uc_foro : 0; }
+double taglio_foro(const CalcoTess& f) {
+    return foro_vicino(f) ? f.dati.uc_foro : 0;
+}
 
 void calcola_u0(CalcoTess& f) {
     didascalie(f, false);
@@ -173,9 +178,9 @@ void calcola_u0(CalcoTess& f) {
     else if (f.Option1[1])
         circolare(f);
     f.dati.u1 -= taglio_foro(f);
-    f.Text1[19].Text = show(R(f.dati.Aq, 3));
-    f.Text1[20].Text = show(R(f.dati.u1, 3));
-    f.Text1[21].Text = show(R(f.dati.u0, 3));
+    scrivi(f, Dato::Aq, R(f.dati.Aq, 3));
+    scrivi(f, Dato::u1, R(f.dati.u1, 3));
+    scrivi(f, Dato::u0, R(f.dati.u0, 3));
     f.Label5.Caption = "";
 }
 

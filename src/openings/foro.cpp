@@ -1,7 +1,7 @@
 // The opening panel and the perimeter cut off by the opening's shadow.
 #include "openings/foro.h"
 
-#include "form/CalcoTess.h"
+#include "form/campi.h"
 #include "numeric/conversioni.h"
 #include "numeric/modulo1.h"
 
@@ -10,7 +10,9 @@
 namespace tessaro {
 namespace {
 
-double distanza(const Punto& p, const Punto& q) { return std::hypot(p.x - q.x, p.y - q.y); }
+double distanza(const Punto& p, const Punto& q) {
+    return std::hypot(p.x - q.x, p.y - q.y);
+}
 
 // The ray at alfa meets the corner arc about (a/2, s·b/2) of radius d2 where it leaves the
 // circle: the larger root of |t·(cos, sin) − C| = d2.
@@ -31,7 +33,8 @@ void raggi_tangenti(DatiCalcolo& g, double t5) {
     if (g.foro_larg / 2 > t5) g.alfa1 = angolo_polare(g.foro_P1.x, g.foro_P1.y);
     g.alfa1 = in_semipiano(g.alfa1);
     g.alfa2 = angolo_polare(g.foro_P4.x, g.foro_P4.y);
-    if (g.foro_larg / 2 < std::fabs(t5) && t5 < 0) g.alfa2 = angolo_polare(g.foro_P2.x, g.foro_P2.y);
+    if (g.foro_larg / 2 < std::fabs(t5) && t5 < 0)
+        g.alfa2 = angolo_polare(g.foro_P2.x, g.foro_P2.y);
     g.alfa2 = in_semipiano(g.alfa2);
 }
 
@@ -119,7 +122,7 @@ bool conferma_foro(CalcoTess& f) {
     const double t4 = strict(f.Text4.Text), t5 = strict(f.Text5.Text);
     if (6 * g.deff < std::sqrt(t4 * t4 + t5 * t5)) { // too far to matter
         g.uc_foro = 0;
-        f.Text1[33].Text = show(0);
+        scrivi(f, Dato::Rid_foro, 0);
         return true;
     }
     g.foro_prof = strict(f.Text3.Text);
@@ -134,7 +137,7 @@ bool conferma_foro(CalcoTess& f) {
     raggi_tangenti(g, t5);
     const double L = f.Option1[0] ? perso_rettangolare(f) : perso_circolare(g);
     g.uc_foro = R(L, 1);
-    f.Text1[33].Text = show(g.uc_foro);
+    scrivi(f, Dato::Rid_foro, g.uc_foro);
     return true;
 }
 

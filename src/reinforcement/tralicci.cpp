@@ -4,7 +4,7 @@
 #include "drawing/sezione.h"
 #include "files/chiodi.h"
 #include "files/file_testo.h"
-#include "form/CalcoTess.h"
+#include "form/campi.h"
 #include "geometry/perimetri.h"
 #include "geometry/punti.h"
 #include "numeric/conversioni.h"
@@ -40,9 +40,12 @@ bool rifiuta(CalcoTess& f, const std::string& testo) {
 // The design's own results are blank until this design writes them, so that a design that
 // ends early never shows another case's.
 void azzera_risultati(CalcoTess& f) {
-    for (const int i : {4, 6, 7, 9, 10, 11, 12, 13, 14, 15, 16})
-        f.Label3[static_cast<std::size_t>(i)].Caption.clear();
-    f.Label3[4].ForeColor = NERO;
+    for (const Risultato r :
+         {Risultato::Vrdc_est, Risultato::Af_teor, Risultato::fi_teor, Risultato::Aftot_teor,
+          Risultato::L_tral, Risultato::Vrds_teor, Risultato::Aftot, Risultato::Vrds,
+          Risultato::beta_est, Risultato::Veff1_est, Risultato::Af})
+        f.Label3[r].Caption.clear();
+    f.Label3[Risultato::Vrdc_est].ForeColor = NERO;
 }
 
 // Theoretical reinforcement: the studs must carry what the concrete does not (Veff' less
@@ -51,8 +54,9 @@ void armatura_teorica(CalcoTess& f, double fywd) {
     DatiCalcolo& g = f.dati;
     const double Vrdc_ridotto = 0.75 * g.TAUrdc * g.u1 * g.deff; // kg
     g.Aftot_teor = fdiv(g.Veff1 - Vrdc_ridotto, fywd);
-    f.Label3[9].Caption = show(R(g.Aftot_teor, 2));
-    f.Label3[11].Caption = show(R(strict(f.Label3[9].Caption) * fywd + Vrdc_ridotto, 0));
+    scrivi(f, Risultato::Aftot_teor, R(g.Aftot_teor, 2));
+    scrivi(f, Risultato::Vrds_teor,
+           R(risultato(f, Risultato::Aftot_teor) * fywd + Vrdc_ridotto, 0));
 }
 
 // Straight rails per rail-bearing side of a rectangular column, "N totali" rewritten to the
@@ -61,7 +65,7 @@ void armatura_teorica(CalcoTess& f, double fywd) {
 // the 16 bits of the rail counter.
 bool rotaie_rettangolari(CalcoTess& f) {
     DatiCalcolo& g = f.dati;
-    const double Ntot = lenient(f.Text1[31].Text);
+    const double Ntot = guardia(f, Dato::N_totali);
     const int posizione = f.posizione();
     const double per_faccia = posizione == 0   ? Ntot / 4 - g.N_diag
                               : posizione == 1 ? (Ntot - 2 * g.N_diag) / 3
@@ -73,7 +77,7 @@ bool rotaie_rettangolari(CalcoTess& f) {
     const double totale = posizione == 0   ? 4 * (g.n_rett + g.N_diag)
                           : posizione == 1 ? 2 * g.N_diag + 3 * g.n_rett
                                            : 2 * g.n_rett + g.N_diag;
-    f.Text1[31].Text = short_form(totale);
+    f.Text1[Dato::N_totali].Text = short_form(totale);
     if (g.n_rett < 2) {
         avvisa(f, "Troppi tralicci diagonali !");
         return rifiuta(f, "Troppi tralicci diagonali: meno di 2 tralicci diritti per faccia, "
@@ -86,7 +90,7 @@ bool rotaie_rettangolari(CalcoTess& f) {
 // is rounded to 16 bits.
 bool rotaie_radiali(CalcoTess& f) {
     DatiCalcolo& g = f.dati;
-    const double Ntot = lenient(f.Text1[31].Text);
+    const double Ntot = guardia(f, Dato::N_totali);
     if (Ntot > MAX_RADIALI + 0.5)
         return rifiuta(f, "Al massimo " + show(MAX_RADIALI) +
                               " tralicci per un pilastro circolare: chiodatura non progettata.");
@@ -123,7 +127,7 @@ bool strati(CalcoTess& f, double Dmax) {
         if (f.posizione() == 0 && (R_out > g.Db_a || R_out > g.Db_b)) {
             f.ultimo.contorno = true;
             avvisa(f, "Raggiunto il contorno!");
-            f.Label3[4].ForeColor = QBColor(5);
+            f.Label3[Risultato::Vrdc_est].ForeColor = QBColor(5);
             break;
         }
         ennesimolayer(f);
@@ -132,12 +136,13 @@ bool strati(CalcoTess& f, double Dmax) {
         g.n_perim = static_cast<std::int16_t>(n);
         g.uest = fdiv(g.perim_pol * g.u1, g.u1 + taglio_foro(f));
         g.Aest = g.area_pol;
-        g.Veff1_est = std::fabs(strict(f.Text1[1].Text)) * (1 + g.betax + g.betay) -
-                      strict(f.Text1[0].Text) * g.Aest / 10000;
+        g.Veff1_est = std::fabs(campo(f, Dato::Nd)) * (1 + g.betax + g.betay) -
+                      campo(f, Dato::qd) * g.Aest / 10000;
         if (g.Veff1_est < 0) g.Veff1_est = 0;
         g.Vrdc_est = g.TAUrdc * g.uest * g.deff;
-        f.Label3[4].ForeColor = g.Vrdc_est >= g.Veff1_est ? NERO : QBColor(5);
-        for (int i = 1; i <= n; ++i) f.Pic.PSet(g.punti_perim[i][1], g.punti_perim[i][2]);
+        f.Label3[Risultato::Vrdc_est].ForeColor = g.Vrdc_est >= g.Veff1_est ? NERO : QBColor(5);
+        for (int i = 1; i <= n; ++i)
+            f.Pic.PSet(g.punti_perim[i][1], g.punti_perim[i][2]);
         valutato = true;
     }
     return valutato;
@@ -147,7 +152,7 @@ bool strati(CalcoTess& f, double Dmax) {
 // entry; then the provided reinforcement of that diameter.
 void diametro(CalcoTess& f) {
     DatiCalcolo& g = f.dati;
-    const double Ntot = strict(f.Text1[31].Text);
+    const double Ntot = campo(f, Dato::N_totali);
     // Only the perimeters of studs that cross the failure zone count, as for the provided
     // area: 1.5·d/S of them when the zone ends within the rail, the layers placed otherwise.
     if (1.5 * g.deff <= g.L_tral + g.S) {
@@ -156,11 +161,12 @@ void diametro(CalcoTess& f) {
         g.Af_chiodo_teor = fdiv(g.Aftot_teor, Ntot * g.nlayer);
         g.r_layer = 1.5 * g.deff;
     }
-    f.Label3[6].Caption = show(R(g.Af_chiodo_teor, 4));
+    scrivi(f, Risultato::Af_teor, R(g.Af_chiodo_teor, 4));
     g.fi_teor = 10 * fsqrt(4 * g.Af_chiodo_teor / PI);
-    f.Label3[7].Caption = show(R(g.fi_teor, 2));
+    scrivi(f, Risultato::fi_teor, R(g.fi_teor, 2));
     f.imposta_fichiodo(short_form(massimo(strict(f.fichiodo.Text), 2 * std::floor(g.fi_teor / 2))));
-    if (strict(f.fichiodo.Text) < g.fi_teor) f.imposta_fichiodo(short_form(strict(f.fichiodo.Text) + 2));
+    if (strict(f.fichiodo.Text) < g.fi_teor)
+        f.imposta_fichiodo(short_form(strict(f.fichiodo.Text) + 2));
     armatura_effettiva(f);
 }
 
@@ -169,8 +175,8 @@ void diametro(CalcoTess& f) {
 void progetta_tralicci(CalcoTess& f) {
     DatiCalcolo& g = f.dati;
     azzera_risultati(f);
-    f.ultimo.Ntot_digitato = f.Text1[31].Text;
-    const double fywd = strict(f.Text1[26].Text); // kg/cm²
+    f.ultimo.Ntot_digitato = f.Text1[Dato::N_totali].Text;
+    const double fywd = campo(f, Dato::fywd_ef); // kg/cm²
     if (fywd <= 0) {
         rifiuta(f, "Resistenza dei chiodi fywd,eff non positiva: chiodatura non progettata.");
         return;
@@ -182,10 +188,10 @@ void progetta_tralicci(CalcoTess& f) {
     g.nlayer = 1;
     g.n_perim = 0;
     g.Vrdc_est = g.Veff1_est = g.uest = g.Aest = 0;
-    g.S1 = strict(f.Text1[28].Text);
-    g.S = strict(f.Text1[29].Text);
-    g.N_diag = lenient(f.Text1[30].Text);
-    const double Dmax = strict(f.Text1[25].Text) * g.deff; // cm
+    g.S1 = campo(f, Dato::S1);
+    g.S = campo(f, Dato::S);
+    g.N_diag = guardia(f, Dato::N_diag);
+    const double Dmax = campo(f, Dato::Dmax) * g.deff; // cm
     if (!dati_validi(f, Dmax)) return;
     if (f.Option1[0]) {
         g.n_diag1 = nearest(g.N_diag + 1);
@@ -213,26 +219,27 @@ void progetta_tralicci(CalcoTess& f) {
     } chiusura{f};
     f.nfile_chiodi.emplace();
     f.chiodi.clear();
-    f.nfile_chiodi->intestazione.push_back(RigaZone()
-                                  .testo(f.fichiodo.Text)
-                                  .zona()
-                                  .numero(lenient(f.Text1[31].Text))
-                                  .zona()
-                                  .testo(posizioni[f.posizione() < 0 ? 0 : f.posizione()])
-                                  .str());
+    f.nfile_chiodi->intestazione.push_back(
+        RigaZone()
+            .testo(f.fichiodo.Text)
+            .zona()
+            .numero(guardia(f, Dato::N_totali))
+            .zona()
+            .testo(posizioni[f.posizione() < 0 ? 0 : f.posizione()])
+            .str());
     primolayer(f);
-    f.Label3[4].ForeColor = NERO;
+    f.Label3[Risultato::Vrdc_est].ForeColor = NERO;
     const bool valutato = strati(f, Dmax);
     scrivi_chiodi(f);
     f.nfile_chiodi.reset();
 
     // When the contour stops the first pass, no outer perimeter was evaluated in this run:
     // its resistance and shear are left blank rather than shown from another case.
-    f.Label3[4].Caption = valutato ? show(R(g.Vrdc_est, 0)) : "";
-    f.Label3[14].Caption = show(R(1 + g.betax + g.betay, 5));
+    f.Label3[Risultato::Vrdc_est].Caption = valutato ? show(R(g.Vrdc_est, 0)) : "";
+    scrivi(f, Risultato::beta_est, R(1 + g.betax + g.betay, 5));
     g.L_tral = g.r_layer - g.S1;
-    f.Label3[10].Caption = short_form(g.L_tral);
-    f.Label3[15].Caption = valutato ? show(R(g.Veff1_est, 0)) : "";
+    f.Label3[Risultato::L_tral].Caption = short_form(g.L_tral);
+    f.Label3[Risultato::Veff1_est].Caption = valutato ? show(R(g.Veff1_est, 0)) : "";
     diametro(f);
 }
 

@@ -3,7 +3,7 @@
 #include "verification/stato_caso.h"
 
 #include "files/chiodi.h"
-#include "form/CalcoTess.h"
+#include "form/campi.h"
 #include "form/didascalie.h"
 #include "numeric/conversioni.h"
 #include "reinforcement/schema.h"
@@ -14,30 +14,6 @@
 namespace tessaro {
 namespace {
 
-std::string nome_Text1(int i) { return "Text1(" + std::to_string(i) + ")"; }
-
-// The inputs that the calculation reads with the current load format, in the dump's order.
-std::vector<std::string> ingressi_in_uso(const CalcoTess& f) {
-    std::vector<int> campi{4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 24, 25, 26, 28, 29, 30, 31, 37,
-                           38};
-    for (const int i : f.Option3[0] ? std::array{27, 34, 35, 36} : std::array{0, 1, 2, 3})
-        campi.push_back(i);
-    std::sort(campi.begin(), campi.end());
-    std::vector<std::string> nomi;
-    for (const int i : campi) nomi.push_back(nome_Text1(i));
-    for (const char* altro : {"fichiodo", "Text2", "Text3", "Text4", "Text5"}) nomi.push_back(altro);
-    return nomi;
-}
-
-const std::string& testo_di(const CalcoTess& f, const std::string& nome) {
-    if (nome == "fichiodo") return f.fichiodo.Text;
-    if (nome == "Text2") return f.Text2.Text;
-    if (nome == "Text3") return f.Text3.Text;
-    if (nome == "Text4") return f.Text4.Text;
-    if (nome == "Text5") return f.Text5.Text;
-    return f.Text1.at(static_cast<std::size_t>(std::stoi(nome.substr(6)))).Text;
-}
-
 std::string motivo(const std::string& testo) {
     if (testo.find_first_not_of(" \t") == std::string::npos) return "campo vuoto: serve un numero";
     std::string col_punto = testo;
@@ -47,12 +23,12 @@ std::string motivo(const std::string& testo) {
     return "valore non numerico";
 }
 
-std::optional<double> numero(const std::string& testo) { return try_strict(testo); }
-std::optional<double> campo(const CalcoTess& f, int i) {
-    return numero(f.Text1[static_cast<std::size_t>(i)].Text);
+// A field's or a result's value; absent when its text is no number.
+std::optional<double> numero(const CalcoTess& f, Dato d) {
+    return try_strict(f.Text1[d].Text);
 }
-std::optional<double> etichetta(const CalcoTess& f, int i) {
-    return numero(f.Label3[static_cast<std::size_t>(i)].Caption);
+std::optional<double> numero(const CalcoTess& f, Risultato r) {
+    return try_strict(f.Label3[r].Caption);
 }
 
 // A ratio, absent when the resistance is not a positive number.
@@ -61,7 +37,9 @@ std::optional<double> rapporto(double effetto, std::optional<double> resistenza)
     return effetto / *resistenza;
 }
 
-std::string cm(double x) { return show(R(x, 1)) + " cm"; }
+std::string cm(double x) {
+    return show(R(x, 1)) + " cm";
+}
 
 std::string senza_spazi(const std::string& t) {
     const auto i = t.find_first_not_of(" \t"), j = t.find_last_not_of(" \t");
@@ -84,14 +62,14 @@ Progetto progetto(const CalcoTess& f) {
     if (!p.eseguito) return p;
     p.rifiutato = !f.ultimo.rifiuto.empty();
     p.completo = !p.rifiutato && (f.Option1[0] || f.Option1[1]);
-    p.esterno_valutato = p.completo && !f.Label3[4].Caption.empty();
-    p.esterno_regge = p.esterno_valutato && !f.ultimo.contorno &&
-                      f.dati.Vrdc_est > f.dati.Veff1_est;
+    p.esterno_valutato = p.completo && !f.Label3[Risultato::Vrdc_est].Caption.empty();
+    p.esterno_regge =
+        p.esterno_valutato && !f.ultimo.contorno && f.dati.Vrdc_est > f.dati.Veff1_est;
     return p;
 }
 
 void avvisi_ingressi(const CalcoTess& f, std::vector<std::string>& a) {
-    const auto H = campo(f, 4), d = campo(f, 5);
+    const auto H = numero(f, Dato::H), d = numero(f, Dato::deff);
     if (H && d && *H <= *d)
         a.push_back("Spessore H = " + cm(*H) + " non maggiore dell'altezza utile deff = " + cm(*d) +
                     ": controllare i dati della soletta.");
@@ -100,12 +78,12 @@ void avvisi_ingressi(const CalcoTess& f, std::vector<std::string>& a) {
 void avvisi_limiti(const CalcoTess& f, std::vector<std::string>& a) {
     const double d = f.dati.deff;
     if (!f.ultimo.S1_digitato.empty())
-        a.push_back("S1 digitato " + f.ultimo.S1_digitato + " cm ridotto a 0.5·deff = " +
-                    cm(0.5 * d) + ".");
+        a.push_back("S1 digitato " + f.ultimo.S1_digitato +
+                    " cm ridotto a 0.5·deff = " + cm(0.5 * d) + ".");
     if (!f.ultimo.S_digitato.empty())
-        a.push_back("S digitato " + f.ultimo.S_digitato + " cm ridotto a 0.75·deff = " +
-                    cm(0.75 * d) + ".");
-    const auto S1 = campo(f, 28);
+        a.push_back("S digitato " + f.ultimo.S_digitato +
+                    " cm ridotto a 0.75·deff = " + cm(0.75 * d) + ".");
+    const auto S1 = numero(f, Dato::S1);
     if (S1 && *S1 < 0.3 * d)
         a.push_back("S1 = " + cm(*S1) + " minore di 0.3·deff = " + cm(0.3 * d) +
                     ": primo chiodo troppo vicino alla faccia del pilastro (EN 1992-1-1, 9.4.3).");
@@ -113,8 +91,8 @@ void avvisi_limiti(const CalcoTess& f, std::vector<std::string>& a) {
     const double Ntot = lenient(f.ultimo.Ntot_digitato);
     if (!intero(Ntot))
         a.push_back("N totali = " + show(Ntot) + " non intero: tralicci progettati con " +
-                    senza_spazi(f.Text1[31].Text) + ".");
-    const double Ndiag = lenient(f.Text1[30].Text);
+                    senza_spazi(f.Text1[Dato::N_totali].Text) + ".");
+    const double Ndiag = guardia(f, Dato::N_diag);
     if (f.Option1[0] && !intero(Ndiag))
         a.push_back("N diag = " + show(Ndiag) + " non intero: tralicci diagonali per spigolo " +
                     show(std::nearbyint(Ndiag)) + ".");
@@ -170,8 +148,8 @@ void avvisi_posizione(const CalcoTess& f, const std::vector<Traliccio>& rotaie,
     if (oltre_bordo > 0)
         a.push_back(std::to_string(oltre_bordo) +
                     (oltre_bordo == 1 ? " chiodo cade" : " chiodi cadono") +
-                    " oltre il bordo libero della soletta (Db_a = " + cm(g.Db_a) + ", Db_b = " +
-                    cm(g.Db_b) + "): accorciare i tralicci.");
+                    " oltre il bordo libero della soletta (Db_a = " + cm(g.Db_a) +
+                    ", Db_b = " + cm(g.Db_b) + "): accorciare i tralicci.");
 }
 
 void avvisi_progetto(const CalcoTess& f, const Progetto& p, std::vector<std::string>& a) {
@@ -182,7 +160,7 @@ void avvisi_progetto(const CalcoTess& f, const Progetto& p, std::vector<std::str
     else if (!p.esterno_regge)
         a.push_back("Nessuna convergenza in " + std::to_string(f.dati.nlayer) +
                     " strati di chiodi: il perimetro esterno non è verificato.");
-    const auto fornito = etichetta(f, 13), richiesto = etichetta(f, 11);
+    const auto fornito = numero(f, Risultato::Vrds), richiesto = numero(f, Risultato::Vrds_teor);
     if (fornito && richiesto && *fornito < *richiesto)
         a.push_back("Con φ " + f.fichiodo.Text + " mm Vrd,s = " + show(*fornito) +
                     " kg è minore del richiesto " + show(*richiesto) +
@@ -195,14 +173,14 @@ void avvisi_progetto(const CalcoTess& f, const Progetto& p, std::vector<std::str
 // The utilisations of the checks made by the last pass, and the verdict they give.
 void esito(const CalcoTess& f, const Progetto& p, StatoCaso& s) {
     const DatiCalcolo& g = f.dati;
-    s.utilizzo_faccia = rapporto(g.Veff, etichetta(f, 3));
-    const bool faccia = f.Label4[3].Caption == "kg (> Veff: OK)";
+    s.utilizzo_faccia = rapporto(g.Veff, numero(f, Risultato::Vrd_max));
+    const bool faccia = f.Label4[Verdetto::Vrd_max].Caption == "kg (> Veff: OK)";
     if (!faccia) {
         s.esito = Esito::non_verificato;
         s.testo_esito = "Non verificato: Vrd,max non supera Veff alla faccia del pilastro";
         return;
     }
-    s.utilizzo_perimetro = rapporto(g.Veff1, etichetta(f, 1));
+    s.utilizzo_perimetro = rapporto(g.Veff1, numero(f, Risultato::Vrdc));
     if (!p.eseguito) {
         s.esito = Esito::verificato;
         s.testo_esito = "Verificato senza armatura a taglio";
@@ -210,8 +188,8 @@ void esito(const CalcoTess& f, const Progetto& p, StatoCaso& s) {
     }
     if (p.esterno_valutato) s.utilizzo_esterno = rapporto(g.Veff1_est, g.Vrdc_est);
     if (p.completo) {
-        const auto richiesta = etichetta(f, 9);
-        if (richiesta) s.utilizzo_chiodi = rapporto(*richiesta, etichetta(f, 12));
+        const auto richiesta = numero(f, Risultato::Aftot_teor);
+        if (richiesta) s.utilizzo_chiodi = rapporto(*richiesta, numero(f, Risultato::Aftot));
     }
     s.esito = Esito::non_verificato;
     if (p.rifiutato)
@@ -222,8 +200,9 @@ void esito(const CalcoTess& f, const Progetto& p, StatoCaso& s) {
         s.testo_esito = "Non verificato: area dei chiodi minore di quella richiesta";
     else {
         s.esito = Esito::verificato_con_chiodi;
-        s.testo_esito = "Verificato con armatura a taglio: " + senza_spazi(f.Text1[31].Text) +
-                        " tralicci, chiodi φ" + f.fichiodo.Text + " mm";
+        s.testo_esito =
+            "Verificato con armatura a taglio: " + senza_spazi(f.Text1[Dato::N_totali].Text) +
+            " tralicci, chiodi φ" + f.fichiodo.Text + " mm";
     }
 }
 
@@ -249,11 +228,10 @@ std::string non_aggiornati(const CalcoTess& f, const StatoCaso& s) {
     if (!s.illegibili.empty()) {
         std::string campi;
         for (const CampoIllegibile& c : s.illegibili)
-            campi += (campi.empty() ? "«" : ", «") + didascalia(f, c.controllo) + "»";
+            campi += (campi.empty() ? "«" : ", «") + richiamo(f, *c.grandezza) + "»";
         return "Risultati non aggiornati: correggere " + campi;
     }
-    if (!f.ultimo.interruzione.empty())
-        return "Risultati non aggiornati: " + f.ultimo.interruzione;
+    if (!f.ultimo.interruzione.empty()) return "Risultati non aggiornati: " + f.ultimo.interruzione;
     return "Risultati non aggiornati: premere Aggiorna";
 }
 
@@ -261,9 +239,9 @@ std::string non_aggiornati(const CalcoTess& f, const StatoCaso& s) {
 
 StatoCaso stato_caso(const CalcoTess& f) {
     StatoCaso s;
-    for (const std::string& nome : ingressi_in_uso(f)) {
-        const std::string& t = testo_di(f, nome);
-        if (!is_numeric(t)) s.illegibili.push_back({nome, motivo(t)});
+    for (const Grandezza* g : ingressi_in_uso(f.Option3[0])) {
+        const std::string& t = f.testo(*g);
+        if (!is_numeric(t)) s.illegibili.push_back({g, motivo(t)});
     }
     s.aggiornati = f.ultimo.ingressi && *f.ultimo.ingressi == f.istantanea();
     avvisi_ingressi(f, s.avvisi);
@@ -271,16 +249,17 @@ StatoCaso stato_caso(const CalcoTess& f) {
         s.avvisi.push_back("Impossibile scrivere l'elenco dei chiodi " +
                            percorso_chiodi(f.cartella_lavoro).string() +
                            ": nessun elenco aggiornato per questo caso.");
-    const int forma = static_cast<int>(std::find(f.Option1.begin(), f.Option1.end(), true) -
-                                       f.Option1.begin());
+    const int forma =
+        static_cast<int>(std::find(f.Option1.begin(), f.Option1.end(), true) - f.Option1.begin());
     if (s.aggiornati && forma > 1) {
         // A shape without a perimeter computation: "Aggiorna" leaves another shape's numbers
         // on screen, so they are never current for this one.
         s.aggiornati = false;
         s.forma_senza_verifica = true;
-        s.testo_aggiornamento = std::string("Verifica non disponibile per la forma «") +
-                                (forma < 6 ? didascalie_Option1[static_cast<std::size_t>(forma)] : "") +
-                                "»: i valori mostrati non sono di questo pilastro";
+        s.testo_aggiornamento =
+            std::string("Verifica non disponibile per la forma «") +
+            (forma < 6 ? didascalie_Option1[static_cast<std::size_t>(forma)] : "") +
+            "»: i valori mostrati non sono di questo pilastro";
     } else if (!s.aggiornati) {
         s.testo_aggiornamento = non_aggiornati(f, s);
     }
@@ -300,13 +279,14 @@ std::string relazione_negata(const CalcoTess& f, const StatoCaso& s,
                              const std::string& non_scritto) {
     std::string correggere;
     for (const CampoIllegibile& c : s.illegibili)
-        correggere += (correggere.empty() ? "«" : "; «") + didascalia(f, c.controllo) + "» (" +
-                      c.motivo + ")";
+        correggere +=
+            (correggere.empty() ? "«" : "; «") + richiamo(f, *c.grandezza) + "» (" + c.motivo + ")";
     if (!correggere.empty()) return non_scritto + ": correggere " + correggere + ".";
     if (s.aggiornati) return "";
     const std::string stantii = "Risultati non aggiornati: ";
     const std::string& perche = s.testo_aggiornamento;
-    return non_scritto + ": " + (perche.rfind(stantii, 0) == 0 ? perche.substr(stantii.size()) : perche) + ".";
+    return non_scritto + ": " +
+           (perche.rfind(stantii, 0) == 0 ? perche.substr(stantii.size()) : perche) + ".";
 }
 
 const char* chiave_esito(Esito e) {

@@ -10,10 +10,11 @@
 namespace tessaro {
 
 class CalcoTess;
+struct Grandezza;
 
 struct CampoIllegibile {
-    std::string controllo; // as the dump names it: "Text1(5)", "fichiodo", "Text2"
-    std::string motivo;    // why the calculation cannot read it, Italian (the field's tooltip)
+    const Grandezza* grandezza; // the input, its control as the dump names it
+    std::string motivo;         // why the calculation cannot read it, Italian (the tooltip)
 };
 
 enum class Esito { verificato, verificato_con_chiodi, non_verificato, non_calcolato };

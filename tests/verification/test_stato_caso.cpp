@@ -20,7 +20,9 @@ using Evento = std::function<void(FinestraProva&)>;
 Evento digita(int i, const char* t) {
     return [=](FinestraProva& w) { w.f->Text1[static_cast<std::size_t>(i)].Text = t; };
 }
-Evento esci(int i, const char* t) { return [=](FinestraProva& w) { w.digita(i, t); }; }
+Evento esci(int i, const char* t) {
+    return [=](FinestraProva& w) { w.digita(i, t); };
+}
 Evento aggiorna() {
     return [](FinestraProva& w) { w.f->Command1_Click(0); };
 }
@@ -36,7 +38,8 @@ Evento diametro(const char* t) {
 
 std::string illegibili(const StatoCaso& s) {
     std::string nomi;
-    for (const CampoIllegibile& c : s.illegibili) nomi += (nomi.empty() ? "" : " ") + c.controllo;
+    for (const CampoIllegibile& c : s.illegibili)
+        nomi += (nomi.empty() ? "" : " ") + nome_controllo(c.grandezza->controllo);
     return nomi;
 }
 
@@ -57,7 +60,10 @@ TEST(StatoCaso, EachEventLeavesTheInputsTheResultsAndTheVerdictItShould) {
         {"a comma", {esci(5, "0,9")}, "Text1(5)", false, Esito::non_calcolato},
         {"empty", {esci(1, "")}, "Text1(1)", false, Esito::non_calcolato},
         {"a letter O", {esci(1, "-6O000")}, "Text1(1)", false, Esito::non_calcolato},
-        {"unread while another is left", {digita(9, "abc"), esci(5, "37")}, "Text1(9)", false,
+        {"unread while another is left",
+         {digita(9, "abc"), esci(5, "37")},
+         "Text1(9)",
+         false,
          Esito::non_calcolato},
         {"N ≥ 0", {esci(1, "0")}, "", false, Esito::non_calcolato},
         {"γq = 0", {esci(37, "0")}, "", false, Esito::non_calcolato},
@@ -72,21 +78,37 @@ TEST(StatoCaso, EachEventLeavesTheInputsTheResultsAndTheVerdictItShould) {
         {"the load format clicked", {formato(0)}, "", false, Esito::non_calcolato},
         {"service actions computed", {formato(0), aggiorna()}, "", true, Esito::verificato},
         {"studs", {esci(1, "-200000")}, "", true, Esito::verificato_con_chiodi},
-        {"a smaller diameter typed", {esci(1, "-200000"), diametro("8")}, "", true,
+        {"a smaller diameter typed",
+         {esci(1, "-200000"), diametro("8")},
+         "",
+         true,
          Esito::non_verificato},
-        {"a diameter that is no number", {esci(1, "-200000"), diametro("abc")}, "fichiodo", false,
+        {"a diameter that is no number",
+         {esci(1, "-200000"), diametro("abc")},
+         "fichiodo",
+         false,
          Esito::non_calcolato},
         {"the column face fails", {esci(1, "-500000")}, "", true, Esito::non_verificato},
-        {"the design refused", {digita(30, "20"), esci(1, "-200000")}, "", true,
+        {"the design refused",
+         {digita(30, "20"), esci(1, "-200000")},
+         "",
+         true,
          Esito::non_verificato},
-        {"the thickness unread", {digita(4, "abc"), aggiorna()}, "Text1(4)", true,
+        {"the thickness unread",
+         {digita(4, "abc"), aggiorna()},
+         "Text1(4)",
+         true,
          Esito::verificato},
-        {"an opening's width unread", {[](FinestraProva& w) { w.f->Text2.Text = "4,0"; }}, "Text2",
-         true, Esito::verificato},
+        {"an opening's width unread",
+         {[](FinestraProva& w) { w.f->Text2.Text = "4,0"; }},
+         "Text2",
+         true,
+         Esito::verificato},
     };
     for (const Caso& c : casi) {
         FinestraProva w;
-        for (const Evento& e : c.eventi) e(w);
+        for (const Evento& e : c.eventi)
+            e(w);
         const StatoCaso s = stato_caso(*w.f);
         EXPECT_EQ(illegibili(s), c.illegibili) << c.cosa;
         EXPECT_EQ(s.aggiornati, c.aggiornati) << c.cosa;
@@ -121,33 +143,44 @@ TEST(StatoCaso, WarningsNameTheQuantityAndTheLimit) {
     };
     const Caso casi[] = {
         {"H below deff", {esci(4, "30")}, "Spessore H = 30 cm non maggiore dell'altezza utile"},
-        {"a small S1", {digita(28, "2"), esci(1, "-200000")},
+        {"a small S1",
+         {digita(28, "2"), esci(1, "-200000")},
          "S1 = 2 cm minore di 0.3·deff = 11.1 cm"},
-        {"S1 capped", {digita(28, "30"), esci(1, "-200000")},
+        {"S1 capped",
+         {digita(28, "30"), esci(1, "-200000")},
          "S1 digitato 30 cm ridotto a 0.5·deff = 18.5 cm."},
-        {"S capped", {digita(29, "40"), esci(1, "-200000")},
+        {"S capped",
+         {digita(29, "40"), esci(1, "-200000")},
          "S digitato 40 cm ridotto a 0.75·deff = 27.8 cm."},
-        {"no diagonal rails", {esci(1, "-200000")},
+        {"no diagonal rails",
+         {esci(1, "-200000")},
          "Chiodi adiacenti distanti fino a 103.9 cm sui perimetri entro 2·deff dalla faccia: "
          "oltre 1.5·deff = 55.5 cm"},
-        {"a diameter too small", {esci(1, "-200000"), diametro("8")},
+        {"a diameter too small",
+         {esci(1, "-200000"), diametro("8")},
          "Con φ 8 mm Vrd,s = 146737 kg è minore del richiesto 195018 kg"},
-        {"a fractional rail count", {digita(30, "1.5"), esci(1, "-200000")},
+        {"a fractional rail count",
+         {digita(30, "1.5"), esci(1, "-200000")},
          "N diag = 1.5 non intero"},
-        {"the design refused", {digita(29, "0"), esci(1, "-200000")},
+        {"the design refused",
+         {digita(29, "0"), esci(1, "-200000")},
          "Passo S dei chiodi non positivo: chiodatura non progettata."},
-        {"the contour", {digita(38, "250"), digita(24, "250"), digita(29, "5"), esci(1, "-390000")},
+        {"the contour",
+         {digita(38, "250"), digita(24, "250"), digita(29, "5"), esci(1, "-390000")},
          "Raggiunto il contorno della soletta"},
         // An edge column whose rails on the b side run past that slab edge at 200 cm.
-        {"beyond the slab edge", {digita(38, "0"), digita(24, "200"), esci(1, "-100000")},
+        {"beyond the slab edge",
+         {digita(38, "0"), digita(24, "200"), esci(1, "-100000")},
          "oltre il bordo libero della soletta (Db_a = 0 cm, Db_b = 200 cm)"},
     };
     for (const Caso& c : casi) {
         FinestraProva w;
-        for (const Evento& e : c.eventi) e(w);
+        for (const Evento& e : c.eventi)
+            e(w);
         const StatoCaso s = stato_caso(*w.f);
         std::string tutti;
-        for (const std::string& a : s.avvisi) tutti += a + "\n";
+        for (const std::string& a : s.avvisi)
+            tutti += a + "\n";
         EXPECT_NE(tutti.find(c.avviso), std::string::npos) << c.cosa << ":\n" << tutti;
     }
     // Studs inside an opening 40 × 20 at 30 cm from the face, on the axis.
@@ -179,7 +212,7 @@ TEST(StatoCaso, AStudListThatCannotBeWrittenIsWarnedAndNoOtherCasesListStays) {
     EXPECT_FALSE(avvisato(w));
     {
         prova::DiscoPieno pieno(100); // the reset line fits, a design's list does not
-        w.digita(1, "-210000"); // another design
+        w.digita(1, "-210000");       // another design
     }
     EXPECT_TRUE(avvisato(w));
     EXPECT_FALSE(std::filesystem::exists("chiodi.tmp"));
@@ -205,7 +238,8 @@ TEST(StatoCaso, NoReportOfWhatWasNotComputedForTheseInputs) {
          "semicerchi»: i valori mostrati non sono di questo pilastro.\n"}};
     for (const Caso& c : casi) {
         FinestraProva w;
-        for (const Evento& e : c.eventi) e(w);
+        for (const Evento& e : c.eventi)
+            e(w);
         w.piattaforma.accoda_risposta("relazione.txt");
         w.f->Command1_Click(3);
         EXPECT_EQ(w.uscita.str(), c.messaggio);

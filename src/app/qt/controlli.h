@@ -2,6 +2,8 @@
 // it; the window connects it to the model's handlers; showing the model's state writes into it.
 #pragma once
 
+#include "form/grandezze.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,11 +28,8 @@ struct DidascaliaLabel1 {
     const char* prefisso;
 };
 
-// The fields that only show results: read-only, and greyed with the other results when stale.
-constexpr std::array<int, 10> CAMPI_RISULTATO{22, 21, 20, 33, 19, 18, 17, 16, 23, 32};
-
 struct Controlli {
-    std::array<CampoTesto*, 39> Text1{};
+    PerNome<CampoTesto*, N_DATI, Dato> Text1{};
     QLineEdit* fichiodo = nullptr;
     std::array<QLineEdit*, 4> Text2_5{}; // Text2, Text3, Text4, Text5
     std::array<QRadioButton*, 6> Option1{};
@@ -39,8 +38,8 @@ struct Controlli {
     std::array<QPushButton*, 11> Command1{};
     std::array<QPushButton*, 2> Command2{};
     std::vector<DidascaliaLabel1> Label1;
-    std::array<QLabel*, 18> Label3{};
-    std::array<QLabel*, 11> Label4{}; // 6 and 7 have no label
+    PerNome<QLabel*, N_RISULTATI, Risultato> Label3{};
+    PerNome<QLabel*, 11, Verdetto> Label4{}; // 6 and 7 have no label
     QLabel *Label6 = nullptr, *Label8 = nullptr, *Label9 = nullptr, *Label10 = nullptr;
     QGroupBox *Frame4 = nullptr, *Frame5 = nullptr;
     QWidget* modulo = nullptr; // everything under the splash
@@ -48,8 +47,11 @@ struct Controlli {
     Splash* Picture3 = nullptr;
     VistaCanvas* Pic = nullptr;
     std::vector<QWidget*> ordine_tab; // the inputs in the order Tab visits them
-    QLabel* esito = nullptr;         // the verdict banner
-    QListWidget* avvisi = nullptr;   // the warnings
+    QLabel* esito = nullptr;          // the verdict banner
+    QListWidget* avvisi = nullptr;    // the warnings
+
+    // The field of a text quantity: a Text1 field, the stud diameter, an opening field.
+    QLineEdit* campo(const Grandezza& g) const;
 };
 
 } // namespace tessaro

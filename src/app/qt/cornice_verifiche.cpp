@@ -9,15 +9,9 @@
 namespace tessaro {
 namespace {
 
-struct Risultato {
-    const char* didascalia;
-    int Label3;
-    int Label4 = -1; // unit or verdict beside the value, -1 when none
-};
-
 void risultati(QGridLayout& g, int riga, std::initializer_list<Risultato> righe, Controlli& c) {
-    for (const Risultato& r : righe)
-        riga_risultato(g, riga++, QString::fromUtf8(r.didascalia), r.Label3, r.Label4, c);
+    for (const Risultato r : righe)
+        riga_risultato(g, riga++, r, c);
 }
 
 // A column of rows under its heading.
@@ -34,20 +28,15 @@ QGroupBox* senza_armature(Controlli& c) {
     auto* g = griglia();
     cornice->setLayout(g);
     risultati(*g, 0,
-              {{"(v min     =", 5, 5},
-               {"τrdc      =", 0, 0},
-               {"Vrd,c     =", 1, 1},
-               {"Veff'      =", 8, 8},
-               {"βu0       =", 17},
-               {"τr,max  =", 2, 2},
-               {"Vrd,max =", 3, 3}},
+              {Risultato::vmin, Risultato::TAUrdc, Risultato::Vrdc, Risultato::Veff1,
+               Risultato::beta_u0, Risultato::TAUrmax, Risultato::Vrd_max},
               c);
     // The verdicts come later and in bold: the form is laid out with room for the longest.
-    QFont grassetto = c.Label4[1]->font();
+    QFont grassetto = c.Label4[Verdetto::Vrdc]->font();
     grassetto.setBold(true);
     const int verdetto = QFontMetrics(grassetto).horizontalAdvance("kg (< Veff': !!)");
-    for (const int i : {1, 3})
-        c.Label4[static_cast<std::size_t>(i)]->setMinimumWidth(verdetto);
+    for (const Verdetto v : {Verdetto::Vrdc, Verdetto::Vrd_max})
+        c.Label4[v]->setMinimumWidth(verdetto);
     g->setColumnStretch(2, 1);
     return cornice;
 }
@@ -60,20 +49,20 @@ QGridLayout* colonna_effettiva(Controlli& c) {
     fichiodo->setFixedWidth(LARGHEZZA_CAMPO);
     c.fichiodo = fichiodo;
     c.ordine_tab.push_back(fichiodo);
-    QLabel* didascalia = etichetta(QString::fromUtf8("φ(mm)       ="));
+    QLabel* didascalia = etichetta(QString::fromUtf8(grandezza_fichiodo().didascalia));
     didascalia->setBuddy(fichiodo);
     g->addWidget(didascalia, 0, 0);
     g->addWidget(fichiodo, 0, 1);
-    risultati(*g, 1, {{"Af (cmq)     =", 16}, {"Af,tot (cmq)=", 12}, {"Vrd,s (kg)   =", 13}}, c);
+    risultati(*g, 1, {Risultato::Af, Risultato::Aftot, Risultato::Vrds}, c);
     return g;
 }
 
 QGridLayout* tralicci(Controlli& c) {
     QGridLayout* g = griglia();
     int riga = 0;
-    for (const int i : {31, 30, 28, 29})
-        riga_campo(*g, riga++, i, c);
-    risultati(*g, riga, {{"L tral.     =", 10, 10}}, c);
+    for (const Dato d : {Dato::N_totali, Dato::N_diag, Dato::S1, Dato::S})
+        riga_campo(*g, riga++, d, c);
+    risultati(*g, riga, {Risultato::L_tral}, c);
     return g;
 }
 
@@ -90,12 +79,11 @@ QGroupBox* con_armature(Controlli& c) {
     QGridLayout* effettiva = colonna_effettiva(c);
     QGridLayout* rotaie = tralicci(c);
     QGridLayout* teorica = griglia();
-    risultati(
-        *teorica, 0,
-        {{"Af (cmq)     =", 6}, {"φ(mm)       =", 7}, {"Af,tot (cmq)=", 9}, {"Vrd,s (kg)   =", 11}},
-        c);
+    risultati(*teorica, 0,
+              {Risultato::Af_teor, Risultato::fi_teor, Risultato::Aftot_teor, Risultato::Vrds_teor},
+              c);
     QGridLayout* finali = griglia();
-    risultati(*finali, 0, {{"β       =", 14}, {"Veff        =", 15, 9}, {"Vrd,cs    =", 4, 4}}, c);
+    risultati(*finali, 0, {Risultato::beta_est, Risultato::Veff1_est, Risultato::Vrdc_est}, c);
 
     auto* g = new QGridLayout(cornice);
     g->addLayout(blocco("Armatura teorica:", teorica), 0, 0);

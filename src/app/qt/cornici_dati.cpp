@@ -59,24 +59,34 @@ QGroupBox* cornice_sollecitazioni(Controlli& c) {
     opzioni("Option3", {"T.A.", "S.L.U."}, c.Option3, c, cornice, *formato);
     formato->addStretch();
     v->addLayout(formato);
-    v->addLayout(griglia_campi({36, 35, 34, 27, 37, 0, 1, 2, 3}, c));
+    v->addLayout(griglia_campi({Dato::qc, Dato::Nc, Dato::Mxc, Dato::Myc, Dato::gamma_q, Dato::qd,
+                                Dato::Nd, Dato::Mxd, Dato::Myd},
+                               c));
     return cornice;
 }
 
 QGroupBox* cornice_soletta(Controlli& c) {
-    return cornice_campi("Dati soletta:", {4, 5, 6, 7, 8, 9, 10, 38, 24, 25}, c);
+    return cornice_campi("Dati soletta:",
+                         {Dato::H, Dato::deff, Dato::a, Dato::b, Dato::rox, Dato::roy, Dato::ro_eff,
+                          Dato::Db_a, Dato::Db_b, Dato::Dmax},
+                         c);
 }
 
 QGroupBox* cornice_materiali(Controlli& c) {
-    return cornice_campi("Materiali:", {11, 12, 13, 14, 15, 26}, c);
+    return cornice_campi(
+        "Materiali:", {Dato::Rck, Dato::gamma_c, Dato::nu, Dato::fyk, Dato::gamma_f, Dato::fywd_ef},
+        c);
 }
 
 QGroupBox* cornice_primo_perimetro(Controlli& c) {
-    QGroupBox* cornice =
-        cornice_campi("Verifica sul primo perim.", {22, 21, 20, 33, 19, 18, 17, 16, 23, 32}, c);
+    QGroupBox* cornice = cornice_campi("Verifica sul primo perim.",
+                                       {Dato::k, Dato::u0, Dato::u1, Dato::Rid_foro, Dato::Aq,
+                                        Dato::W1x, Dato::W1y, Dato::betax, Dato::betay, Dato::beta},
+                                       c);
     // Results, not inputs: read-only and looking so, skipped by Tab.
-    for (const int i : CAMPI_RISULTATO) {
-        CampoTesto* e = c.Text1[static_cast<std::size_t>(i)];
+    for (const Grandezza& g : grandezze) {
+        if (!campo_di_risultato(g)) continue;
+        QLineEdit* e = c.campo(g);
         e->setReadOnly(true);
         e->setFocusPolicy(Qt::ClickFocus);
         QPalette p = e->palette();

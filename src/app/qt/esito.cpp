@@ -11,7 +11,8 @@
 namespace tessaro {
 namespace {
 
-const QColor VERDE(0, 110, 0), ROSSO(128, 0, 0), GRIGIO(110, 110, 110), GRIGIO_CHIARO(150, 150, 150);
+const QColor VERDE(0, 110, 0), ROSSO(128, 0, 0), GRIGIO(110, 110, 110),
+    GRIGIO_CHIARO(150, 150, 150);
 
 void colore_testo(QWidget& w, QPalette::ColorRole ruolo, const QColor& colore) {
     if (w.palette().color(ruolo) == colore) return;
@@ -24,12 +25,6 @@ void testo(QLabel& l, const QString& t) {
     if (l.text() != t) l.setText(t);
 }
 
-QLineEdit* ingresso(Controlli& c, const std::string& nome) {
-    if (nome == "fichiodo") return c.fichiodo;
-    if (nome.starts_with("Text1(")) return c.Text1.at(std::stoul(nome.substr(6)));
-    return c.Text2_5.at(static_cast<std::size_t>(nome[4] - '2'));
-}
-
 // The inputs that cannot be read: a red frame and the reason as tooltip; the others plain. The
 // field being typed in is framed only when left: a number being typed is not yet one.
 void ingressi(const StatoCaso& s, Controlli& c) {
@@ -39,13 +34,14 @@ void ingressi(const StatoCaso& s, Controlli& c) {
     for (QLineEdit* e : tutti) {
         const auto illegibile =
             std::find_if(s.illegibili.begin(), s.illegibili.end(),
-                         [&](const CampoIllegibile& i) { return ingresso(c, i.controllo) == e; });
+                         [&](const CampoIllegibile& i) { return c.campo(*i.grandezza) == e; });
         if (e->hasFocus() && illegibile != s.illegibili.end()) continue;
         const QString foglio = illegibile == s.illegibili.end()
                                    ? QString()
                                    : QStringLiteral("QLineEdit { border: 2px solid #c00000; }");
-        const QString suggerimento =
-            illegibile == s.illegibili.end() ? QString() : QString::fromStdString(illegibile->motivo);
+        const QString suggerimento = illegibile == s.illegibili.end()
+                                         ? QString()
+                                         : QString::fromStdString(illegibile->motivo);
         if (e->styleSheet() != foglio) e->setStyleSheet(foglio);
         if (e->toolTip() != suggerimento) e->setToolTip(suggerimento);
     }
@@ -61,8 +57,8 @@ void grigi(Controlli& c, bool aggiornati) {
             if (l) colore_testo(*l, l->foregroundRole(), GRIGIO_CHIARO);
     }
     const QColor testo = aggiornati ? QApplication::palette().color(QPalette::Text) : GRIGIO_CHIARO;
-    for (const int i : CAMPI_RISULTATO)
-        colore_testo(*c.Text1[static_cast<std::size_t>(i)], QPalette::Text, testo);
+    for (const Grandezza& g : grandezze)
+        if (campo_di_risultato(g)) colore_testo(*c.campo(g), QPalette::Text, testo);
 }
 
 } // namespace
@@ -105,14 +101,16 @@ void mostra_stato(const StatoCaso& s, Controlli& c) {
     const QColor colore = s.esito == Esito::verificato || s.esito == Esito::verificato_con_chiodi
                               ? VERDE
                           : s.esito == Esito::non_verificato ? ROSSO
-                                                              : GRIGIO;
+                                                             : GRIGIO;
     testo(*c.esito, QString::fromStdString(s.testo_esito));
     colore_testo(*c.esito, QPalette::WindowText, colore);
 
     QStringList avvisi;
-    for (const std::string& a : s.avvisi) avvisi << QString::fromStdString(a);
+    for (const std::string& a : s.avvisi)
+        avvisi << QString::fromStdString(a);
     QStringList mostrati;
-    for (int i = 0; i < c.avvisi->count(); ++i) mostrati << c.avvisi->item(i)->text();
+    for (int i = 0; i < c.avvisi->count(); ++i)
+        mostrati << c.avvisi->item(i)->text();
     if (mostrati != avvisi) {
         c.avvisi->clear();
         c.avvisi->addItems(avvisi);

@@ -79,13 +79,13 @@ void FinestraTessaro::comando(int Index) {
 }
 
 void FinestraTessaro::relazione() {
-    esegui([this] { modello_.Text1_LostFocus(5); });
+    esegui([this] { modello_.Text1_LostFocus(indice(Dato::deff)); });
     QSettings impostazioni;
     relazione_pdf(modello_, piattaforma_, impostazioni, this);
 }
 
 void FinestraTessaro::dxf() {
-    esegui([this] { modello_.Text1_LostFocus(5); });
+    esegui([this] { modello_.Text1_LostFocus(indice(Dato::deff)); });
     esporta_dxf_e_distinta(modello_, piattaforma_);
 }
 

@@ -110,12 +110,8 @@ QString freccia(const std::string& Caption) {
 }
 
 void mostra(const CalcoTess& f, const Twips& twips, Controlli& c, QWidget& finestra) {
-    for (std::size_t i = 0; i < f.Text1.size(); ++i)
-        campo(*c.Text1[i], f.Text1[i]);
-    campo(*c.fichiodo, f.fichiodo);
-    const std::array<const Campo*, 4> foro{&f.Text2, &f.Text3, &f.Text4, &f.Text5};
-    for (std::size_t i = 0; i < foro.size(); ++i)
-        campo(*c.Text2_5[i], *foro[i]);
+    for (const Grandezza& g : grandezze)
+        if (g.controllo.tipo != Controllo::Tipo::Label3) campo(*c.campo(g), f.campo(g));
 
     opzioni(c.Option1, f.Option1);
     opzioni(c.Option2, f.Option2);

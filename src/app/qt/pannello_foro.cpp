@@ -136,16 +136,14 @@ QFrame* pannello_foro(Controlli& c) {
     c.Picture1 = pannello;
 
     QGridLayout* campi = griglia();
-    const std::array<const char*, 4> didascalie{
-        "Larghezza L (cm), lungo y:", "Profondità P (cm), lungo x:",
-        "Distanza netta D dal pilastro (cm):", "y dell'asse del foro (cm):"};
     for (int i = 0; i < 4; ++i) {
+        const Grandezza& g = grandezza_foro(i);
         auto* campo = new CampoTesto;
-        campo->setObjectName(QString("Text%1").arg(i + 2));
+        campo->setObjectName(QString::fromStdString(nome_controllo(g.controllo)));
         campo->setFixedWidth(LARGHEZZA_CAMPO);
         c.Text2_5.at(static_cast<std::size_t>(i)) = campo;
         c.ordine_tab.push_back(campo);
-        QLabel* l = etichetta(QString::fromUtf8(didascalie[static_cast<std::size_t>(i)]));
+        QLabel* l = etichetta(QString::fromUtf8(g.didascalia));
         l->setBuddy(campo);
         campi->addWidget(l, i, 0);
         campi->addWidget(campo, i, 1);

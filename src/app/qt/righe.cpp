@@ -33,36 +33,36 @@ QLabel* intestazione(const QString& testo) {
     return l;
 }
 
-void riga_campo(QGridLayout& g, int riga, int i, Controlli& c) {
-    const DidascaliaCampo& d = didascalie_Text1.at(static_cast<std::size_t>(i));
-    QLabel* l = etichetta(QString::fromUtf8(d.testo));
-    if (d.label1 >= 0) c.Label1.push_back({l, d.label1, d.testo});
+void riga_campo(QGridLayout& g, int riga, Dato d, Controlli& c) {
+    const Grandezza& q = grandezza(d);
+    QLabel* l = etichetta(QString::fromUtf8(q.didascalia));
+    if (q.label1 >= 0) c.Label1.push_back({l, q.label1, q.didascalia});
     auto* campo = new CampoTesto;
-    campo->setObjectName(nome("Text1", i));
+    campo->setObjectName(QString::fromStdString(nome_controllo(q.controllo)));
     campo->setFixedWidth(LARGHEZZA_CAMPO);
     l->setBuddy(campo);
-    c.Text1.at(static_cast<std::size_t>(i)) = campo;
+    c.Text1[d] = campo;
     c.ordine_tab.push_back(campo);
     g.addWidget(l, riga, 0);
     g.addWidget(campo, riga, 1);
 }
 
-void riga_risultato(QGridLayout& g, int riga, const QString& didascalia, int i3, int i4,
-                    Controlli& c) {
+void riga_risultato(QGridLayout& g, int riga, Risultato r, Controlli& c) {
+    const Grandezza& q = grandezza(r);
     QLabel* valore = etichetta("");
-    valore->setObjectName(nome("Label3", i3));
+    valore->setObjectName(QString::fromStdString(nome_controllo(q.controllo)));
     valore->setMinimumWidth(LARGHEZZA_VALORE);
     valore->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     valore->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     valore->setAutoFillBackground(true);
     valore->setBackgroundRole(QPalette::Base);
-    c.Label3.at(static_cast<std::size_t>(i3)) = valore;
-    g.addWidget(etichetta(didascalia), riga, 0);
+    c.Label3[r] = valore;
+    g.addWidget(etichetta(QString::fromUtf8(q.didascalia)), riga, 0);
     g.addWidget(valore, riga, 1);
-    if (i4 < 0) return;
+    if (q.label4 < 0) return;
     QLabel* unita = etichetta("");
-    unita->setObjectName(nome("Label4", i4));
-    c.Label4.at(static_cast<std::size_t>(i4)) = unita;
+    unita->setObjectName(nome("Label4", q.label4));
+    c.Label4.at(static_cast<std::size_t>(q.label4)) = unita;
     g.addWidget(unita, riga, 2);
 }
 
@@ -73,21 +73,34 @@ QGridLayout* griglia() {
     return g;
 }
 
-QGridLayout* griglia_campi(std::initializer_list<int> campi, Controlli& c) {
+QGridLayout* griglia_campi(std::initializer_list<Dato> campi, Controlli& c) {
     QGridLayout* g = griglia();
     int riga = 0;
-    for (const int i : campi)
-        riga_campo(*g, riga++, i, c);
+    for (const Dato d : campi)
+        riga_campo(*g, riga++, d, c);
     g->setColumnStretch(0, 1);
     return g;
 }
 
-QGroupBox* cornice_campi(const QString& titolo, std::initializer_list<int> campi, Controlli& c) {
+QGroupBox* cornice_campi(const QString& titolo, std::initializer_list<Dato> campi, Controlli& c) {
     auto* cornice = new QGroupBox(titolo);
     auto* v = new QVBoxLayout(cornice);
     v->addLayout(griglia_campi(campi, c));
     v->addStretch();
     return cornice;
+}
+
+QLineEdit* Controlli::campo(const Grandezza& g) const {
+    using T = Controllo::Tipo;
+    switch (g.controllo.tipo) {
+    case T::Text1:
+        return Text1.at(static_cast<std::size_t>(g.controllo.indice));
+    case T::fichiodo:
+        return fichiodo;
+    default: // Text2 … Text5
+        return Text2_5.at(static_cast<std::size_t>(g.controllo.tipo) -
+                          static_cast<std::size_t>(T::Text2));
+    }
 }
 
 } // namespace tessaro

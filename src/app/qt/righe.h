@@ -23,14 +23,13 @@ QLabel* intestazione(const QString& testo);
 // An empty grid of rows, spaced alike in every frame.
 QGridLayout* griglia();
 
-// Caption and field of Text1(i) on row `riga` of the grid.
-void riga_campo(QGridLayout& g, int riga, int i, Controlli& c);
-// Caption, the value label Label3(i3) and, when i4 ≥ 0, the unit or verdict label Label4(i4).
-void riga_risultato(QGridLayout& g, int riga, const QString& didascalia, int i3, int i4,
-                    Controlli& c);
+// Caption and field of a Text1 quantity on row `riga` of the grid.
+void riga_campo(QGridLayout& g, int riga, Dato d, Controlli& c);
+// Caption, the value label of a result and the unit or verdict label beside it, if any.
+void riga_risultato(QGridLayout& g, int riga, Risultato r, Controlli& c);
 
 // The given fields top to bottom, in a grid; and a captioned frame holding just that.
-QGridLayout* griglia_campi(std::initializer_list<int> campi, Controlli& c);
-QGroupBox* cornice_campi(const QString& titolo, std::initializer_list<int> campi, Controlli& c);
+QGridLayout* griglia_campi(std::initializer_list<Dato> campi, Controlli& c);
+QGroupBox* cornice_campi(const QString& titolo, std::initializer_list<Dato> campi, Controlli& c);
 
 } // namespace tessaro

@@ -28,7 +28,8 @@ public:
 private:
     void avvia_calcolo();
     void prendi_cartella();
-    void carica_input(const std::string& nome);
+    bool carica_input(const std::string& nome);
+    void applica_foro_letto();
     void chiudi_finestra();
     bool relazione_possibile();
     void salva();

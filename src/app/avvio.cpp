@@ -9,6 +9,7 @@
 #include "form/protetto.h"
 #include "geometry/perimetri.h"
 #include "numeric/conversioni.h"
+#include "openings/foro.h"
 #include "numeric/modulo1.h"
 
 namespace tessaro {
@@ -67,9 +68,11 @@ void Tessaro::avvia_calcolo() {
         scrivi(*this, Dato::W1x, R(dati.W1x, 2));
         scrivi(*this, Dato::W1y, R(dati.W1y, 2));
     });
-    if (file_di_lavoro) carica_input(percorso_ultimo_input(cartella_lavoro).string());
+    const bool letto =
+        file_di_lavoro && carica_input(percorso_ultimo_input(cartella_lavoro).string());
     dati.in_avvio = 0;
     piattaforma.processa_eventi();
+    if (letto) applica_foro_letto();
     Command1_Click(0);
 }
 
@@ -87,11 +90,24 @@ void Tessaro::prendi_cartella() {
                           "Cartella in uso", Icona::informazione);
 }
 
-// The input record read back from a file; when all of it was read, the load-format fields
-// are enabled to match the format restored. A file that cannot be opened or read ends the
-// reading there and the items read stay.
-void Tessaro::carica_input(const std::string& nome) {
-    if (carica_dati(*this, nome)) Option3_Click(Option3[0] ? 0 : 1);
+// The input record read back from a file; when all of it was read (true), the load-format
+// fields are enabled to match the format restored. A file that cannot be opened or read ends
+// the reading there and the items read stay.
+bool Tessaro::carica_input(const std::string& nome) {
+    rid_foro_letta.reset();
+    if (!carica_dati(*this, nome)) return false;
+    Option3_Click(Option3[0] ? 0 : 1);
+    return true;
+}
+
+// The opening held in the panel's fields of a case just read takes effect as the panel's "OK"
+// gives it, on the geometry read, so that the case loaded is the case saved. A "Rid. foro"
+// other than the one the file kept (its panel was left without "OK") is told.
+void Tessaro::applica_foro_letto() {
+    const std::string nel_file = Text1[Dato::Rid_foro].Text;
+    Text1_LostFocus(indice(Dato::deff)); // the record takes the geometry read
+    protetto([this] { conferma_foro(*this); });
+    if (Text1[Dato::Rid_foro].Text != nel_file) rid_foro_letta = nel_file;
 }
 
 bool Tessaro::Form_QueryUnload() {

@@ -70,6 +70,7 @@ void Tessaro::Command1_Click(int Index) {
 void Tessaro::Command2_Click(int Index) {
     Picture1.Visible = false;
     if (Index == 1) return;
+    rid_foro_letta.reset();
     protetto([&] {
         if (conferma_foro(*this)) Text1_LostFocus(indice(Dato::deff));
     });
@@ -100,8 +101,9 @@ void Tessaro::salva() {
 void Tessaro::carica() {
     const std::string nome =
         piattaforma.dialogo_apri({"CARICA DATI", cartella_lavoro, "*.CSE", "*.CSE"});
-    if (nome != "*.CSE") carica_input(nome); // a cancelled dialog reads nothing
+    const bool letto = nome != "*.CSE" && carica_input(nome); // a cancelled dialog reads nothing
     Caption = "Calcolo chiodatura per tessaro - " + nome;
+    if (letto) applica_foro_letto();
     Command1_Click(0);
 }
 

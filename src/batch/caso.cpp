@@ -214,6 +214,15 @@ EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione, const std:
     f.Command1_Click(0); // "Aggiorna"
 
     const StatoCaso s = stato_caso(f);
+    if (!s.non_validi.empty()) { // each input refused by its column, as a cell not read is
+        std::string errore = "riga " + std::to_string(caso.riga) + ": ";
+        for (std::size_t i = 0; i < s.non_validi.size(); ++i) {
+            const Grandezza& g = *s.non_validi[i].grandezza;
+            errore += (i ? "; " : "") + std::string("colonna «") + g.colonna + "», «" +
+                      senza_spazi(f.testo(g)) + "»: " + s.non_validi[i].motivo;
+        }
+        return caso_illeggibile(caso.id, errore);
+    }
     if (!s.aggiornati && !s.forma_senza_verifica)
         return caso_illeggibile(
             caso.id, "riga " + std::to_string(caso.riga) + ": calcolo non eseguito: " +

@@ -76,8 +76,8 @@ std::string dump(const CalcoTess& f) {
 std::string verdetto(const CalcoTess& f) {
     const StatoCaso s = stato_caso(f);
     std::ostringstream o;
-    o << "inputs=" << (s.illegibili.empty() ? "ok" : "invalid");
-    for (const CampoIllegibile& c : s.illegibili)
+    o << "inputs=" << (s.non_validi.empty() ? "ok" : "invalid");
+    for (const CampoNonValido& c : s.non_validi)
         o << ' ' << nome_controllo(c.grandezza->controllo);
     o << '\n'
       << "results=" << (s.aggiornati ? "current" : "stale") << '\n'

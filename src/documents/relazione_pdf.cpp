@@ -53,7 +53,7 @@ QString html(const CalcoTess& f, Risultato r) {
     return valore(f, grandezza(r));
 }
 QString unita(const Grandezza& g) {
-    return h(unita_di(g.unita).documenti);
+    return g.unita == Unita::nessuna ? h("–") : h(unita_di(g.unita).nome);
 }
 
 // A table with a header row; each row's cells already HTML.

@@ -70,6 +70,7 @@ struct UltimoCalcolo {
     std::string rifiuto;      // why the rail design was refused, Italian; "" when it was not
     std::string S1_digitato, S_digitato; // the texts of S1 and S that the caps reduced
     std::string Ntot_digitato;           // "N totali" as typed, before the design rewrote it
+    std::optional<double> ro_limitato;   // √(ρx·ρy) above 2 %, which the pass capped (%)
     bool contorno = false;               // the outer perimeter reached the slab contour
     bool chiodi_non_scritti = false;     // chiodi.tmp could not be replaced with this pass's list
 };
@@ -152,6 +153,10 @@ class CalcoTess {
     static constexpr std::size_t INDICE_FICHIODO = 39;
 
     UltimoCalcolo ultimo;
+    // The "Rid. foro" that the data file last read kept, when the opening of its panel,
+    // applied on loading, gave another: the state of the case tells both until the panel's
+    // "OK" or the next file read.
+    std::optional<std::string> rid_foro_letta;
 
     // Window geometry in twips, placed through the platform.
     void dimensiona(int Width, int Height);

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -118,10 +119,31 @@ enum class Unita : unsigned char {
 };
 
 struct NomiUnita {
-    const char* finestra;  // as the window writes it ("kg/mq")
-    const char* documenti; // as the documents write it ("kg/m²")
+    const char* didascalia; // as the window's fixed captions write it ("kg/mq")
+    const char* nome;       // everywhere else: messages, documents, batch ("kg/m²"); "" none
 };
 const NomiUnita& unita_di(Unita u);
+
+// The physical range of an input: a value outside it is refused like a text that is no
+// number, with the limits and `perche` (the clause, or why) in the reason.
+struct Intervallo {
+    double minimo = -std::numeric_limits<double>::infinity();
+    double massimo = std::numeric_limits<double>::infinity();
+    bool minimo_escluso = false, massimo_escluso = false;
+    const char* perche = nullptr;
+
+    bool contiene(double x) const {
+        return (minimo_escluso ? x > minimo : x >= minimo) &&
+               (massimo_escluso ? x < massimo : x <= massimo);
+    }
+};
+constexpr Intervallo positivo(const char* perche = nullptr) {
+    return {0, std::numeric_limits<double>::infinity(), true, false, perche};
+}
+constexpr Intervallo non_negativo() { return {0}; }
+constexpr Intervallo fra(double minimo, double massimo, const char* perche = nullptr) {
+    return {minimo, massimo, false, false, perche};
+}
 
 struct Grandezza {
     Controllo controllo;
@@ -137,6 +159,7 @@ struct Grandezza {
     const char* descrizione; // in words, in the documents' tables
     const char* colonna;     // the batch's column; nullptr when the batch has none
     const char* iniziale;    // the text at load; "" for a result
+    Intervallo valido{};     // an input's physical range; any number elsewhere
     // How a message names the control when its caption does not stand alone; nullptr when the
     // caption does.
     const char* richiamo = nullptr;

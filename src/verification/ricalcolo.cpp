@@ -17,6 +17,8 @@
 namespace tessaro {
 namespace {
 
+constexpr double RO_MASSIMO = 2; // %, the largest reinforcement ratio that counts
+
 // Why a pass stopped short or left a step out, naming the field as the window captions it.
 bool interrotto(CalcoTess& f, Dato d, const std::string& perche) {
     f.ultimo.interruzione = "«" + richiamo(f, grandezza(d)) + "» " + perche;
@@ -129,6 +131,8 @@ void verifica(CalcoTess& f) {
 bool passata(CalcoTess& f, int Index) {
     DatiCalcolo& g = f.dati;
     if (g.in_avvio == 1) return false;
+    // A circle's b is its diameter: no b typed before the shape was chosen reaches a routine.
+    if (f.Option1[1]) f.Text1[Dato::b].Text = f.Text1[Dato::a].Text;
     if (Index < 0 || Index >= static_cast<int>(N_DATI)) return false;
     const Dato lasciato = static_cast<Dato>(Index);
     if (!is_numeric(f.Text1[lasciato].Text)) return interrotto(f, lasciato, "non è un numero");
@@ -150,9 +154,12 @@ bool passata(CalcoTess& f, int Index) {
     } else {
         f.ultimo.interruzione = "deff, a e b devono essere positivi";
     }
-    if (guardia(f, Dato::rox) * guardia(f, Dato::roy) > 0)
-        scrivi(f, Dato::ro_eff, R(fsqrt(campo(f, Dato::roy) * campo(f, Dato::rox)), 5));
-    else
+    if (guardia(f, Dato::rox) * guardia(f, Dato::roy) > 0) {
+        // ρl = √(ρx·ρy) counts at most 2 % (EN 1992-1-1, 6.4.4 (1)).
+        const double ro = fsqrt(campo(f, Dato::roy) * campo(f, Dato::rox));
+        if (ro > RO_MASSIMO) f.ultimo.ro_limitato = ro;
+        scrivi(f, Dato::ro_eff, R(minimo(ro, RO_MASSIMO), 5));
+    } else
         f.ultimo.interruzione = "rox e roy devono essere positivi";
     if (guardia(f, Dato::Rck) > 0) {
         g.fck = 0.83 * campo(f, Dato::Rck);

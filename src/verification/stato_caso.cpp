@@ -7,21 +7,13 @@
 #include "form/didascalie.h"
 #include "numeric/conversioni.h"
 #include "reinforcement/schema.h"
+#include "verification/validita.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace tessaro {
 namespace {
-
-std::string motivo(const std::string& testo) {
-    if (testo.find_first_not_of(" \t") == std::string::npos) return "campo vuoto: serve un numero";
-    std::string col_punto = testo;
-    std::replace(col_punto.begin(), col_punto.end(), ',', '.');
-    if (col_punto != testo && is_numeric(col_punto))
-        return "valore non numerico: usare il punto come separatore decimale (0.9, non 0,9)";
-    return "valore non numerico";
-}
 
 // A field's or a result's value; absent when its text is no number.
 std::optional<double> numero(const CalcoTess& f, Dato d) {
@@ -66,13 +58,6 @@ Progetto progetto(const CalcoTess& f) {
     p.esterno_regge =
         p.esterno_valutato && !f.ultimo.contorno && f.dati.Vrdc_est > f.dati.Veff1_est;
     return p;
-}
-
-void avvisi_ingressi(const CalcoTess& f, std::vector<std::string>& a) {
-    const auto H = numero(f, Dato::H), d = numero(f, Dato::deff);
-    if (H && d && *H <= *d)
-        a.push_back("Spessore H = " + cm(*H) + " non maggiore dell'altezza utile deff = " + cm(*d) +
-                    ": controllare i dati della soletta.");
 }
 
 void avvisi_limiti(const CalcoTess& f, std::vector<std::string>& a) {
@@ -225,9 +210,9 @@ void governante(StatoCaso& s, const Progetto& p) {
 
 // Why the results are not those of the inputs shown, and what to do.
 std::string non_aggiornati(const CalcoTess& f, const StatoCaso& s) {
-    if (!s.illegibili.empty()) {
+    if (!s.non_validi.empty()) {
         std::string campi;
-        for (const CampoIllegibile& c : s.illegibili)
+        for (const CampoNonValido& c : s.non_validi)
             campi += (campi.empty() ? "«" : ", «") + richiamo(f, *c.grandezza) + "»";
         return "Risultati non aggiornati: correggere " + campi;
     }
@@ -239,12 +224,12 @@ std::string non_aggiornati(const CalcoTess& f, const StatoCaso& s) {
 
 StatoCaso stato_caso(const CalcoTess& f) {
     StatoCaso s;
-    for (const Grandezza* g : ingressi_in_uso(f.Option3[0])) {
-        const std::string& t = f.testo(*g);
-        if (!is_numeric(t)) s.illegibili.push_back({g, motivo(t)});
-    }
-    s.aggiornati = f.ultimo.ingressi && *f.ultimo.ingressi == f.istantanea();
-    avvisi_ingressi(f, s.avvisi);
+    for (const Grandezza* g : ingressi_in_uso(f.Option3[0]))
+        if (std::string perche = non_valido(f, *g); !perche.empty())
+            s.non_validi.push_back({g, std::move(perche)});
+    // Numbers computed from an input that cannot be taken belong to no case.
+    s.aggiornati =
+        s.non_validi.empty() && f.ultimo.ingressi && *f.ultimo.ingressi == f.istantanea();
     if (f.ultimo.chiodi_non_scritti)
         s.avvisi.push_back("Impossibile scrivere l'elenco dei chiodi " +
                            percorso_chiodi(f.cartella_lavoro).string() +
@@ -267,6 +252,14 @@ StatoCaso stato_caso(const CalcoTess& f) {
         s.testo_esito = s.testo_aggiornamento;
         return s;
     }
+    if (f.ultimo.ro_limitato)
+        s.avvisi.push_back("ρ = √(ρx·ρy) = " + show(R(*f.ultimo.ro_limitato, 5)) +
+                           " % limitato al 2 % (EN 1992-1-1, 6.4.4 (1))");
+    if (f.rid_foro_letta)
+        s.avvisi.push_back("Rid. foro = " + *f.rid_foro_letta + " cm nel file letto, " +
+                           senza_spazi(f.Text1[Dato::Rid_foro].Text) +
+                           " cm con il foro del pannello applicato: il foro non era stato "
+                           "confermato con OK prima di salvare; controllare il foro.");
     const Progetto p = progetto(f);
     esito(f, p, s);
     governante(s, p);
@@ -278,7 +271,7 @@ StatoCaso stato_caso(const CalcoTess& f) {
 std::string relazione_negata(const CalcoTess& f, const StatoCaso& s,
                              const std::string& non_scritto) {
     std::string correggere;
-    for (const CampoIllegibile& c : s.illegibili)
+    for (const CampoNonValido& c : s.non_validi)
         correggere +=
             (correggere.empty() ? "«" : "; «") + richiamo(f, *c.grandezza) + "» (" + c.motivo + ")";
     if (!correggere.empty()) return non_scritto + ": correggere " + correggere + ".";

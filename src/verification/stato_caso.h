@@ -12,15 +12,16 @@ namespace tessaro {
 class CalcoTess;
 struct Grandezza;
 
-struct CampoIllegibile {
+struct CampoNonValido {
     const Grandezza* grandezza; // the input, its control as the dump names it
-    std::string motivo;         // why the calculation cannot read it, Italian (the tooltip)
+    std::string motivo;         // why it cannot be taken, Italian (the field's tooltip)
 };
 
 enum class Esito { verificato, verificato_con_chiodi, non_verificato, non_calcolato };
 
 struct StatoCaso {
-    std::vector<CampoIllegibile> illegibili; // the inputs in use that cannot be read, dump order
+    // The inputs in use that cannot be taken (no number, or out of range), in the dump's order.
+    std::vector<CampoNonValido> non_validi;
     bool aggiornati = false; // the results shown come from a complete pass on the inputs shown
     // The recalculation ran through on the inputs shown, but the shape has no perimeter
     // computation: the values shown are another shape's, so they are not current either.

@@ -79,7 +79,7 @@ TEST(Grandezze, CaptionsUnitsAndDefaultsAgreeWithTheFormAtLoad) {
         if (aperta != std::string::npos && didascalia.back() == ')') {
             const std::string u = didascalia.substr(aperta + 2, didascalia.size() - aperta - 3);
             if (unita_finestra.count(u)) {
-                EXPECT_EQ(u, unita_di(g.unita).finestra) << nome;
+                EXPECT_EQ(u, unita_di(g.unita).didascalia) << nome;
             }
         }
     }

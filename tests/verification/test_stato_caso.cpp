@@ -36,9 +36,9 @@ Evento diametro(const char* t) {
     return [=](FinestraProva& w) { w.f->imposta_fichiodo(t); };
 }
 
-std::string illegibili(const StatoCaso& s) {
+std::string non_validi(const StatoCaso& s) {
     std::string nomi;
-    for (const CampoIllegibile& c : s.illegibili)
+    for (const CampoNonValido& c : s.non_validi)
         nomi += (nomi.empty() ? "" : " ") + nome_controllo(c.grandezza->controllo);
     return nomi;
 }
@@ -49,7 +49,7 @@ TEST(StatoCaso, EachEventLeavesTheInputsTheResultsAndTheVerdictItShould) {
     struct Caso {
         const char* cosa;
         std::vector<Evento> eventi;
-        const char* illegibili;
+        const char* non_validi;
         bool aggiornati;
         Esito esito;
     };
@@ -66,11 +66,14 @@ TEST(StatoCaso, EachEventLeavesTheInputsTheResultsAndTheVerdictItShould) {
          false,
          Esito::non_calcolato},
         {"N ≥ 0", {esci(1, "0")}, "", false, Esito::non_calcolato},
-        {"γq = 0", {esci(37, "0")}, "", false, Esito::non_calcolato},
-        {"no rails", {esci(31, "0")}, "", false, Esito::non_calcolato},
-        {"ρ step left out", {esci(8, "0")}, "", false, Esito::non_calcolato},
-        {"geometry step left out", {esci(6, "0")}, "", false, Esito::non_calcolato},
-        {"a fault", {digita(5, "-37"), esci(6, "-40")}, "", false, Esito::non_calcolato},
+        {"γq = 0", {esci(37, "0")}, "Text1(37)", false, Esito::non_calcolato},
+        {"no rails", {esci(31, "0")}, "Text1(31)", false, Esito::non_calcolato},
+        {"ρ step left out", {esci(8, "0")}, "Text1(8)", false, Esito::non_calcolato},
+        {"geometry step left out", {esci(6, "0")}, "Text1(6)", false, Esito::non_calcolato},
+        {"a fault",
+         {digita(5, "-37"), esci(6, "-40")},
+         "Text1(5) Text1(6) Text1(28) Text1(29)",
+         false, Esito::non_calcolato},
         {"back to a valid case", {esci(1, "0"), esci(1, "-14500")}, "", true, Esito::verificato},
         {"a shape clicked", {forma(1)}, "", false, Esito::non_calcolato},
         {"a circle computed", {forma(1), aggiorna()}, "", true, Esito::verificato},
@@ -94,26 +97,95 @@ TEST(StatoCaso, EachEventLeavesTheInputsTheResultsAndTheVerdictItShould) {
          "",
          true,
          Esito::non_verificato},
+        // Numbers computed beside an input that cannot be taken belong to no case.
         {"the thickness unread",
          {digita(4, "abc"), aggiorna()},
          "Text1(4)",
-         true,
-         Esito::verificato},
+         false,
+         Esito::non_calcolato},
         {"an opening's width unread",
          {[](FinestraProva& w) { w.f->Text2.Text = "4,0"; }},
          "Text2",
-         true,
-         Esito::verificato},
+         false,
+         Esito::non_calcolato},
     };
     for (const Caso& c : casi) {
         FinestraProva w;
         for (const Evento& e : c.eventi)
             e(w);
         const StatoCaso s = stato_caso(*w.f);
-        EXPECT_EQ(illegibili(s), c.illegibili) << c.cosa;
+        EXPECT_EQ(non_validi(s), c.non_validi) << c.cosa;
         EXPECT_EQ(s.aggiornati, c.aggiornati) << c.cosa;
         EXPECT_EQ(s.esito, c.esito) << c.cosa << ": " << s.testo_esito;
         EXPECT_EQ(s.testo_aggiornamento.empty(), c.aggiornati) << c.cosa;
+    }
+}
+
+// Each physical limit just inside and just outside: outside, the input is refused like a text
+// that is no number, naming the limit in the units the reasons use.
+TEST(StatoCaso, AnInputOutsideItsRangeIsInvalidNamingItsLimit) {
+    struct Caso {
+        int campo; // Text1 index; -1 the stud diameter, -2 the opening's width, -3 its distance
+        const char* testo;
+        const char* motivo; // "" when the input is valid
+        const char* controllo = nullptr; // the control refused, when not the one typed
+    };
+    const char* const RCK = "deve essere fra 145 e 1084 kg/cm² (fck = 0.83·Rck fra 12 e 90 MPa, "
+                            "EN 1992-1-1, prospetto 3.1)";
+    const char* const DMAX = "deve essere maggiore di 0 e al più 2 (i varchi oltre 2·d non "
+                             "contano, EN 1992-1-1, 6.4.5 (4))";
+    const Caso casi[] = {
+        {4, "0", "deve essere maggiore di 0 cm"},
+        {4, "37.5", ""},
+        {4, "37", "deve essere minore dello spessore H = 37 cm", "Text1(5)"},
+        {6, "-40", "deve essere maggiore di 0 cm"},
+        {8, "0", "deve essere maggiore di 0 %"},
+        {11, "145", ""},
+        {11, "144.9", RCK},
+        {11, "1084", ""},
+        {11, "1084.1", RCK},
+        {12, "1", ""},
+        {12, "0.99", "deve essere fra 1 e 2"},
+        {12, "2.01", "deve essere fra 1 e 2"},
+        {14, "2000", ""},
+        {14, "6001", "deve essere fra 2000 e 6000 kg/cm²"},
+        {0, "0", ""},
+        {0, "-1", "non può essere negativo"},
+        {25, "2", ""},
+        {25, "2.01", DMAX},
+        {25, "0", DMAX},
+        {31, "1", ""},
+        {31, "0.9", "deve essere almeno 1"},
+        {30, "-1", "non può essere negativo"},
+        {38, "-1", "non può essere negativo"},
+        {-1, "40", ""},
+        {-1, "40.5", "deve essere fra 0 e 40 mm (0: scelto dal programma)"},
+        {-2, "0", "deve essere maggiore di 0 cm"},
+        {-3, "0", ""},
+        {-3, "-1", "non può essere negativo"},
+    };
+    for (const Caso& c : casi) {
+        FinestraProva w;
+        std::string controllo = c.controllo ? c.controllo : "";
+        if (c.campo >= 0) {
+            w.f->Text1[static_cast<std::size_t>(c.campo)].Text = c.testo;
+            if (controllo.empty()) controllo = "Text1(" + std::to_string(c.campo) + ")";
+        } else {
+            Campo& campo = c.campo == -1 ? w.f->fichiodo : c.campo == -2 ? w.f->Text2 : w.f->Text4;
+            campo.Text = c.testo;
+            if (controllo.empty()) controllo = c.campo == -1 ? "fichiodo" : c.campo == -2 ? "Text2" : "Text4";
+        }
+        w.f->Command1_Click(0);
+        const StatoCaso s = stato_caso(*w.f);
+        const std::string caso = controllo + " = " + c.testo;
+        if (!*c.motivo) {
+            EXPECT_EQ(non_validi(s), "") << caso;
+            continue;
+        }
+        ASSERT_EQ(non_validi(s), controllo) << caso;
+        EXPECT_EQ(s.non_validi[0].motivo, c.motivo) << caso;
+        EXPECT_FALSE(s.aggiornati) << caso;
+        EXPECT_NE(relazione_negata(*w.f, s), "") << caso;
     }
 }
 
@@ -142,7 +214,6 @@ TEST(StatoCaso, WarningsNameTheQuantityAndTheLimit) {
         const char* avviso;
     };
     const Caso casi[] = {
-        {"H below deff", {esci(4, "30")}, "Spessore H = 30 cm non maggiore dell'altezza utile"},
         {"a small S1",
          {digita(28, "2"), esci(1, "-200000")},
          "S1 = 2 cm minore di 0.3·deff = 11.1 cm"},
@@ -163,8 +234,8 @@ TEST(StatoCaso, WarningsNameTheQuantityAndTheLimit) {
          {digita(30, "1.5"), esci(1, "-200000")},
          "N diag = 1.5 non intero"},
         {"the design refused",
-         {digita(29, "0"), esci(1, "-200000")},
-         "Passo S dei chiodi non positivo: chiodatura non progettata."},
+         {digita(31, "300"), esci(1, "-200000")},
+         "Al massimo 50 tralicci diritti per faccia: chiodatura non progettata."},
         {"the contour",
          {digita(38, "250"), digita(24, "250"), digita(29, "5"), esci(1, "-390000")},
          "Raggiunto il contorno della soletta"},

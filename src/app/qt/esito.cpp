@@ -33,13 +33,13 @@ void ingressi(const StatoCaso& s, Controlli& c) {
     tutti.insert(tutti.end(), c.Text2_5.begin(), c.Text2_5.end());
     for (QLineEdit* e : tutti) {
         const auto illegibile =
-            std::find_if(s.illegibili.begin(), s.illegibili.end(),
-                         [&](const CampoIllegibile& i) { return c.campo(*i.grandezza) == e; });
-        if (e->hasFocus() && illegibile != s.illegibili.end()) continue;
-        const QString foglio = illegibile == s.illegibili.end()
+            std::find_if(s.non_validi.begin(), s.non_validi.end(),
+                         [&](const CampoNonValido& i) { return c.campo(*i.grandezza) == e; });
+        if (e->hasFocus() && illegibile != s.non_validi.end()) continue;
+        const QString foglio = illegibile == s.non_validi.end()
                                    ? QString()
                                    : QStringLiteral("QLineEdit { border: 2px solid #c00000; }");
-        const QString suggerimento = illegibile == s.illegibili.end()
+        const QString suggerimento = illegibile == s.non_validi.end()
                                          ? QString()
                                          : QString::fromStdString(illegibile->motivo);
         if (e->styleSheet() != foglio) e->setStyleSheet(foglio);

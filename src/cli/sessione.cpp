@@ -154,8 +154,9 @@ Sessione::Esito Sessione::digita(const std::string& argomento) {
     int i = 0;
     if (controllo(nome, "Text1", 38, i)) {
         f.Text1[static_cast<std::size_t>(i)].Text = testo;
-    } else if (nome == "fichiodo") {
-        f.imposta_fichiodo(testo);
+    } else if (nome == "fichiodo") { // typed: the change event runs even for the same text
+        f.fichiodo.Text = testo;
+        f.fichiodo_Change();
     } else if (nome == "Text2" || nome == "Text3" || nome == "Text4" || nome == "Text5") {
         Campo* campi[] = {&f.Text2, &f.Text3, &f.Text4, &f.Text5};
         campi[nome[4] - '2']->Text = testo;

@@ -13,8 +13,11 @@ namespace {
 
 constexpr double PESO_ACCIAIO = 7.85e-3; // kg/cm³
 
+// The schedule is read by Italian spreadsheets: ";" between cells, a decimal comma.
 std::string numero(double x, int decimali) {
-    return show(R(x, decimali));
+    std::string t = show(R(x, decimali));
+    std::replace(t.begin(), t.end(), '.', ',');
+    return t;
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "documents/pianta_quotata.h"
 #include "documents/salva.h"
 #include "form/campi.h"
+#include "form/didascalie.h"
 #include "numeric/conversioni.h"
 #include "verification/stato_caso.h"
 
@@ -150,39 +151,55 @@ QString pilastro_html(const CalcoTess& f) {
            ". Assi della pianta: origine al centro del pilastro, x lungo a, y lungo b.</p>";
 }
 
+// How the documents name a quantity: its symbol, and the window's caption beside it where
+// that differs ("VRd,cs (finestra: Vrd,s)").
+QString nome(const CalcoTess& f, const Grandezza& g) {
+    QString c = QString::fromStdString(didascalia(f, g)).trimmed();
+    if (c.endsWith('=')) c.chop(1);
+    c = c.trimmed();
+    if (c.startsWith('(')) c.remove(0, 1); // "(v min": the window brackets vmin with its unit
+    if (const auto i = c.lastIndexOf(" ("); i > 0 && c.endsWith(')')) c.truncate(i);
+    const QString simbolo = QString::fromUtf8(g.simbolo);
+    if (c == simbolo) return h(g.simbolo);
+    return h(g.simbolo) + " <font color='#555555'>(finestra: " + c.toHtmlEscaped() + ")</font>";
+}
+
+// A row of a quantity of the form: its name, the formula, the value shown and its unit.
+template <class Nome>
+void riga(Tabella& t, const CalcoTess& f, Nome n, const char* formula) {
+    const Grandezza& g = grandezza(n);
+    t.riga({nome(f, g), h(formula), html(f, n), unita(g)});
+}
+
 QString intermedi_html(const CalcoTess& f) {
     Tabella t({"Grandezza", "Formula", "Valore", "Unità"});
-    const QString fck = h(show(R(f.dati.fck, 1)));
-    t.riga({"fck", h("0.83·Rck"), fck, "kg/cm²"})
-        .riga({"k", h("1 + √(200/d), d in mm, ≤ 2.0"), html(f, Dato::k), "–"})
-        .riga({"ρ", h("√(ρx·ρy)"), html(f, Dato::ro_eff), "%"})
-        .riga({"ν", h("0.6·(1 − fck/250), fck in MPa"), html(f, Dato::nu), "–"})
-        .riga({"fywd,ef", h("min(250 + 0.25·d, fyk/γf), d in mm, MPa"), html(f, Dato::fywd_ef),
-               "kg/cm²"})
-        .riga({"u0", h("perimetro del pilastro (6.4.5), ridotto presso i bordi"), html(f, Dato::u0),
-               "cm"})
-        .riga({"u1", h("perimetro a 2·d dalle facce (6.4.2), meno Rid. foro"), html(f, Dato::u1),
-               "cm"})
-        .riga({"Rid. foro", h("parte di u1 in ombra del foro (6.4.2 (3))"), html(f, Dato::Rid_foro),
-               "cm"})
-        .riga({"Aq", h("area della soletta interna a u1"), html(f, Dato::Aq), "cm²"})
-        .riga({"W1x", h("∫ |e| dl lungo u1, e distanza dall'asse (6.4.3 (6.40))"),
-               html(f, Dato::W1x), "cm²"})
-        .riga({"W1y", h("∫ |e| dl lungo u1, e distanza dall'asse (6.4.3 (6.40))"),
-               html(f, Dato::W1y), "cm²"})
-        .riga({"βx", h("k·(Myd/|Nd|)·u1/W1 (6.4.3 (6.39), k dalla Tabella 6.1)"),
-               html(f, Dato::betax), "–"})
-        .riga({"βy", h("k·(Mxd/|Nd|)·u1/W1 (6.4.3 (6.39))"), html(f, Dato::betay), "–"})
-        .riga({"β", h("1 + βx + βy"), html(f, Dato::beta), "–"})
-        .riga({"Veff", h("β·|Nd|"), h(show(R(f.dati.Veff, 0))), "kg"})
-        .riga({"Veff'", h("Veff − qd·Aq/10000"), html(f, Risultato::Veff1), "kg"})
-        .riga({"vmin", h("0.035·k^1.5·fck^0.5 (6.4.4 (6.3N))"), html(f, Risultato::vmin), "kg/cm²"})
-        .riga({"τrdc", h("max(CRd,c·k·(100·ρ·fck)^(1/3), vmin), CRd,c = 0.18/γc (6.4.4 (6.47))"),
-               html(f, Risultato::TAUrdc), "kg/cm²"})
-        .riga({"Vrd,c", h("τrdc·u1·d"), html(f, Risultato::Vrdc), "kg"})
-        .riga({"τr,max", h("0.5·ν·fck/γc (6.4.5 (6.53))"), html(f, Risultato::TAUrmax), "kg/cm²"})
-        .riga({"Vrd,max", h("τr,max·u0·d"), html(f, Risultato::Vrd_max), "kg"})
-        .riga({"β u0", h("fattore β alla faccia del pilastro"), html(f, Risultato::beta_u0), "–"});
+    t.riga({"fck", h("0.83·Rck"), h(show(R(f.dati.fck, 1))), h("kg/cm²")});
+    riga(t, f, Dato::k, "1 + √(200/d), d in mm, ≤ 2.0 (6.4.4 (1))");
+    riga(t, f, Dato::ro_eff, "√(ρlx·ρly) ≤ 2 % (6.4.4 (1))");
+    riga(t, f, Dato::nu, "0.6·(1 − fck/250), fck in MPa (6.4.5 (3))");
+    riga(t, f, Dato::fywd_ef, "min(250 + 0.25·d, fywk/γS), d in mm, MPa (6.4.5 (1))");
+    riga(t, f, Dato::u0, "perimetro del pilastro (6.4.5 (3)), ridotto presso i bordi");
+    riga(t, f, Dato::u1, "perimetro a 2·d dalle facce (6.4.2), meno la parte in ombra del foro");
+    riga(t, f, Dato::Rid_foro, "parte di u1 in ombra del foro (6.4.2 (3))");
+    riga(t, f, Dato::Aq, "area della soletta interna a u1");
+    riga(t, f, Dato::W1x, "∫ |y − yG| dl lungo u1 (6.4.3 (6.40)), per il momento Mxd");
+    riga(t, f, Dato::W1y, "∫ |x − xG| dl lungo u1 (6.4.3 (6.40)), per il momento Myd");
+    riga(t, f, Dato::betax,
+         "k·|Mxd − Nd·yG|/|Nd|·u1/W1x (6.4.3 (6.39), k dalla Tabella 6.1), fuso con i casi di "
+         "bordo e d'angolo");
+    riga(t, f, Dato::betay,
+         "k·|Myd − Nd·xG|/|Nd|·u1/W1y (6.4.3 (6.39), k dalla Tabella 6.1), fuso con i casi di "
+         "bordo e d'angolo");
+    riga(t, f, Dato::beta, "1 + βx + βy");
+    t.riga({"Veff", h("β·|Nd|"), h(show(R(f.dati.Veff, 0))), h("kg")});
+    riga(t, f, Risultato::Veff1, "Veff − qd·Aq/10000, qd in kg/m², Aq in cm² (6.4.4 (2))");
+    riga(t, f, Risultato::vmin, "0.035·k^1.5·fck^0.5, fck in MPa (6.4.4 (6.3N))");
+    riga(t, f, Risultato::TAUrdc,
+         "max(CRd,c·k·(100·ρl·fck)^(1/3), vmin), CRd,c = 0.18/γC (6.4.4 (6.47))");
+    riga(t, f, Risultato::Vrdc, "vRd,c·u1·d");
+    riga(t, f, Risultato::TAUrmax, "0.5·ν·fck/γC (6.4.5 (6.53))");
+    riga(t, f, Risultato::Vrd_max, "vRd,max·u0·d");
+    riga(t, f, Risultato::beta_u0, "fattore β alla faccia del pilastro");
     return titolo("Valori intermedi") + t.fine();
 }
 
@@ -203,24 +220,24 @@ QString esito(const std::optional<double>& u, const std::string& testo) {
 QString verifiche_html(const CalcoTess& f, const StatoCaso& s) {
     Tabella t({"Verifica", "Effetto", "Resistenza", "Esito", "Utilizzo"});
     t.riga({h("Faccia del pilastro (6.4.5 (3))"), "Veff = " + h(show(R(f.dati.Veff, 0))) + " kg",
-            "Vrd,max = " + html(f, Risultato::Vrd_max) + " kg",
+            "VRd,max = " + html(f, Risultato::Vrd_max) + " kg",
             esito(s.utilizzo_faccia, f.Label4[Verdetto::Vrd_max].Caption),
             utilizzo(s.utilizzo_faccia)});
     t.riga({h("Perimetro u1 senza armatura (6.4.4)"),
-            "Veff' = " + html(f, Risultato::Veff1) + " kg",
-            "Vrd,c = " + html(f, Risultato::Vrdc) + " kg",
+            "VEd,red = " + html(f, Risultato::Veff1) + " kg",
+            "VRd,c = " + html(f, Risultato::Vrdc) + " kg",
             esito(s.utilizzo_perimetro, f.Label4[Verdetto::Vrdc].Caption),
             utilizzo(s.utilizzo_perimetro)});
     if (s.utilizzo_chiodi)
         t.riga({h("Armatura a punzonamento (6.4.5 (1))"),
-                "Af,tot richiesta = " + html(f, Risultato::Aftot_teor) + " cm²",
-                "Af,tot disposta = " + html(f, Risultato::Aftot) + " cm²",
+                "Asw,req = " + html(f, Risultato::Aftot_teor) + " cm²",
+                "Asw = " + html(f, Risultato::Aftot) + " cm²",
                 h(f.Label3[Risultato::Vrds].ForeColor == ROSSO_SCURO ? "insufficiente" : "OK"),
                 utilizzo(s.utilizzo_chiodi)});
     if (s.utilizzo_esterno)
         t.riga({h("Perimetro esterno uout (6.4.5 (4))"),
-                "Veff' = " + html(f, Risultato::Veff1_est) + " kg",
-                "Vrd,c = " + html(f, Risultato::Vrdc_est) + " kg",
+                "VEd,red,out = " + html(f, Risultato::Veff1_est) + " kg",
+                "VRd,c,out = " + html(f, Risultato::Vrdc_est) + " kg",
                 h(f.Label3[Risultato::Vrdc_est].ForeColor == NERO ? "OK" : "non verificata"),
                 utilizzo(s.utilizzo_esterno)});
     return titolo("Verifiche") + t.fine() +
@@ -239,31 +256,27 @@ QString armatura_html(const CalcoTess& f, const Distinta& d) {
     for (const Traliccio& r : d.tralicci)
         strati = std::max(strati, r.chiodi.size());
     Tabella t({"Grandezza", "Formula", "Valore", "Unità"});
-    t.riga({h("Tralicci totali"), "", html(f, Dato::N_totali), "–"})
-        .riga({h("di cui diritti (radiali se circolare)"), "", h(show(Ntot - diagonali)), "–"})
-        .riga({h("di cui diagonali"), h("N diag per spigolo"), h(show(diagonali)), "–"})
-        .riga({"S1", h("≤ 0.5·d (9.4.3)"), html(f, Dato::S1), "cm"})
-        .riga({"S", h("≤ 0.75·d (9.4.3)"), html(f, Dato::S), "cm"})
-        .riga({h("L tral."), h("dal primo all'ultimo chiodo"), html(f, Risultato::L_tral), "cm"})
-        .riga({h("Strati di chiodi"), "", h(std::to_string(strati)), "–"})
-        .riga({h("Af,tot teorica"), h("(Veff' − 0.75·Vrd,c)/fywd,ef"),
-               html(f, Risultato::Aftot_teor), "cm²"})
-        .riga({h("Vrd,s teorica"), h("0.75·Vrd,c + Af,tot·fywd,ef"), html(f, Risultato::Vrds_teor),
-               "kg"})
-        .riga({h("Af teorica di un chiodo"), h("Af,tot·S/(N·1.5·d)"), html(f, Risultato::Af_teor),
-               "cm²"})
-        .riga({h("φ teorico"), h("√(4·Af/π)"), html(f, Risultato::fi_teor), "mm"})
-        .riga({h("φ adottato"), "", h(f.fichiodo.Text), "mm"})
-        .riga({h("Af di un chiodo"), h("π·φ²/4"), html(f, Risultato::Af), "cm²"})
-        .riga({h("Af,tot disposta"), h("N·Af·1.5·d/S"), html(f, Risultato::Aftot), "cm²"})
-        .riga({"Vrd,cs", h("0.75·Vrd,c + Af,tot·fywd,ef (6.4.5 (6.52))"), html(f, Risultato::Vrds),
-               "kg"})
-        .riga({h("β finale"), "", html(f, Risultato::beta_est), "–"})
-        .riga({h("Veff' sul perimetro esterno"), h("β·|Nd| − qd·Aest/10000"),
-               html(f, Risultato::Veff1_est), "kg"})
-        .riga({"uout", h("perimetro a 1.5·d oltre l'ultimo chiodo (6.4.5 (4))"),
-               h(show(R(f.dati.uest, 1))), "cm"})
-        .riga({h("Vrd,c esterno"), h("τrdc·uout·d"), html(f, Risultato::Vrdc_est), "kg"});
+    riga(t, f, Dato::N_totali, "");
+    t.riga({h("di cui diritti (radiali se circolare)"), "", h(show(Ntot - diagonali)), h("–")})
+        .riga({h("di cui diagonali"), h("N diag per spigolo"), h(show(diagonali)), h("–")});
+    riga(t, f, Dato::S1, "≤ 0.5·d (9.4.3 (4))");
+    riga(t, f, Dato::S, "≤ 0.75·d (9.4.3 (1))");
+    riga(t, f, Risultato::L_tral, "dal primo all'ultimo chiodo");
+    t.riga({h("Strati di chiodi"), "", h(std::to_string(strati)), h("–")});
+    riga(t, f, Risultato::Aftot_teor, "(VEd,red − 0.75·VRd,c)/fywd,ef");
+    riga(t, f, Risultato::Vrds_teor, "0.75·VRd,c + Asw,req·fywd,ef");
+    riga(t, f, Risultato::Af_teor,
+         "Asw,req·sr/(N·1.5·d); Asw,req/(N·strati) se 1.5·d > L + sr");
+    riga(t, f, Risultato::fi_teor, "√(4·Af,req/π)");
+    t.riga({h("φ adottato"), "", h(f.fichiodo.Text), h("mm")});
+    riga(t, f, Risultato::Af, "π·φ²/4");
+    riga(t, f, Risultato::Aftot, "N·Af·1.5·d/sr; N·Af·strati se 1.5·d > L + sr");
+    riga(t, f, Risultato::Vrds, "0.75·VRd,c + Asw·fywd,ef (6.4.5 (6.52))");
+    riga(t, f, Risultato::beta_est, "1 + βx + βy");
+    riga(t, f, Risultato::Veff1_est, "β·|Nd| − qd·Aest/10000");
+    t.riga({"uout", h("perimetro a 1.5·d oltre l'ultimo chiodo (6.4.5 (4))"),
+            h(show(R(f.dati.uest, 1))), h("cm")});
+    riga(t, f, Risultato::Vrdc_est, "vRd,c·uout·d (6.4.5 (4))");
     return titolo("Armatura a punzonamento") + t.fine();
 }
 
@@ -289,9 +302,10 @@ QString distinta_html(const Distinta& d) {
 
 // The overall verdict on top, as the window's banner says it.
 QString esito_html(const StatoCaso& s) {
-    const char* colore = s.esito == Esito::non_verificato  ? "#800000"
-                         : s.esito == Esito::non_calcolato ? "#555555"
-                                                           : "#006000";
+    const char* colore = s.esito == Esito::non_verificato            ? "#800000"
+                         : s.esito == Esito::non_calcolato           ? "#555555"
+                         : s.esito == Esito::dettagli_non_rispettati ? "#aa5f00"
+                                                                     : "#006000";
     QString html = "<p><b>Esito: <font color='" + QString(colore) + "'>" + h(s.testo_esito) +
                    "</font></b></p>";
     if (!s.aggiornati && !s.testo_aggiornamento.empty())

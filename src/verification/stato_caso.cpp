@@ -60,7 +60,8 @@ Progetto progetto(const CalcoTess& f) {
     return p;
 }
 
-void avvisi_limiti(const CalcoTess& f, std::vector<std::string>& a) {
+void avvisi_limiti(const CalcoTess& f, StatoCaso& s) {
+    std::vector<std::string>& a = s.avvisi;
     const double d = f.dati.deff;
     if (!f.ultimo.S1_digitato.empty())
         a.push_back("S1 digitato " + f.ultimo.S1_digitato +
@@ -69,9 +70,11 @@ void avvisi_limiti(const CalcoTess& f, std::vector<std::string>& a) {
         a.push_back("S digitato " + f.ultimo.S_digitato +
                     " cm ridotto a 0.75·deff = " + cm(0.75 * d) + ".");
     const auto S1 = numero(f, Dato::S1);
-    if (S1 && *S1 < 0.3 * d)
+    if (S1 && *S1 < 0.3 * d) {
         a.push_back("S1 = " + cm(*S1) + " minore di 0.3·deff = " + cm(0.3 * d) +
                     ": primo chiodo troppo vicino alla faccia del pilastro (EN 1992-1-1, 9.4.3).");
+        s.dettagli.push_back("S1 minore di 0.3·deff (EN 1992-1-1, 9.4.3)");
+    }
     const auto intero = [](double x) { return x == std::floor(x); };
     const double Ntot = lenient(f.ultimo.Ntot_digitato);
     if (!intero(Ntot))
@@ -86,8 +89,8 @@ void avvisi_limiti(const CalcoTess& f, std::vector<std::string>& a) {
 // The largest gap between the studs of one perimeter (the k-th stud of every rail) and its
 // neighbours round the column: at most 1.5·d within the control perimeter at 2·d from the
 // face, 2·d beyond it (EN 1992-1-1, 9.4.3).
-void avvisi_spaziatura(const CalcoTess& f, const std::vector<Traliccio>& rotaie,
-                       std::vector<std::string>& a) {
+void avvisi_spaziatura(const CalcoTess& f, const std::vector<Traliccio>& rotaie, StatoCaso& s) {
+    std::vector<std::string>& a = s.avvisi;
     const double d = f.dati.deff;
     const bool anello = f.posizione() == 0; // only an interior column's rails close the ring
     double peggiore[2] = {0, 0};            // within, beyond the control perimeter
@@ -101,21 +104,27 @@ void avvisi_spaziatura(const CalcoTess& f, const std::vector<Traliccio>& rotaie,
             peggiore[oltre] = std::max(peggiore[oltre], distanza);
         }
     }
-    if (peggiore[0] > 1.5 * d)
+    if (peggiore[0] > 1.5 * d) {
         a.push_back("Chiodi adiacenti distanti fino a " + cm(peggiore[0]) +
                     " sui perimetri entro 2·deff dalla faccia: oltre 1.5·deff = " + cm(1.5 * d) +
                     " (EN 1992-1-1, 9.4.3): aggiungere tralicci.");
+        s.dettagli.push_back(
+            "chiodi adiacenti oltre 1.5·deff entro 2·deff dalla faccia (EN 1992-1-1, 9.4.3)");
+    }
     if (peggiore[1] > 2 * d)
         a.push_back("Chiodi adiacenti distanti fino a " + cm(peggiore[1]) +
                     " sui perimetri oltre 2·deff dalla faccia: oltre 2·deff = " + cm(2 * d) +
                     " (EN 1992-1-1, 9.4.3): aggiungere tralicci.");
 }
 
-// Studs that fall inside the opening, or beyond a free slab edge.
-void avvisi_posizione(const CalcoTess& f, const std::vector<Traliccio>& rotaie,
-                      std::vector<std::string>& a) {
+// Studs that fall inside the opening, or beyond a free slab edge; a stud within a millimetre
+// of the edge line (a rail at the face of a column flush with the edge) lies on it, where only
+// its cover is to be seen to.
+void avvisi_posizione(const CalcoTess& f, const std::vector<Traliccio>& rotaie, StatoCaso& s) {
+    constexpr double SUL_BORDO = 0.1; // cm
+    std::vector<std::string>& a = s.avvisi;
     const DatiCalcolo& g = f.dati;
-    int nel_foro = 0, oltre_bordo = 0;
+    int nel_foro = 0, oltre_bordo = 0, sul_bordo = 0;
     const double bordo_x = -(g.a / 2 + g.Db_a), bordo_y = -(g.b / 2 + g.Db_b);
     for (const Traliccio& t : rotaie)
         for (std::size_t k = 0; k < t.chiodi.size(); ++k) {
@@ -123,21 +132,34 @@ void avvisi_posizione(const CalcoTess& f, const std::vector<Traliccio>& rotaie,
             if (g.uc_foro > 0 && p.x >= g.foro_P1.x && p.x <= g.foro_P3.x && p.y >= g.foro_P1.y &&
                 p.y <= g.foro_P2.y)
                 ++nel_foro;
-            if (p.x < bordo_x || p.y < bordo_y) ++oltre_bordo;
+            const double fuori = std::max(bordo_x - p.x, bordo_y - p.y); // past the edge, cm
+            if (fuori > SUL_BORDO)
+                ++oltre_bordo;
+            else if (fuori >= -SUL_BORDO)
+                ++sul_bordo;
         }
-    if (nel_foro > 0)
-        a.push_back(std::to_string(nel_foro) + (nel_foro == 1 ? " chiodo cade" : " chiodi cadono") +
-                    " dentro il foro (x da " + show(R(g.foro_P1.x, 1)) + " a " +
-                    show(R(g.foro_P3.x, 1)) + " cm, y da " + show(R(g.foro_P1.y, 1)) + " a " +
-                    show(R(g.foro_P2.y, 1)) + " cm): spostare i tralicci.");
-    if (oltre_bordo > 0)
-        a.push_back(std::to_string(oltre_bordo) +
-                    (oltre_bordo == 1 ? " chiodo cade" : " chiodi cadono") +
-                    " oltre il bordo libero della soletta (Db_a = " + cm(g.Db_a) +
-                    ", Db_b = " + cm(g.Db_b) + "): accorciare i tralicci.");
+    const auto chiodi = [](int n) {
+        return std::to_string(n) + (n == 1 ? " chiodo cade" : " chiodi cadono");
+    };
+    const std::string bordi = "(Db_a = " + cm(g.Db_a) + ", Db_b = " + cm(g.Db_b) + ")";
+    if (nel_foro > 0) {
+        a.push_back(chiodi(nel_foro) + " dentro il foro (x da " + show(R(g.foro_P1.x, 1)) +
+                    " a " + show(R(g.foro_P3.x, 1)) + " cm, y da " + show(R(g.foro_P1.y, 1)) +
+                    " a " + show(R(g.foro_P2.y, 1)) + " cm): spostare i tralicci.");
+        s.dettagli.push_back("chiodi dentro il foro");
+    }
+    if (oltre_bordo > 0) {
+        a.push_back(chiodi(oltre_bordo) + " oltre il bordo libero della soletta " + bordi +
+                    ": accorciare i tralicci.");
+        s.dettagli.push_back("chiodi oltre il bordo libero della soletta");
+    }
+    if (sul_bordo > 0)
+        a.push_back(chiodi(sul_bordo) + " sul bordo libero della soletta " + bordi +
+                    ": controllarne il copriferro.");
 }
 
-void avvisi_progetto(const CalcoTess& f, const Progetto& p, std::vector<std::string>& a) {
+void avvisi_progetto(const CalcoTess& f, const Progetto& p, StatoCaso& s) {
+    std::vector<std::string>& a = s.avvisi;
     if (p.rifiutato) a.push_back(f.ultimo.rifiuto);
     if (!p.completo) return;
     if (f.ultimo.contorno)
@@ -151,8 +173,8 @@ void avvisi_progetto(const CalcoTess& f, const Progetto& p, std::vector<std::str
                     " kg è minore del richiesto " + show(*richiesto) +
                     " kg: aumentare il diametro dei chiodi.");
     const std::vector<Traliccio> rotaie = schema_chiodatura(f);
-    avvisi_spaziatura(f, rotaie, a);
-    avvisi_posizione(f, rotaie, a);
+    avvisi_spaziatura(f, rotaie, s);
+    avvisi_posizione(f, rotaie, s);
 }
 
 // The utilisations of the checks made by the last pass, and the verdict they give.
@@ -183,12 +205,23 @@ void esito(const CalcoTess& f, const Progetto& p, StatoCaso& s) {
         s.testo_esito = "Non verificato: il perimetro esterno ai chiodi non regge";
     else if (!s.utilizzo_chiodi || *s.utilizzo_chiodi > 1)
         s.testo_esito = "Non verificato: area dei chiodi minore di quella richiesta";
-    else {
+    else if (!s.dettagli.empty()) {
+        // The resistances hold, but the layout breaks a detailing rule: nothing to sign yet.
+        s.esito = Esito::dettagli_non_rispettati;
+        s.testo_esito = "Resistenze verificate con armatura a taglio, dettagli costruttivi non "
+                        "rispettati: " + s.dettagli.front();
+    } else {
         s.esito = Esito::verificato_con_chiodi;
         s.testo_esito =
             "Verificato con armatura a taglio: " + senza_spazi(f.Text1[Dato::N_totali].Text) +
             " tralicci, chiodi φ" + f.fichiodo.Text + " mm";
     }
+}
+
+// The banner says how many warnings the list holds.
+void conta_avvisi(StatoCaso& s) {
+    const std::size_t n = s.avvisi.size();
+    if (n > 0) s.testo_esito += " (" + std::to_string(n) + (n == 1 ? " avviso)" : " avvisi)");
 }
 
 // The governing utilisation, added to the verdict's line. With a stud layout the control
@@ -241,15 +274,19 @@ StatoCaso stato_caso(const CalcoTess& f) {
         // on screen, so they are never current for this one.
         s.aggiornati = false;
         s.forma_senza_verifica = true;
+        // A data file keeps the first two shapes only: one saved with another leaves none set.
         s.testo_aggiornamento =
-            std::string("Verifica non disponibile per la forma «") +
-            (forma < 6 ? didascalie_Option1[static_cast<std::size_t>(forma)] : "") +
-            "»: i valori mostrati non sono di questo pilastro";
+            forma < 6 ? std::string("Verifica non disponibile per la forma «") +
+                            didascalie_Option1[static_cast<std::size_t>(forma)] +
+                            "»: i valori mostrati non sono di questo pilastro"
+                      : "Verifica non disponibile: nessuna forma del pilastro scelta (il file "
+                        "letto non era «Rettangolare» né «Circolare»): scegliere la forma";
     } else if (!s.aggiornati) {
         s.testo_aggiornamento = non_aggiornati(f, s);
     }
     if (!s.aggiornati) {
         s.testo_esito = s.testo_aggiornamento;
+        conta_avvisi(s);
         return s;
     }
     if (f.ultimo.ro_limitato)
@@ -261,10 +298,11 @@ StatoCaso stato_caso(const CalcoTess& f) {
                            " cm con il foro del pannello applicato: il foro non era stato "
                            "confermato con OK prima di salvare; controllare il foro.");
     const Progetto p = progetto(f);
+    if (p.eseguito) avvisi_limiti(f, s);
+    avvisi_progetto(f, p, s);
     esito(f, p, s);
     governante(s, p);
-    if (p.eseguito) avvisi_limiti(f, s.avvisi);
-    avvisi_progetto(f, p, s.avvisi);
+    conta_avvisi(s);
     return s;
 }
 
@@ -290,6 +328,8 @@ const char* chiave_esito(Esito e) {
         return "verified-with-studs";
     case Esito::non_verificato:
         return "not-verified";
+    case Esito::dettagli_non_rispettati:
+        return "detailing-not-met";
     default:
         return "not-computed";
     }

@@ -17,7 +17,15 @@ struct CampoNonValido {
     std::string motivo;         // why it cannot be taken, Italian (the field's tooltip)
 };
 
-enum class Esito { verificato, verificato_con_chiodi, non_verificato, non_calcolato };
+// The verdicts. `dettagli_non_rispettati`: the resistances hold with the studs, but the layout
+// breaks a detailing rule that the state checks.
+enum class Esito {
+    verificato,
+    verificato_con_chiodi,
+    non_verificato,
+    non_calcolato,
+    dettagli_non_rispettati
+};
 
 struct StatoCaso {
     // The inputs in use that cannot be taken (no number, or out of range), in the dump's order.
@@ -37,6 +45,9 @@ struct StatoCaso {
     std::optional<double> utilizzo_esterno;   // Veff' / Vrd,c at the outer perimeter
     std::optional<double> utilizzo_chiodi;    // Af,tot required / Af,tot provided
     std::vector<std::string> avvisi;          // one Italian sentence each
+    // The detailing rules that the stud layout breaks, in the warnings' order, each in a few
+    // words ("chiodi dentro il foro"); the first is named in the verdict.
+    std::vector<std::string> dettagli;
 };
 
 // The state of the case as the window shows it now.
@@ -49,7 +60,7 @@ std::string relazione_negata(const CalcoTess& f, const StatoCaso& s,
                              const std::string& non_scritto = "Relazione non scritta");
 
 // The verdict's key on the command line: "verified", "verified-with-studs", "not-verified",
-// "not-computed".
+// "not-computed", "detailing-not-met".
 const char* chiave_esito(Esito e);
 
 } // namespace tessaro

@@ -284,6 +284,28 @@ TEST(Lotto, ABadRowIsNamedAndTheOthersAreComputed) {
     EXPECT_NE(l.err.find("tessaro-cli: riga 3: colonna «Nd»"), std::string::npos);
 }
 
+// An input outside its physical range fails its row like a cell that is no number, naming the
+// column and the limit; a circle needs no b; ρ above 2 % is capped and told.
+TEST(Lotto, AnInputOutOfItsRangeFailsItsRowNamingTheColumnAndLimit) {
+    Lotto l;
+    const int stato =
+        l.esegui("id,H,deff,forma,a,rox,roy,Nd\r\nP1,-40,,,,,,\r\nP2,40,41,,,,,\r\n"
+                 "P3,,,Circolare,50,,,-60000\r\nP4,,,,,5,5,-220000\r\n");
+    EXPECT_EQ(stato, 1);
+    const auto r = l.risultati(',');
+    ASSERT_EQ(r.size(), 4u);
+    EXPECT_EQ(r[0].at("errore"), "riga 2: colonna «H», «-40»: deve essere maggiore di 0 cm");
+    EXPECT_EQ(r[0].at("u0"), "");
+    EXPECT_EQ(r[1].at("errore"),
+              "riga 3: colonna «deff», «41»: deve essere minore dello spessore H = 40 cm");
+    EXPECT_EQ(r[2].at("errore"), "");
+    EXPECT_EQ(r[2].at("u0"), "157.08"); // π·50: b follows the diameter
+    EXPECT_EQ(r[3].at("errore"), "");
+    EXPECT_NE(r[3].at("avvisi").find("5 % limitato al 2 %"), std::string::npos)
+        << r[3].at("avvisi");
+    EXPECT_NE(r[3].at("verdetto"), "verified"); // the capped resistance needs studs
+}
+
 TEST(Lotto, ATableThatCannotBeUsedWritesNothing) {
     const struct {
         std::string tabella;

@@ -170,7 +170,7 @@ TEST_P(DocumentiCaso, TheDxfAndTheScheduleHoldEveryStudAndRailOfTheDesign) {
         righe.push_back(csv.substr(i, j - i));
     ASSERT_EQ(righe.size(), rotaie.size() + 2);
     EXPECT_EQ(righe.front().rfind("traliccio;tipo;angolo (gradi);", 0), 0u);
-    EXPECT_EQ(csv.find(','), std::string::npos) << "decimal point, never a comma";
+    EXPECT_EQ(csv.find('.'), std::string::npos) << "decimal comma, as an Italian spreadsheet reads";
     int somma = 0;
     for (std::size_t r = 1; r + 1 < righe.size(); ++r) {
         std::vector<std::string> campi;
@@ -179,6 +179,7 @@ TEST_P(DocumentiCaso, TheDxfAndTheScheduleHoldEveryStudAndRailOfTheDesign) {
         ASSERT_GE(campi.size(), 8u);
         const int n = std::stoi(campi[5]);
         EXPECT_EQ(static_cast<std::size_t>(n), rotaie[r - 1].chiodi.size());
+        std::replace(campi[8].begin(), campi[8].end(), ',', '.');
         EXPECT_EQ(std::stod(campi[8]), R(rotaie[r - 1].chiodi[0], 2)); // the first distance
         somma += n;
     }
@@ -241,19 +242,23 @@ TEST(RelazionePdf, TheReportShowsEveryQuantityWithTheValueTheWindowShows) {
         {"W1x", campo(18)},
         {"W1y", campo(17)},
         {"β", campo(32)},
-        {"Veff'", etichetta(8)},
+        {"VEd,red (finestra: Veff')", etichetta(8)},
         {"vmin", etichetta(5)},
-        {"τrdc", etichetta(0)},
-        {"Vrd,c", etichetta(1)},
-        {"τr,max", etichetta(2)},
-        {"Vrd,max", etichetta(3)},
+        {"vRd,c (finestra: τrdc)", etichetta(0)},
+        {"VRd,c (finestra: Vrd,c)", etichetta(1)},
+        {"vRd,max (finestra: τr,max)", etichetta(2)},
+        {"VRd,max (finestra: Vrd,max)", etichetta(3)},
         {"S1", campo(28)},
-        {"Vrd,cs", etichetta(13)},
-        {"Af,tot disposta", etichetta(12)},
+        {"VRd,cs (finestra: Vrd,s)", etichetta(13)},
+        {"Asw (finestra: Af,tot)", etichetta(12)},
+        {"VRd,c,out (finestra: Vrd,cs)", etichetta(4)},
         {"φ adottato", f.fichiodo.Text},
     };
     for (const auto& [nome, valore] : voci)
         EXPECT_TRUE(riga_con(testo, nome, valore)) << nome << " = " << valore;
+    // Each part of β is said to come from its own moment and modulus.
+    EXPECT_TRUE(riga_con(testo, "βx", "|Mxd − Nd·yG|/|Nd|·u1/W1x"));
+    EXPECT_TRUE(riga_con(testo, "βy", "|Myd − Nd·xG|/|Nd|·u1/W1y"));
     for (const char* t : {"Scuola Verdi", "Pilastro P12", "Ing. Rossi", "07/12/2026", "kg/cm²",
                           "6.4.2", "6.4.5", "9.4.3", "Distinta dei chiodi", "scala 1:"})
         EXPECT_NE(testo.find(t), std::string::npos) << t;

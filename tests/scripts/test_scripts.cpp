@@ -103,6 +103,34 @@ TEST(Sessione, TypeIsVerbatimEventsNeedAWindowAndAStartBeginsANewOne) {
     EXPECT_NE(f.out.find("Text1(4)=40\n"), std::string::npos);
 }
 
+// "type fichiodo" is typing: the stud diameter's change event runs even when the text typed is
+// the text the field holds, and the provided reinforcement follows the rails typed since.
+TEST(Sessione, TypingTheSameDiameterRaisesItsChangeEvent) {
+    const std::string inizio = "start\ntype Text1(1) -200000\nleave Text1(1)\ntype fichiodo 16\n"
+                               "type Text1(31) 20\n";
+    const prova::EsitoScript prima = esegui(inizio + "dump\n");
+    const prova::EsitoScript dopo = esegui(inizio + "type fichiodo 16\ndump\n");
+    ASSERT_EQ(dopo.stato, 0) << dopo.err;
+    const auto area = [](const std::string& out) {
+        const auto i = out.find("Label3(12)=");
+        return out.substr(i, out.find('\n', i) - i);
+    };
+    EXPECT_NE(area(prima.out), area(dopo.out)); // Af,tot of 20 rails now, not 12
+}
+
+// A data file keeps only the first two shapes: one saved with another loads with no shape set,
+// and the state says so instead of naming an empty shape.
+TEST(Sessione, AFileOfAnotherShapeLoadsWithNoShapeAndSaysSo) {
+    const prova::EsitoScript e = esegui("start\nclick Option1(3)\nanswer ottagono\n"
+                                        "click Command1(7)\nclick Option1(0)\n"
+                                        "answer ottagono.CSE\nclick Command1(8)\nverdict\n");
+    ASSERT_EQ(e.stato, 0) << e.err;
+    EXPECT_NE(e.out.find("verdict=not-computed Verifica non disponibile: nessuna forma del "
+                         "pilastro scelta"),
+              std::string::npos)
+        << e.out;
+    EXPECT_EQ(e.out.find("«»"), std::string::npos);
+}
 
 // What the runner prints is one line per item whatever the texts hold: a line break in a path
 // or a field is written \n and a backslash \\; a file name with a NUL byte is refused.

@@ -80,7 +80,9 @@ TEST(StatoCaso, EachEventLeavesTheInputsTheResultsAndTheVerdictItShould) {
         {"an octagon computed", {forma(3), aggiorna()}, "", false, Esito::non_calcolato},
         {"the load format clicked", {formato(0)}, "", false, Esito::non_calcolato},
         {"service actions computed", {formato(0), aggiorna()}, "", true, Esito::verificato},
-        {"studs", {esci(1, "-200000")}, "", true, Esito::verificato_con_chiodi},
+        {"studs too far apart", {esci(1, "-200000")}, "", true, Esito::dettagli_non_rispettati},
+        {"studs", {digita(31, "20"), digita(30, "2"), esci(1, "-200000")}, "", true,
+         Esito::verificato_con_chiodi},
         {"a smaller diameter typed",
          {esci(1, "-200000"), diametro("8")},
          "",
@@ -189,6 +191,55 @@ TEST(StatoCaso, AnInputOutsideItsRangeIsInvalidNamingItsLimit) {
     }
 }
 
+// Resistances that hold with a layout that breaks a detailing rule: not a verified design, the
+// first rule broken named, the warnings counted; the same layout kept by the rules is verified.
+TEST(StatoCaso, ADesignThatBreaksADetailingRuleSaysWhichAndIsNotVerified) {
+    const Evento regolare = [](FinestraProva& w) { // 20 rails, 2 diagonal at each corner
+        w.f->Text1[31].Text = "20";
+        w.f->Text1[30].Text = "2";
+    };
+    const Evento foro = [](FinestraProva& w) { // 40 × 20 on the axis, 30 cm from the face
+        w.f->Text2.Text = "40";
+        w.f->Text4.Text = "30";
+        w.f->Text5.Text = "0";
+        w.f->Command2_Click(0);
+    };
+    struct Caso {
+        const char* cosa;
+        std::vector<Evento> eventi;
+        const char* regola; // the first broken, "" for none
+        const char* conto;
+    };
+    const Caso casi[] = {
+        {"rails too far apart", {esci(1, "-200000")},
+         "chiodi adiacenti oltre 1.5·deff entro 2·deff dalla faccia", "(2 avvisi)"},
+        {"a first stud too close", {regolare, digita(28, "5"), esci(1, "-200000")},
+         "S1 minore di 0.3·deff", "(1 avviso)"},
+        {"studs in the opening", {regolare, esci(1, "-200000"), foro}, "chiodi dentro il foro",
+         "(1 avviso)"},
+        {"every rule kept", {regolare, esci(1, "-200000")}, "", ""},
+    };
+    for (const Caso& c : casi) {
+        FinestraProva w;
+        for (const Evento& e : c.eventi)
+            e(w);
+        const StatoCaso s = stato_caso(*w.f);
+        ASSERT_TRUE(s.aggiornati) << c.cosa << ": " << s.testo_esito;
+        if (!*c.regola) {
+            EXPECT_EQ(s.esito, Esito::verificato_con_chiodi) << c.cosa << ": " << s.testo_esito;
+            EXPECT_EQ(s.testo_esito.find("avvis"), std::string::npos) << s.testo_esito;
+            continue;
+        }
+        EXPECT_EQ(s.esito, Esito::dettagli_non_rispettati) << c.cosa;
+        EXPECT_STREQ(chiave_esito(s.esito), "detailing-not-met");
+        EXPECT_EQ(s.testo_esito.rfind("Resistenze verificate con armatura a taglio, dettagli "
+                                      "costruttivi non rispettati: " + std::string(c.regola), 0),
+                  0u)
+            << c.cosa << ": " << s.testo_esito;
+        EXPECT_TRUE(s.testo_esito.ends_with(c.conto)) << c.cosa << ": " << s.testo_esito;
+    }
+}
+
 TEST(StatoCaso, TheUtilisationsAreThoseOfTheChecksMade) {
     FinestraProva w;
     StatoCaso s = stato_caso(*w.f);
@@ -239,10 +290,16 @@ TEST(StatoCaso, WarningsNameTheQuantityAndTheLimit) {
         {"the contour",
          {digita(38, "250"), digita(24, "250"), digita(29, "5"), esci(1, "-390000")},
          "Raggiunto il contorno della soletta"},
-        // An edge column whose rails on the b side run past that slab edge at 200 cm.
-        {"beyond the slab edge",
+        // An edge column whose first rails on the faces across the edge stand on its line.
+        {"on the slab edge",
          {digita(38, "0"), digita(24, "200"), esci(1, "-100000")},
-         "oltre il bordo libero della soletta (Db_a = 0 cm, Db_b = 200 cm)"},
+         "12 chiodi cadono sul bordo libero della soletta (Db_a = 0 cm, Db_b = 200 cm): "
+         "controllarne il copriferro."},
+        // A 90 × 90 edge column whose long rails on the −y face run past the edge at 250 cm.
+        {"beyond the slab edge",
+         {digita(6, "90"), digita(7, "90"), digita(38, "0"), digita(24, "250"), digita(29, "10"),
+          esci(1, "-150000")},
+         "68 chiodi cadono oltre il bordo libero della soletta (Db_a = 0 cm, Db_b = 250 cm)"},
     };
     for (const Caso& c : casi) {
         FinestraProva w;

@@ -11,7 +11,7 @@
 namespace tessaro {
 namespace {
 
-const QColor VERDE(0, 110, 0), ROSSO(128, 0, 0), GRIGIO(110, 110, 110),
+const QColor VERDE(0, 110, 0), AMBRA(170, 95, 0), ROSSO(128, 0, 0), GRIGIO(110, 110, 110),
     GRIGIO_CHIARO(150, 150, 150);
 
 void colore_testo(QWidget& w, QPalette::ColorRole ruolo, const QColor& colore) {
@@ -88,7 +88,9 @@ QWidget* elenco_avvisi(Controlli& c) {
     elenco->setFocusPolicy(Qt::NoFocus);
     elenco->setSelectionMode(QAbstractItemView::NoSelection);
     elenco->setWordWrap(true);
-    elenco->setFixedHeight(3 * elenco->fontMetrics().lineSpacing() + 8);
+    // At least five warnings in sight; the list takes the room the window gives it.
+    elenco->setMinimumHeight(5 * elenco->fontMetrics().lineSpacing() + 8);
+    elenco->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     v->addWidget(elenco);
     c.avvisi = elenco;
     return w;
@@ -100,8 +102,9 @@ void mostra_stato(const StatoCaso& s, Controlli& c) {
 
     const QColor colore = s.esito == Esito::verificato || s.esito == Esito::verificato_con_chiodi
                               ? VERDE
-                          : s.esito == Esito::non_verificato ? ROSSO
-                                                             : GRIGIO;
+                          : s.esito == Esito::dettagli_non_rispettati ? AMBRA
+                          : s.esito == Esito::non_verificato          ? ROSSO
+                                                                      : GRIGIO;
     testo(*c.esito, QString::fromStdString(s.testo_esito));
     colore_testo(*c.esito, QPalette::WindowText, colore);
 

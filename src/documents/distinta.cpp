@@ -2,16 +2,15 @@
 #include "documents/distinta.h"
 
 #include "files/file_testo.h"
-#include "form/campi.h"
+#include "form/CalcoTess.h"
 #include "numeric/conversioni.h"
+#include "reinforcement/peso.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace tessaro {
 namespace {
-
-constexpr double PESO_ACCIAIO = 7.85e-3; // kg/cm³
 
 // The schedule is read by Italian spreadsheets: ";" between cells, a decimal comma.
 std::string numero(double x, int decimali) {
@@ -23,16 +22,14 @@ std::string numero(double x, int decimali) {
 } // namespace
 
 double Distinta::peso_chiodo_kg() const {
-    const double raggio = diametro_mm / 20; // cm
-    return PI * raggio * raggio * lunghezza_cm * PESO_ACCIAIO;
+    return peso_chiodo(diametro_mm, lunghezza_cm);
 }
 
 Distinta distinta(const CalcoTess& f) {
     Distinta d;
     d.tralicci = schema_chiodatura(f);
     d.diametro_mm = lenient(f.fichiodo.Text);
-    const double H = guardia(f, Dato::H);
-    d.lunghezza_cm = std::max(0.0, H - 2 * (H - f.dati.deff));
+    d.lunghezza_cm = lunghezza_chiodo(f);
     for (const Traliccio& t : d.tralicci)
         d.chiodi += static_cast<int>(t.chiodi.size());
     d.peso_kg = d.chiodi * d.peso_chiodo_kg();

@@ -13,6 +13,12 @@
 #include <cmath>
 
 namespace tessaro {
+
+const char* const DETTAGLIO_SPAZIATURA =
+    "chiodi adiacenti oltre 1.5·deff entro 2·deff dalla faccia (EN 1992-1-1, 9.4.3)";
+const char* const DETTAGLIO_FORO = "chiodi dentro il foro";
+const char* const DETTAGLIO_BORDO = "chiodi oltre il bordo libero della soletta";
+
 namespace {
 
 // A field's or a result's value; absent when its text is no number.
@@ -92,66 +98,40 @@ void avvisi_limiti(const CalcoTess& f, StatoCaso& s) {
 void avvisi_spaziatura(const CalcoTess& f, const std::vector<Traliccio>& rotaie, StatoCaso& s) {
     std::vector<std::string>& a = s.avvisi;
     const double d = f.dati.deff;
-    const bool anello = f.posizione() == 0; // only an interior column's rails close the ring
-    double peggiore[2] = {0, 0};            // within, beyond the control perimeter
-    for (std::size_t i = 0; i + (anello ? 0 : 1) < rotaie.size() && rotaie.size() > 1; ++i) {
-        const Traliccio& t = rotaie[i];
-        const Traliccio& u = rotaie[(i + 1) % rotaie.size()];
-        for (std::size_t k = 0; k < std::min(t.chiodi.size(), u.chiodi.size()); ++k) {
-            const Punto p = t.chiodo(k), q = u.chiodo(k);
-            const double distanza = std::hypot(p.x - q.x, p.y - q.y);
-            const int oltre = t.chiodi[k] > 2 * d + 1e-9 ? 1 : 0;
-            peggiore[oltre] = std::max(peggiore[oltre], distanza);
-        }
-    }
-    if (peggiore[0] > 1.5 * d) {
-        a.push_back("Chiodi adiacenti distanti fino a " + cm(peggiore[0]) +
+    // Only an interior column's rails close the ring.
+    const Spaziature peggiore = spaziature_tangenziali(rotaie, d, f.posizione() == 0);
+    if (!peggiore.entro_ammessa(d)) {
+        a.push_back("Chiodi adiacenti distanti fino a " + cm(peggiore.entro) +
                     " sui perimetri entro 2·deff dalla faccia: oltre 1.5·deff = " + cm(1.5 * d) +
                     " (EN 1992-1-1, 9.4.3): aggiungere tralicci.");
-        s.dettagli.push_back(
-            "chiodi adiacenti oltre 1.5·deff entro 2·deff dalla faccia (EN 1992-1-1, 9.4.3)");
+        s.dettagli.push_back(DETTAGLIO_SPAZIATURA);
     }
-    if (peggiore[1] > 2 * d)
-        a.push_back("Chiodi adiacenti distanti fino a " + cm(peggiore[1]) +
+    if (peggiore.oltre > 2 * d)
+        a.push_back("Chiodi adiacenti distanti fino a " + cm(peggiore.oltre) +
                     " sui perimetri oltre 2·deff dalla faccia: oltre 2·deff = " + cm(2 * d) +
                     " (EN 1992-1-1, 9.4.3): aggiungere tralicci.");
 }
 
-// Studs that fall inside the opening, or beyond a free slab edge; a stud within a millimetre
-// of the edge line (a rail at the face of a column flush with the edge) lies on it, where only
-// its cover is to be seen to.
+// Studs that fall inside the opening, or beyond a free slab edge; a stud on the edge line
+// itself (a rail at the face of a column flush with the edge) only has its cover to be seen to.
 void avvisi_posizione(const CalcoTess& f, const std::vector<Traliccio>& rotaie, StatoCaso& s) {
-    constexpr double SUL_BORDO = 0.1; // cm
     std::vector<std::string>& a = s.avvisi;
     const DatiCalcolo& g = f.dati;
-    int nel_foro = 0, oltre_bordo = 0, sul_bordo = 0;
-    const double bordo_x = -(g.a / 2 + g.Db_a), bordo_y = -(g.b / 2 + g.Db_b);
-    for (const Traliccio& t : rotaie)
-        for (std::size_t k = 0; k < t.chiodi.size(); ++k) {
-            const Punto p = t.chiodo(k);
-            if (g.uc_foro > 0 && p.x >= g.foro_P1.x && p.x <= g.foro_P3.x && p.y >= g.foro_P1.y &&
-                p.y <= g.foro_P2.y)
-                ++nel_foro;
-            const double fuori = std::max(bordo_x - p.x, bordo_y - p.y); // past the edge, cm
-            if (fuori > SUL_BORDO)
-                ++oltre_bordo;
-            else if (fuori >= -SUL_BORDO)
-                ++sul_bordo;
-        }
+    const auto [nel_foro, oltre_bordo, sul_bordo] = posizioni_chiodi(f, rotaie);
     const auto chiodi = [](int n) {
         return std::to_string(n) + (n == 1 ? " chiodo cade" : " chiodi cadono");
     };
     const std::string bordi = "(Db_a = " + cm(g.Db_a) + ", Db_b = " + cm(g.Db_b) + ")";
     if (nel_foro > 0) {
-        a.push_back(chiodi(nel_foro) + " dentro il foro (x da " + show(R(g.foro_P1.x, 1)) +
-                    " a " + show(R(g.foro_P3.x, 1)) + " cm, y da " + show(R(g.foro_P1.y, 1)) +
-                    " a " + show(R(g.foro_P2.y, 1)) + " cm): spostare i tralicci.");
-        s.dettagli.push_back("chiodi dentro il foro");
+        a.push_back(chiodi(nel_foro) + " dentro il foro (x da " + show(R(g.foro_P1.x, 1)) + " a " +
+                    show(R(g.foro_P3.x, 1)) + " cm, y da " + show(R(g.foro_P1.y, 1)) + " a " +
+                    show(R(g.foro_P2.y, 1)) + " cm): spostare i tralicci.");
+        s.dettagli.push_back(DETTAGLIO_FORO);
     }
     if (oltre_bordo > 0) {
         a.push_back(chiodi(oltre_bordo) + " oltre il bordo libero della soletta " + bordi +
                     ": accorciare i tralicci.");
-        s.dettagli.push_back("chiodi oltre il bordo libero della soletta");
+        s.dettagli.push_back(DETTAGLIO_BORDO);
     }
     if (sul_bordo > 0)
         a.push_back(chiodi(sul_bordo) + " sul bordo libero della soletta " + bordi +
@@ -209,7 +189,8 @@ void esito(const CalcoTess& f, const Progetto& p, StatoCaso& s) {
         // The resistances hold, but the layout breaks a detailing rule: nothing to sign yet.
         s.esito = Esito::dettagli_non_rispettati;
         s.testo_esito = "Resistenze verificate con armatura a taglio, dettagli costruttivi non "
-                        "rispettati: " + s.dettagli.front();
+                        "rispettati: " +
+                        s.dettagli.front();
     } else {
         s.esito = Esito::verificato_con_chiodi;
         s.testo_esito =
@@ -236,9 +217,9 @@ void governante(StatoCaso& s, const Progetto& p) {
     const std::pair<const std::optional<double>*, const char*>* massimo = nullptr;
     for (const auto& c : controlli)
         if (*c.first && (!massimo || **c.first > **massimo->first)) massimo = &c;
-    if (massimo)
-        s.testo_esito +=
-            " (utilizzo " + show(R(**massimo->first, 2)) + ", " + massimo->second + ")";
+    if (!massimo) return;
+    s.utilizzo_governante = *massimo->first;
+    s.testo_esito += " (utilizzo " + show(R(**massimo->first, 2)) + ", " + massimo->second + ")";
 }
 
 // Why the results are not those of the inputs shown, and what to do.
@@ -304,6 +285,42 @@ StatoCaso stato_caso(const CalcoTess& f) {
     governante(s, p);
     conta_avvisi(s);
     return s;
+}
+
+PosizioniChiodi posizioni_chiodi(const CalcoTess& f, const std::vector<Traliccio>& rotaie,
+                                 double margine) {
+    constexpr double SUL_BORDO = 0.1; // cm: within a millimetre of the edge line, a stud is on it
+    const DatiCalcolo& g = f.dati;
+    PosizioniChiodi n;
+    const double bordo_x = -(g.a / 2 + g.Db_a), bordo_y = -(g.b / 2 + g.Db_b);
+    for (const Traliccio& t : rotaie)
+        for (std::size_t k = 0; k < t.chiodi.size(); ++k) {
+            const Punto p = t.chiodo(k);
+            if (g.uc_foro > 0 && p.x >= g.foro_P1.x + margine && p.x <= g.foro_P3.x - margine &&
+                p.y >= g.foro_P1.y + margine && p.y <= g.foro_P2.y - margine)
+                ++n.nel_foro;
+            const double fuori = std::max(bordo_x - p.x, bordo_y - p.y); // past the edge, cm
+            if (fuori > SUL_BORDO + margine)
+                ++n.oltre_bordo;
+            else if (fuori >= -SUL_BORDO)
+                ++n.sul_bordo;
+        }
+    return n;
+}
+
+Spaziature spaziature_tangenziali(const std::vector<Traliccio>& rotaie, double deff, bool anello) {
+    Spaziature peggiore;
+    for (std::size_t i = 0; i + (anello ? 0 : 1) < rotaie.size() && rotaie.size() > 1; ++i) {
+        const Traliccio& t = rotaie[i];
+        const Traliccio& u = rotaie[(i + 1) % rotaie.size()];
+        for (std::size_t k = 0; k < std::min(t.chiodi.size(), u.chiodi.size()); ++k) {
+            const Punto p = t.chiodo(k), q = u.chiodo(k);
+            const double distanza = std::hypot(p.x - q.x, p.y - q.y);
+            double& d = t.chiodi[k] > 2 * deff + 1e-9 ? peggiore.oltre : peggiore.entro;
+            d = std::max(d, distanza);
+        }
+    }
+    return peggiore;
 }
 
 std::string relazione_negata(const CalcoTess& f, const StatoCaso& s,

@@ -5,6 +5,7 @@
 #include "batch/caso.h"
 #include "batch/lotto.h"
 #include "cli/piattaforma_script.h"
+#include "proposta/proposta.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,7 +18,7 @@ namespace {
 using namespace tessaro;
 
 class MisuraFissa : public MisuraTesto {
-public:
+  public:
     double larghezza_px(const std::string& t) const override { return 5.0 * t.size(); }
     double altezza_px(const std::string&) const override { return 13.0; }
 };
@@ -39,7 +40,8 @@ struct Finestra {
 // The default case, d left again and again.
 void Ricalcolo(benchmark::State& state) {
     Finestra w;
-    for (auto _ : state) w.f.Text1_LostFocus(5);
+    for (auto _ : state)
+        w.f.Text1_LostFocus(5);
 }
 BENCHMARK(Ricalcolo);
 
@@ -73,6 +75,24 @@ void Progetto(benchmark::State& state, const char* Nd, const char* S1, const cha
 BENCHMARK_CAPTURE(Progetto, 51 strati, "-300000", "5", "5");
 BENCHMARK_CAPTURE(Progetto, 10 strati, "-220000", "18.5", "27.5");
 
+// "Proponi armatura" on a case that needs studs, its fields as typed: the search over every
+// layout from a window's model, without its own start-up.
+void Proposta(benchmark::State& state, const char* Nd, const char* S1, const char* S) {
+    Finestra w;
+    w.f.Text1[1].Text = Nd;
+    w.f.Text1[28].Text = S1;
+    w.f.Text1[29].Text = S;
+    w.f.Text1_LostFocus(5);
+    state.counters["strati"] = w.f.dati.nlayer;
+    int provate = 0;
+    for (auto _ : state)
+        provate = proponi(w.f).provate;
+    state.counters["provate"] = provate;
+}
+// The default column at Nd −200000; a heavy load whose layout as typed needs 51 layers.
+BENCHMARK_CAPTURE(Proposta, 200 t, "-200000", "18.5", "27.5")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Proposta, 51 strati, "-300000", "5", "5")->Unit(benchmark::kMillisecond);
+
 // One batch case of the default size, Nd changed at every case: a window started afresh, the
 // fields typed, "Aggiorna", the results read.
 void LottoCaso(benchmark::State& state) {
@@ -100,10 +120,12 @@ void LottoTabella(benchmark::State& state) {
     {
         std::ofstream t(o.ingresso);
         t << "id,Nd,Mxd\n";
-        for (int i = 0; i < righe; ++i) t << 'P' << i << ',' << -14500 - i << ',' << i % 50 << '\n';
+        for (int i = 0; i < righe; ++i)
+            t << 'P' << i << ',' << -14500 - i << ',' << i % 50 << '\n';
     }
     std::ostringstream out, err;
-    for (auto _ : state) esegui_lotto(o, out, err);
+    for (auto _ : state)
+        esegui_lotto(o, out, err);
     state.SetItemsProcessed(state.iterations() * righe);
 }
 BENCHMARK(LottoTabella)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();

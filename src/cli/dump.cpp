@@ -3,6 +3,9 @@
 
 #include "form/CalcoTess.h"
 #include "numeric/conversioni.h"
+#include "proposta/copia.h"
+#include "proposta/proposta.h"
+#include "proposta/valori.h"
 #include "verification/stato_caso.h"
 
 #include <sstream>
@@ -89,6 +92,30 @@ std::string verdetto(const CalcoTess& f) {
         if (*valore) o << "utilisation." << nome << '=' << show(R(**valore, 2)) << '\n';
     for (const std::string& a : s.avvisi)
         o << "warning=" << in_riga(a) << '\n';
+    o << "end\n";
+    return o.str();
+}
+
+std::string righe_proposta(const Proposta& p) {
+    std::ostringstream o;
+    o << "proposal=";
+    if (p.motivo == Motivo::trovata)
+        o << "found\n";
+    else
+        o << "none " << chiave_motivo(p.motivo) << ' ' << in_riga(p.perche) << '\n';
+    o << "tried=" << p.provate << '\n';
+    for (std::size_t i = 0; i < p.migliori.size(); ++i) {
+        const Candidato& c = p.migliori[i];
+        const ValoriCandidato v = valori(c);
+        if (i == 0) {
+            for (const auto& [g, testo] : testi_digitati(c.disposizione))
+                o << nome_controllo(g->controllo) << '=' << testo << '\n';
+            o << "studs=" << v.chiodi << '\n' << "mass=" << v.kg << '\n';
+        } else {
+            o << "candidate=" << v.N_totali << ' ' << v.N_diag << ' ' << v.S1 << ' ' << v.S << ' '
+              << v.phi << ' ' << v.chiodi << ' ' << v.kg << '\n';
+        }
+    }
     o << "end\n";
     return o.str();
 }

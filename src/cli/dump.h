@@ -7,6 +7,7 @@
 namespace tessaro {
 
 class CalcoTess;
+struct Proposta;
 
 // A text as one printed line: a line break (CR LF, CR or LF) becomes \n and a backslash \\, so
 // that no text can end its line or forge another; any other text prints unchanged.
@@ -17,5 +18,10 @@ std::string dump(const CalcoTess& f);
 
 // The `verdict` lines: the state of the case, one key=value a line, then "end".
 std::string verdetto(const CalcoTess& f);
+
+// The `propose` lines: "proposal=found", or "proposal=none" with the reason's key and text;
+// "tried=N"; the best layout as the texts it types into its fields, with its studs and steel;
+// each other proposal as "candidate=RAILS DIAG S1 S PHI STUDS KG"; then "end".
+std::string righe_proposta(const Proposta& p);
 
 } // namespace tessaro

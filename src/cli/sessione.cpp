@@ -3,6 +3,8 @@
 
 #include "app/Tessaro.h"
 #include "cli/dump.h"
+#include "proposta/copia.h"
+#include "proposta/proposta.h"
 #include "verification/stato_caso.h"
 
 #include <charconv>
@@ -68,7 +70,7 @@ Sessione::Esito Sessione::esegui_riga(const std::string& comando, const std::str
     const bool con_argomento = comando == "type" || comando == "leave" || comando == "click" ||
                                comando == "picture" || comando == "export";
     if (comando != "start" && comando != "close" && comando != "dump" && comando != "verdict" &&
-        !con_argomento)
+        comando != "propose" && !con_argomento)
         return Esito::non_compresa;
     if (!con_argomento && !argomento.empty()) return Esito::non_compresa;
     if (comando == "start") {
@@ -109,6 +111,11 @@ Sessione::Esito Sessione::esegui_riga(const std::string& comando, const std::str
         out_ << dump(*finestra_);
     } else if (comando == "verdict") {
         out_ << verdetto(*finestra_);
+    } else if (comando == "propose") { // then "Applica" on the best layout found
+        const Proposta p = proponi(*finestra_);
+        out_ << righe_proposta(p);
+        if (p.motivo == Motivo::trovata)
+            digita_e_aggiorna(*finestra_, p.migliori.front().disposizione);
     } else if (comando == "export") {
         if (esporta(argomento) == Esito::fallita) return Esito::fallita;
     } else if (comando == "picture" && finisce_con(argomento, ".pdf")) {

@@ -34,7 +34,7 @@ TEST_F(Menu, TheBarSitsAboveTheFormWhichKeepsItsSize) {
     QStringList menu;
     for (const QAction* a : barra->actions())
         menu << a->text();
-    EXPECT_EQ(menu, QStringList({"&File", "&Vista", "&Aiuto"}));
+    EXPECT_EQ(menu, QStringList({"&File", "&Calcolo", "&Vista", "&Aiuto"}));
 }
 
 using Splash = FinestraQt;

@@ -32,6 +32,9 @@ QMenuBar* barra_menu(AzioniMenu& a, QWidget* genitore) {
     file->addSeparator();
     a.esci = voce(file, "&Esci", "esci", QKeySequence::Quit);
 
+    QMenu* calcolo = barra->addMenu("&Calcolo");
+    a.proponi = voce(calcolo, "&Proponi armatura...", "proponi", QKeySequence("Ctrl+R"));
+
     QMenu* vista = barra->addMenu("&Vista");
     a.pianta_grande = voce(vista, "&Pianta grande", "pianta_grande", QKeySequence("Ctrl+G"));
     a.ingrandisci = voce(vista, "+", "ingrandisci", QKeySequence::ZoomIn);

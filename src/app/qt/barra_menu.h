@@ -11,6 +11,8 @@ struct AzioniMenu {
     // File
     QAction *carica = nullptr, *salva = nullptr, *stampa = nullptr, *relazione_pdf = nullptr,
             *esporta_dxf = nullptr, *esci = nullptr;
+    // Calcolo
+    QAction* proponi = nullptr;
     // Vista
     QAction *pianta_grande = nullptr, *ingrandisci = nullptr, *riduci = nullptr;
     // Aiuto

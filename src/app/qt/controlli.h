@@ -37,6 +37,7 @@ struct Controlli {
     std::array<QRadioButton*, 2> Option3{};
     std::array<QPushButton*, 11> Command1{};
     std::array<QPushButton*, 2> Command2{};
+    QPushButton* proponi = nullptr; // "Proponi armatura", a command of the window alone
     std::vector<DidascaliaLabel1> Label1;
     PerNome<QLabel*, N_RISULTATI, Risultato> Label3{};
     PerNome<QLabel*, 11, Verdetto> Label4{}; // 6 and 7 have no label

@@ -2,6 +2,7 @@
 #include "app/qt/finestra_tessaro.h"
 
 #include "app/qt/campo_testo.h"
+#include "app/qt/dialogo_proposta.h"
 #include "app/qt/documenti.h"
 #include "app/qt/esito.h"
 #include "app/qt/finestra_pianta.h"
@@ -89,6 +90,16 @@ void FinestraTessaro::dxf() {
     esporta_dxf_e_distinta(modello_, piattaforma_);
 }
 
+void FinestraTessaro::proponi() {
+    esegui([this] { modello_.Text1_LostFocus(indice(Dato::deff)); });
+    Proposta p;
+    esegui([&p, this] { p = cerca_proposta(modello_, this); });
+    DialogoProposta dialogo(std::move(p), this);
+    if (dialogo.exec() != QDialog::Accepted) return;
+    digita_disposizione(c_, dialogo.scelta());
+    comando(0); // "Aggiorna"
+}
+
 template <class Gestore> void FinestraTessaro::esegui(Gestore&& gestore) {
     ++gestori_in_corso_;
     gestore();
@@ -147,6 +158,8 @@ void FinestraTessaro::collega() {
     connect(a.pianta_grande, &QAction::triggered, this, [this] { apri_pianta(); });
     connect(a.relazione_pdf, &QAction::triggered, this, &FinestraTessaro::relazione);
     connect(a.esporta_dxf, &QAction::triggered, this, &FinestraTessaro::dxf);
+    connect(a.proponi, &QAction::triggered, this, &FinestraTessaro::proponi);
+    connect(c_.proponi, &QPushButton::clicked, this, &FinestraTessaro::proponi);
     c_.Pic->doppio_clic = [this] { apri_pianta(); };
 
     for (std::size_t i = 0; i < c_.Command2.size(); ++i)

@@ -33,6 +33,11 @@ class FinestraTessaro : public QWidget {
     void relazione();
     void dxf();
 
+    // Calcolo > "Proponi armatura", or the button "Proponi": on the current inputs, recalculated
+    // first as by every command; the layout chosen in the dialog typed into the fields, then
+    // one recalculation.
+    void proponi();
+
   protected:
     // Every close request goes to the model, which refuses it and says goodbye; the timer
     // ends the program a second later.

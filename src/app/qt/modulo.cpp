@@ -97,14 +97,20 @@ QWidget* modulo(const Canvas& Pic, Controlli& c, QWidget* genitore) {
     h->addLayout(colonna({cornice_verifiche(c), elenco_avvisi(c)}));
 
     auto* bottoni = new QHBoxLayout;
-    for (const int i : {0, 3, 4, 7, 8, 9, 10})
+    c.proponi = new QPushButton("Proponi");
+    c.proponi->setObjectName("proponi");
+    c.proponi->setToolTip("Proponi armatura: le disposizioni di chiodi più leggere (Ctrl+R)");
+    for (const int i : {0, 3, 4, 7, 8, 9, 10}) {
         bottoni->addWidget(c.Command1[static_cast<std::size_t>(i)]);
+        if (i == 0) bottoni->addWidget(c.proponi); // beside "Aggiorna"
+    }
     bottoni->addStretch();
     for (const int i : {5, 6})
         bottoni->addWidget(c.Command1[static_cast<std::size_t>(i)]);
 
     for (QPushButton* b : c.Command1)
         c.ordine_tab.push_back(b);
+    c.ordine_tab.push_back(c.proponi);
 
     auto* v = new QVBoxLayout(m);
     v->addWidget(striscia_esito(c));

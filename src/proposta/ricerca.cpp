@@ -34,11 +34,12 @@ namespace tessaro {
 Candidato candidato_di(const CalcoTess& f, const StatoCaso& s,
                        const std::vector<Traliccio>& rotaie) {
     Candidato c;
-    c.disposizione = {
-        {static_cast<int>(guardia(f, Dato::N_totali)), static_cast<int>(guardia(f, Dato::N_diag))},
-        guardia(f, Dato::S1),
-        guardia(f, Dato::S),
-        static_cast<int>(lenient(f.fichiodo.Text))};
+    // The rail counts as the design takes them, to the nearest whole number.
+    c.disposizione = {{static_cast<int>(std::nearbyint(guardia(f, Dato::N_totali))),
+                       static_cast<int>(std::nearbyint(guardia(f, Dato::N_diag)))},
+                      guardia(f, Dato::S1),
+                      guardia(f, Dato::S),
+                      lenient(f.fichiodo.Text)};
     for (const Traliccio& t : rotaie) {
         c.chiodi += static_cast<int>(t.chiodi.size());
         c.strati = std::max(c.strati, static_cast<int>(t.chiodi.size()));

@@ -21,7 +21,7 @@ struct Tralicci {
 struct Disposizione {
     Tralicci tralicci;
     double S1 = 0, S = 0; // cm
-    int phi = 0;          // mm
+    double phi = 0;       // mm
 
     bool operator==(const Disposizione&) const = default;
 };

@@ -11,7 +11,7 @@ ValoriCandidato valori(const Candidato& c) {
             std::to_string(d.tralicci.N_diag),
             show(d.S1),
             show(d.S),
-            std::to_string(d.phi),
+            show(d.phi),
             std::to_string(c.strati),
             std::to_string(c.chiodi),
             show(R(c.kg, 2)),

@@ -18,4 +18,8 @@ std::string dump(const CalcoTess& f);
 // The `verdict` lines: the state of the case, one key=value a line, then "end".
 std::string verdetto(const CalcoTess& f);
 
+// The `view` lines: every field and result of the table of quantities as the window shows it
+// in the form's unit system, "NAME=TEXT UNIT" (no unit for a pure number), then "end".
+std::string vista(const CalcoTess& f);
+
 } // namespace tessaro

@@ -11,7 +11,8 @@
 namespace tessaro {
 namespace {
 
-const QColor VERDE(0, 110, 0), ROSSO(128, 0, 0), GRIGIO(110, 110, 110), GRIGIO_CHIARO(150, 150, 150);
+const QColor VERDE(0, 110, 0), ROSSO(128, 0, 0), GRIGIO(110, 110, 110),
+    GRIGIO_CHIARO(150, 150, 150);
 
 void colore_testo(QWidget& w, QPalette::ColorRole ruolo, const QColor& colore) {
     if (w.palette().color(ruolo) == colore) return;
@@ -44,8 +45,9 @@ void ingressi(const StatoCaso& s, Controlli& c) {
         const QString foglio = illegibile == s.illegibili.end()
                                    ? QString()
                                    : QStringLiteral("QLineEdit { border: 2px solid #c00000; }");
-        const QString suggerimento =
-            illegibile == s.illegibili.end() ? QString() : QString::fromStdString(illegibile->motivo);
+        const QString suggerimento = illegibile == s.illegibili.end()
+                                         ? e->property(SUGGERIMENTO).toString()
+                                         : QString::fromStdString(illegibile->motivo);
         if (e->styleSheet() != foglio) e->setStyleSheet(foglio);
         if (e->toolTip() != suggerimento) e->setToolTip(suggerimento);
     }
@@ -92,8 +94,10 @@ QWidget* elenco_avvisi(Controlli& c) {
     elenco->setFocusPolicy(Qt::NoFocus);
     elenco->setSelectionMode(QAbstractItemView::NoSelection);
     elenco->setWordWrap(true);
-    elenco->setFixedHeight(3 * elenco->fontMetrics().lineSpacing() + 8);
-    v->addWidget(elenco);
+    // Three lines at least; the room a larger window gives, beyond the form's own size.
+    elenco->setMinimumHeight(3 * elenco->fontMetrics().lineSpacing() + 8);
+    elenco->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    v->addWidget(elenco, 1);
     c.avvisi = elenco;
     return w;
 }
@@ -105,14 +109,16 @@ void mostra_stato(const StatoCaso& s, Controlli& c) {
     const QColor colore = s.esito == Esito::verificato || s.esito == Esito::verificato_con_chiodi
                               ? VERDE
                           : s.esito == Esito::non_verificato ? ROSSO
-                                                              : GRIGIO;
+                                                             : GRIGIO;
     testo(*c.esito, QString::fromStdString(s.testo_esito));
     colore_testo(*c.esito, QPalette::WindowText, colore);
 
     QStringList avvisi;
-    for (const std::string& a : s.avvisi) avvisi << QString::fromStdString(a);
+    for (const std::string& a : s.avvisi)
+        avvisi << QString::fromStdString(a);
     QStringList mostrati;
-    for (int i = 0; i < c.avvisi->count(); ++i) mostrati << c.avvisi->item(i)->text();
+    for (int i = 0; i < c.avvisi->count(); ++i)
+        mostrati << c.avvisi->item(i)->text();
     if (mostrati != avvisi) {
         c.avvisi->clear();
         c.avvisi->addItems(avvisi);

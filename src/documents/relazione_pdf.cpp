@@ -4,8 +4,7 @@
 
 #include "documents/distinta.h"
 #include "documents/foglio_pianta.h"
-#include "documents/geometria_pianta.h"
-#include "documents/pianta_quotata.h"
+#include "documents/impaginazione.h"
 #include "documents/salva.h"
 #include "form/CalcoTess.h"
 #include "numeric/conversioni.h"
@@ -15,6 +14,7 @@
 #include <QBuffer>
 #include <QDate>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -322,10 +322,11 @@ QString avvisi_html(const StatoCaso& s) {
 QString documento_html(const CalcoTess& f, const Intestazione& i) {
     const StatoCaso s = stato_caso(f);
     const Distinta d = distinta(f);
-    return "<html><body>" + intestazione_html(i) + esito_html(s) + metodo_html() + dati_html(f) +
+    // The warnings beside the verdict they qualify; the plan's page named at the start.
+    return "<html><body>" + intestazione_html(i) + esito_html(s) + avvisi_html(s) +
+           "<p>La pianta in scala è nell'ultima pagina.</p>" + metodo_html() + dati_html(f) +
            pilastro_html(f) + intermedi_html(f) + verifiche_html(f, s) + armatura_html(f, d) +
-           distinta_html(d) + avvisi_html(s) +
-           "<p>La pianta in scala è nell'ultima pagina.</p></body></html>";
+           distinta_html(d) + "</body></html>";
 }
 
 QFont carattere(double punti) {
@@ -341,10 +342,15 @@ void cornice(QPainter& p, const QRectF& area, const Intestazione& i, int pagina,
     p.setFont(carattere(8));
     p.setPen(Qt::black);
     const QRectF testata(area.left(), area.top(), area.width(), TESTATA_MM * PPM * 0.6);
-    p.drawText(testata, Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Tessaro – Relazione di calcolo a punzonamento"));
+    const QString titolo = QStringLiteral("Tessaro – Relazione di calcolo a punzonamento");
+    p.drawText(testata, Qt::AlignLeft | Qt::AlignVCenter, titolo);
+    // The project and element in the room the title leaves, shortened when longer.
+    const QFontMetricsF fm(p.font());
+    const double spazio = testata.width() - fm.horizontalAdvance(titolo) - 8 * PPM;
     p.drawText(testata, Qt::AlignRight | Qt::AlignVCenter,
-               QString::fromStdString(i.progetto + (i.elemento.empty() ? "" : " – " + i.elemento)));
+               fm.elidedText(QString::fromStdString(i.progetto +
+                                                    (i.elemento.empty() ? "" : " – " + i.elemento)),
+                             Qt::ElideRight, std::max(0.0, spazio)));
     p.setPen(QPen(Qt::black, 0.2 * PPM));
     p.drawLine(testata.bottomLeft(), testata.bottomRight());
     const QRectF piede(area.left(), area.bottom() - PIEDE_MM * PPM, area.width(), PIEDE_MM * PPM);
@@ -390,16 +396,20 @@ bool esporta_relazione_pdf(const CalcoTess& f, const Intestazione& intestazione,
     documento.documentLayout()->setPaintDevice(&pdf.writer);
     documento.setDefaultFont(carattere(9));
     documento.setHtml(documento_html(f, intestazione));
-    const QSizeF corpo(area.width(), area.height() - testata - piede);
-    documento.setPageSize(corpo);
-    const int pagine = documento.pageCount() + 1;
-    for (int i = 0; i < documento.pageCount(); ++i) {
+    const std::vector<Pagina> testo =
+        impagina(documento, area.width(), area.height() - testata - piede);
+    const int pagine = static_cast<int>(testo.size()) + 1;
+    for (std::size_t i = 0; i < testo.size(); ++i) {
         if (i > 0) pdf.writer.newPage();
-        cornice(p, area, intestazione, i + 1, pagine);
-        p.save();
-        p.translate(0, testata - i * corpo.height());
-        documento.drawContents(&p, QRectF(0, i * corpo.height(), corpo.width(), corpo.height()));
-        p.restore();
+        cornice(p, area, intestazione, static_cast<int>(i) + 1, pagine);
+        double y = testata; // each stretch of the text under the one before
+        for (const Fetta& f : testo[i]) {
+            p.save();
+            p.translate(0, y - f.da);
+            documento.drawContents(&p, QRectF(0, f.da, area.width(), f.a - f.da));
+            p.restore();
+            y += f.a - f.da;
+        }
     }
     pdf.writer.newPage();
     cornice(p, area, intestazione, pagine, pagine);

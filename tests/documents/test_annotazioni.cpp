@@ -6,6 +6,7 @@
 #include "documents/distinta.h"
 #include "documents/foglio_pianta.h"
 #include "documents/geometria_pianta.h"
+#include "pdf_letto.h"
 #include "support/applicazione_qt.h"
 
 #include <gtest/gtest.h>
@@ -17,12 +18,12 @@
 #include <QSvgGenerator>
 
 #include <cmath>
-#include <cstdio>
 
 namespace tessaro {
 namespace {
 
 using prova::FinestraProva;
+using prova::testo_pdf;
 
 // The points of the plan a text must not cover: along each rail, the studs, along each
 // perimeter and the column's outline, a point every millimetre.
@@ -152,18 +153,6 @@ TEST(FoglioPianta, NamesEveryRailAndDrawsOnlyTheFinalOuterPerimeter) {
     while (gruppi.hasNext())
         linee += gruppi.next().captured(1).count("<polyline");
     EXPECT_EQ(linee, static_cast<qsizetype>(g.esterno.size()) + 1);
-}
-
-// The text of a PDF as poppler reads it; "" when pdftotext is missing.
-std::string testo_pdf(const std::string& pdf) {
-    std::string testo;
-    if (FILE* f = popen(("pdftotext -layout " + pdf + " - 2>/dev/null").c_str(), "r")) {
-        char buf[4096];
-        for (std::size_t n; (n = fread(buf, 1, sizeof buf, f)) > 0;)
-            testo.append(buf, n);
-        pclose(f);
-    }
-    return testo;
 }
 
 TEST(FoglioPianta, TheSheetCarriesItsTitleBlock) {

@@ -10,6 +10,7 @@
 #include "documents/pianta_quotata.h"
 #include "documents/relazione_pdf.h"
 #include "numeric/conversioni.h"
+#include "pdf_letto.h"
 #include "reinforcement/schema.h"
 #include "support/applicazione_qt.h"
 #include "support/script_prova.h"
@@ -34,6 +35,7 @@ namespace {
 
 using prova::FinestraProva;
 using prova::leggi_file;
+using prova::testo_pdf;
 
 // What dxflib's reader finds in a file: the drawing's entities, and the circles of each block.
 struct LettoDxf : DL_CreationAdapter {
@@ -293,19 +295,6 @@ TEST_P(DocumentiCaso, TheDxfAndTheScheduleHoldEveryStudAndRailOfTheDesign) {
 
 INSTANTIATE_TEST_SUITE_P(Casi, DocumentiCaso, ::testing::ValuesIn(CASI),
                          [](const auto& info) { return std::string(info.param.nome); });
-
-// The text of a PDF as poppler reads it, one string; "" when pdftotext is missing.
-std::string testo_pdf(const std::string& pdf) {
-    const std::string comando = "pdftotext -layout " + pdf + " - 2>/dev/null";
-    std::string testo;
-    if (FILE* p = popen(comando.c_str(), "r")) {
-        char buf[4096];
-        for (std::size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;)
-            testo.append(buf, n);
-        pclose(p);
-    }
-    return testo;
-}
 
 // A line of the text holding both pieces.
 bool riga_con(const std::string& testo, const std::string& a, const std::string& b) {

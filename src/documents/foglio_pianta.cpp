@@ -166,7 +166,7 @@ int disegna_foglio_pianta(QPainter& p, const CalcoTess& f, const Intestazione& i
     T.scale(k, -k);
     p.save();
     p.setClipRect(disegno); // an opening's shadow runs to the frame, not over the legend
-    disegna_pianta_quotata(p, f, T, ppm);
+    disegna_pianta_quotata(p, f, T, ppm, disegno);
     p.restore();
     disegna_legenda(p, area.topLeft() + d.legenda * ppm, ppm);
     disegna_scala_grafica(p, area.topLeft() + d.scala * ppm, T, ppm);

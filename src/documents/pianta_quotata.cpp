@@ -4,6 +4,7 @@
 
 #include "documents/annotazioni_pianta.h"
 #include "documents/geometria_pianta.h"
+#include "drawing/qt/ritaglio.h"
 #include "form/CalcoTess.h"
 #include "numeric/conversioni.h"
 
@@ -51,7 +52,11 @@ QPointF unitario(QPointF v) {
 struct Pittore {
     QPainter& p;
     const QTransform& T;
-    double ppm; // device units per mm
+    double ppm;    // device units per mm
+    QRectF taglio; // what lies beyond is cut off, device; empty: nothing is
+
+    // The part of `r` (device) that is drawn.
+    QRectF dentro(const QRectF& r) const { return taglio.isEmpty() ? r : r.intersected(taglio); }
 
     QPointF M(const Punto& q) const { return T.map(QPointF(q.x, q.y)); }
     QPointF M(double x, double y) const { return T.map(QPointF(x, y)); }
@@ -69,27 +74,28 @@ struct Pittore {
             p.drawPolyline(poli);
     }
 
-    // Hatching inside the device polygon: lines at 45° every TRATTEGGIO_MM.
-    void tratteggia(const QPolygonF& zona) {
-        p.save();
-        QPainterPath percorso;
-        percorso.addPolygon(zona);
-        p.setClipPath(percorso, Qt::IntersectClip);
-        const QRectF r = zona.boundingRect();
+    // Hatching of the device rectangle r: lines at 45° every TRATTEGGIO_MM, cut to it by hand,
+    // since an SVG writer drops a painter's clip.
+    void tratteggia(const QRectF& zona) {
+        const QRectF r = dentro(zona);
         const double passo = mm(TRATTEGGIO_MM);
-        for (double t = -r.height(); t < r.width(); t += passo)
-            p.drawLine(QPointF(r.left() + t, r.bottom()),
-                       QPointF(r.left() + t + r.height(), r.top()));
-        p.restore();
+        for (double t = -zona.height(); t < zona.width(); t += passo) {
+            QPointF a(zona.left() + t, zona.bottom()),
+                b(zona.left() + t + zona.height(), zona.top());
+            if (ritaglia_segmento(a, b, r)) p.drawLine(a, b);
+        }
     }
 
-    // The free edge from plan point a to b, hatched on the side of `fuori` (plan direction).
+    // The free edge from plan point a to b, hatched on the side of `fuori` (plan direction);
+    // edges run along x or y, so the band is a rectangle on the device.
     void bordo(Punto a, Punto b, Punto fuori) {
-        const QPointF A = M(a), B = M(b), n = verso(fuori.x, fuori.y) * mm(FASCIA_BORDO_MM);
+        QPointF A = M(a), B = M(b);
+        const QPointF n = verso(fuori.x, fuori.y) * mm(FASCIA_BORDO_MM);
+        const QRectF fascia = QPolygonF({A, B, B + n, A + n}).boundingRect();
         p.setPen(penna(Qt::black, 0.5, ppm));
-        p.drawLine(A, B);
+        if (ritaglia_segmento(A, B, dentro(fascia.adjusted(-1, -1, 1, 1)))) p.drawLine(A, B);
         p.setPen(penna(Qt::black, 0.15, ppm));
-        tratteggia(QPolygonF({A, B, B + n, A + n}));
+        tratteggia(fascia);
     }
 
     // A text of the plan, centred on its place and turned as it reads, on white so that what
@@ -139,15 +145,13 @@ struct Pittore {
 void ombra_e_foro(Pittore& d, const GeometriaPianta& g, const QRectF& estensione) {
     const double lontano = 2 * (std::fabs(estensione.left()) + std::fabs(estensione.right()) +
                                 std::fabs(estensione.top()) + std::fabs(estensione.bottom()));
-    // The shadow runs to the edge of the plan, not beyond.
-    d.p.save();
-    d.p.setClipRect(d.T.mapRect(estensione), Qt::IntersectClip);
+    // The shadow runs to the edge of the plan, not beyond: cut by hand, as for the hatching.
     d.p.setPen(Qt::NoPen);
     d.p.setBrush(COLORE_OMBRA);
-    d.p.drawPolygon(
+    d.p.drawPolygon(ritaglia_poligono(
         QPolygonF({d.M(0, 0), d.M(lontano * std::cos(g.alfa1), lontano * std::sin(g.alfa1)),
-                   d.M(lontano * std::cos(g.alfa2), lontano * std::sin(g.alfa2))}));
-    d.p.restore();
+                   d.M(lontano * std::cos(g.alfa2), lontano * std::sin(g.alfa2))}),
+        d.dentro(d.T.mapRect(estensione))));
     QPolygonF foro;
     for (const Punto& q : g.foro_angoli)
         foro << d.M(q);
@@ -239,10 +243,10 @@ QRectF estensione_pianta(const CalcoTess& f) {
 }
 
 void disegna_pianta_quotata(QPainter& p, const CalcoTess& f, const QTransform& cm_a_dispositivo,
-                            double punti_per_mm) {
+                            double punti_per_mm, const QRectF& ritaglio) {
     const GeometriaPianta g = geometria_pianta(f);
     const QRectF estensione = estensione_pianta(f);
-    Pittore d{p, cm_a_dispositivo, punti_per_mm};
+    Pittore d{p, cm_a_dispositivo, punti_per_mm, ritaglio};
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     if (g.foro) ombra_e_foro(d, g, estensione);
@@ -264,7 +268,7 @@ void disegna_pianta_quotata(QPainter& p, const CalcoTess& f, const QTransform& c
 QSizeF disegna_legenda(QPainter& p, QPointF dove, double punti_per_mm) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    Pittore d{p, QTransform(), punti_per_mm};
+    Pittore d{p, QTransform(), punti_per_mm, {}};
     p.setFont(carattere(punti_per_mm));
     const QFontMetricsF fm(p.font());
     const double riga = d.mm(5), campione = d.mm(10), spazio = d.mm(2);
@@ -285,7 +289,7 @@ QSizeF disegna_legenda(QPainter& p, QPointF dove, double punti_per_mm) {
             break;
         case VoceLegenda::tratteggio:
             p.setPen(penna(Qt::black, 0.15, punti_per_mm));
-            d.tratteggia(QPolygonF(c));
+            d.tratteggia(c);
             p.setPen(penna(Qt::black, 0.5, punti_per_mm));
             p.drawLine(c.topLeft(), c.topRight());
             break;

@@ -155,6 +155,38 @@ TEST(FoglioPianta, NamesEveryRailAndDrawsOnlyTheFinalOuterPerimeter) {
     EXPECT_EQ(linee, static_cast<qsizetype>(g.esterno.size()) + 1);
 }
 
+// An SVG reader gets no clip from Qt's writer: the edges' hatching and an opening's shadow are
+// cut by hand, and no point of the sheet lies off it.
+TEST(FoglioPianta, TheSvgSheetHoldsEveryLineOnTheSheet) {
+    for (const std::size_t caso : {1, 2, 5}) { // a free edge, a corner, an opening
+        FinestraProva w;
+        prepara(w, CASI[caso]);
+        QByteArray svg;
+        QBuffer uscita(&svg);
+        uscita.open(QIODevice::WriteOnly);
+        QSvgGenerator generatore;
+        generatore.setOutputDevice(&uscita);
+        generatore.setSize(QSize(1123, 794));
+        generatore.setResolution(96);
+        QPainter p(&generatore);
+        disegna_foglio_pianta(p, *w.f, {}, QRectF(0, 0, 1123, 794), 96 / 25.4);
+        p.end();
+        const QString testo = QString::fromUtf8(svg);
+        int punti = 0;
+        QRegularExpressionMatchIterator it =
+            QRegularExpression("points=\"([^\"]*)\"").globalMatch(testo);
+        while (it.hasNext())
+            for (const QString& coppia : it.next().captured(1).split(' ', Qt::SkipEmptyParts)) {
+                const double x = coppia.section(',', 0, 0).toDouble(),
+                             y = coppia.section(',', 1, 1).toDouble();
+                ASSERT_TRUE(x >= -1 && x <= 1124 && y >= -1 && y <= 795)
+                    << CASI[caso].nome << ": " << x << ", " << y;
+                ++punti;
+            }
+        EXPECT_GT(punti, 200) << CASI[caso].nome;
+    }
+}
+
 TEST(FoglioPianta, TheSheetCarriesItsTitleBlock) {
     FinestraProva w;
     prepara(w, CASI[0]);

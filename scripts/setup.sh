@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev
           libbenchmark-dev fonts-liberation fonts-dejavu-core qt6-translations-l10n
-          libdxflib-dev poppler-utils)
+          libdxflib-dev poppler-utils python3-ezdxf)
 
 missing=()
 for p in "${packages[@]}"; do

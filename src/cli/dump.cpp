@@ -2,6 +2,7 @@
 #include "cli/dump.h"
 
 #include "form/CalcoTess.h"
+#include "form/didascalie.h"
 #include "numeric/conversioni.h"
 #include "proposta/copia.h"
 #include "proposta/proposta.h"
@@ -92,6 +93,17 @@ std::string verdetto(const CalcoTess& f) {
         if (*valore) o << "utilisation." << nome << '=' << show(R(**valore, 2)) << '\n';
     for (const std::string& a : s.avvisi)
         o << "warning=" << in_riga(a) << '\n';
+    o << "end\n";
+    return o.str();
+}
+
+std::string vista(const CalcoTess& f) {
+    std::ostringstream o;
+    for (const Grandezza& g : grandezze) {
+        const std::string unita = nome_unita(g.unita, f.sistema);
+        o << g.nome << '=' << in_riga(testo_vista(f, g)) << (unita.empty() ? "" : " " + unita)
+          << '\n';
+    }
     o << "end\n";
     return o.str();
 }

@@ -67,10 +67,16 @@ Sessione::Esito Sessione::esegui_riga(const std::string& comando, const std::str
         piattaforma_.accoda_risposta(argomento);
         return Esito::eseguita;
     }
+    if (comando == "units") {
+        if (argomento != "SI" && argomento != "tecniche") return Esito::non_compresa;
+        sistema_ = argomento == "SI" ? Sistema::SI : Sistema::tecnico;
+        if (finestra_) finestra_->sistema = sistema_;
+        return Esito::eseguita;
+    }
     const bool con_argomento = comando == "type" || comando == "leave" || comando == "click" ||
                                comando == "picture" || comando == "export";
     if (comando != "start" && comando != "close" && comando != "dump" && comando != "verdict" &&
-        comando != "propose" && !con_argomento)
+        comando != "view" && comando != "propose" && !con_argomento)
         return Esito::non_compresa;
     if (!con_argomento && !argomento.empty()) return Esito::non_compresa;
     if (comando == "start") {
@@ -80,6 +86,7 @@ Sessione::Esito Sessione::esegui_riga(const std::string& comando, const std::str
         }
         piattaforma_.riavvia();
         finestra_ = std::make_unique<Tessaro>(piattaforma_, misura_);
+        finestra_->sistema = sistema_;
         finestra_->Form_Load();
         finestra_->Picture3_MouseUp();
         dopo_evento();
@@ -109,10 +116,16 @@ Sessione::Esito Sessione::esegui_riga(const std::string& comando, const std::str
         finestra_->Form_QueryUnload();
     } else if (comando == "dump") {
         out_ << dump(*finestra_);
-    } else if (comando == "verdict") {
+    } else if (comando == "verdict") { // in the model's units, whatever the view's
+        finestra_->sistema = Sistema::tecnico;
         out_ << verdetto(*finestra_);
-    } else if (comando == "propose") { // then "Applica" on the best layout found
+        finestra_->sistema = sistema_;
+    } else if (comando == "view") {
+        out_ << vista(*finestra_);
+    } else if (comando == "propose") { // in the model's units; then "Applica" on the best
+        finestra_->sistema = Sistema::tecnico;
         const Proposta p = proponi(*finestra_);
+        finestra_->sistema = sistema_;
         out_ << righe_proposta(p);
         if (p.motivo == Motivo::trovata)
             digita_e_aggiorna(*finestra_, p.migliori.front().disposizione);
@@ -158,15 +171,19 @@ Sessione::Esito Sessione::digita(const std::string& argomento) {
     const std::string nome = argomento.substr(0, spazio);
     const std::string testo = spazio == std::string::npos ? "" : argomento.substr(spazio + 1);
     Tessaro& f = *finestra_;
+    // Typed in the script's unit system: the model gets the text with the point moved back.
+    const auto nel_modello = [&](const Grandezza& g) {
+        return da_sistema(testo, g.unita, sistema_);
+    };
     int i = 0;
     if (controllo(nome, "Text1", 38, i)) {
-        f.Text1[static_cast<std::size_t>(i)].Text = testo;
+        f.Text1[static_cast<std::size_t>(i)].Text = nel_modello(grandezza(static_cast<Dato>(i)));
     } else if (nome == "fichiodo") { // typed: the change event runs even for the same text
-        f.fichiodo.Text = testo;
+        f.fichiodo.Text = nel_modello(grandezza_fichiodo());
         f.fichiodo_Change();
     } else if (nome == "Text2" || nome == "Text3" || nome == "Text4" || nome == "Text5") {
-        Campo* campi[] = {&f.Text2, &f.Text3, &f.Text4, &f.Text5};
-        campi[nome[4] - '2']->Text = testo;
+        const Grandezza& g = grandezza_foro(nome[4] - '2');
+        f.campo(g).Text = nel_modello(g);
     } else {
         return Esito::non_compresa;
     }

@@ -3,6 +3,7 @@
 
 #include "cli/piattaforma_script.h"
 #include "form/Canvas.h"
+#include "form/grandezze.h"
 
 #include <functional>
 #include <istream>
@@ -52,6 +53,9 @@ class Sessione {
     Documenti documenti_;
     PiattaformaScript piattaforma_;
     std::unique_ptr<Tessaro> finestra_;
+    // The unit system chosen by the line `units`, for the windows of the script: what `type`
+    // takes, what `view` and `export` give.
+    Sistema sistema_ = Sistema::tecnico;
     std::string errore_;
 };
 

@@ -48,6 +48,14 @@ const char* nome_tipo(Traliccio::Tipo t) {
     return "";
 }
 
+std::string nome_traliccio(std::size_t i) {
+    return "R" + std::to_string(i + 1);
+}
+
+double lunghezza(const Traliccio& t) {
+    return t.chiodi.empty() ? 0 : t.chiodi.back() - t.chiodi.front();
+}
+
 double angolo_gradi(const Traliccio& t) {
     double g = t.angolo * 180 / PI;
     // A rail along −x comes out of atan2 a hair above −180°: it is the rail at 180°.
@@ -64,19 +72,21 @@ std::string testo_distinta_csv(const Distinta& d) {
                     "diametro (mm);peso (kg)";
     for (std::size_t i = 1; i <= colonne; ++i)
         s += ";distanza chiodo " + std::to_string(i) + " (cm)";
-    s += "\r\n";
-    int n = 0;
-    for (const Traliccio& t : d.tralicci) {
-        s += std::to_string(++n) + ";" + nome_tipo(t.tipo) + ";" + numero(angolo_gradi(t), 2) +
-             ";" + numero(t.origine.x, 2) + ";" + numero(t.origine.y, 2) + ";" +
+    s += ";lunghezza (cm)\r\n";
+    double lunghezze = 0; // of all rails, cm
+    for (std::size_t r = 0; r < d.tralicci.size(); ++r) {
+        const Traliccio& t = d.tralicci[r];
+        s += nome_traliccio(r) + ";" + nome_tipo(t.tipo) + ";" + numero(angolo_gradi(t), 2) + ";" +
+             numero(t.origine.x, 2) + ";" + numero(t.origine.y, 2) + ";" +
              std::to_string(t.chiodi.size()) + ";" + numero(d.diametro_mm, 1) + ";" +
              numero(static_cast<double>(t.chiodi.size()) * d.peso_chiodo_kg(), 3);
         for (std::size_t i = 0; i < colonne; ++i)
             s += ";" + (i < t.chiodi.size() ? numero(t.chiodi[i], 2) : std::string());
-        s += "\r\n";
+        s += ";" + numero(lunghezza(t), 2) + "\r\n";
+        lunghezze += lunghezza(t);
     }
     s += "totale;;;;;" + std::to_string(d.chiodi) + ";" + numero(d.diametro_mm, 1) + ";" +
-         numero(d.peso_kg, 3) + std::string(colonne, ';') + "\r\n";
+         numero(d.peso_kg, 3) + std::string(colonne, ';') + ";" + numero(lunghezze, 2) + "\r\n";
     return s;
 }
 

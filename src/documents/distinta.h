@@ -26,11 +26,19 @@ Distinta distinta(const CalcoTess& f);
 // Name of a rail's kind, Italian: "diritto", "diagonale", "radiale".
 const char* nome_tipo(Traliccio::Tipo t);
 
+// The name of rail i of the design (0 the first): "R1", "R2", … in the order of the schedule's
+// rows, as the schedule, the plan and the DXF all write it.
+std::string nome_traliccio(std::size_t i);
+
+// A rail's length from its first to its last stud, cm: what "L tral." gives; 0 for one stud.
+double lunghezza(const Traliccio& t);
+
 // The rail's direction in degrees counter-clockwise from +x, in (−180, 180].
 double angolo_gradi(const Traliccio& t);
 
-// The CSV text: a header row, one row per rail, a last row "totale"; fields separated by ";",
-// decimal point, CR LF line ends.
+// The CSV text: a header row, one row per rail (its name, kind, direction, start, studs,
+// their diameter and weight, their distances from the column face, its length), a last row
+// "totale"; fields separated by ";", decimal point, CR LF line ends.
 std::string testo_distinta_csv(const Distinta& d);
 
 // Writes the stud schedule of the current design to `percorso` through the file replacement;

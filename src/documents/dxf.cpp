@@ -2,7 +2,10 @@
 // then replace the destination.
 #include "documents/dxf.h"
 
+#include "documents/annotazioni_pianta.h"
+#include "documents/distinta.h"
 #include "documents/geometria_pianta.h"
+#include "documents/relazione_pdf.h"
 #include "documents/salva.h"
 #include "form/CalcoTess.h"
 #include "numeric/conversioni.h"
@@ -11,8 +14,11 @@
 #include <dl_writer_ascii.h>
 
 #include <QFile>
+#include <QLineF>
+#include <QPointF>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -20,11 +26,46 @@ namespace tessaro {
 namespace {
 
 constexpr int INSUNITS_CM = 5;   // $INSUNITS: centimetres
-constexpr double TESTO_CM = 2.5; // text height, cm of the plan
+constexpr double TESTO_MM = 2.5; // texts and dimensions on paper, height of the capitals
 constexpr double TESTA = 3;      // head diameter over shank diameter of a headed stud
 
 // AutoCAD Colour Index of each layer of LAYER_DXF.
-constexpr int COLORE_LAYER[] = {7, 8, 4, 5, 6, 3, 1, 2, 7};
+constexpr int COLORE_LAYER[] = {7, 8, 4, 5, 6, 3, 1, 2, 7, 3};
+static_assert(std::size(COLORE_LAYER) == std::size(LAYER_DXF));
+
+// The drawing's scale, the report's plan's: what a millimetre of paper holds of the plan.
+struct Scala {
+    int denominatore;
+    double cm_per_mm;
+    double testo() const { return TESTO_MM * cm_per_mm; } // height of a text, cm
+};
+
+Scala scala(const CalcoTess& f) {
+    const int s = scala_relazione(f);
+    return {s, s / 10.0};
+}
+
+// The block of a stud of the design's diameter, mm: "CHIODO_D14", "CHIODO_D12_5".
+std::string nome_blocco(const CalcoTess& f) {
+    std::string d = show(lenient(f.fichiodo.Text));
+    std::replace(d.begin(), d.end(), '.', '_');
+    return "CHIODO_D" + d;
+}
+
+// A text of the plan as a CAD program writes it: the diameter sign as its control code.
+std::string testo_cad(const std::string& t) {
+    return t.starts_with("Ø") ? "%%c" + t.substr(std::string("Ø").size()) : t;
+}
+
+// The dimensions and rail names where the printed plan puts them at the drawing's scale.
+AnnotazioniPianta annotazioni(const CalcoTess& f, const GeometriaPianta& g) {
+    return annota_pianta(f, g, 1 / scala(f).cm_per_mm, TESTO_MM);
+}
+
+// The name of the picture block of dimension i (0 first): "*D1", "*D2", ...
+std::string blocco_quota(std::size_t i) {
+    return "*D" + std::to_string(i + 1);
+}
 
 class Disegno {
   public:
@@ -44,40 +85,110 @@ class Disegno {
             dxf_.writeVertex(dw_, DL_VertexData(q.x, q.y, 0, 0));
         dxf_.writePolylineEnd(dw_);
     }
-    // Text centred on p (horizontal centre, middle), turned by angolo rad (dxflib
-    // writes it in degrees).
-    void testo(const char* layer, Punto p, const std::string& t, double angolo = 0) {
-        dxf_.writeText(
-            dw_, DL_TextData(p.x, p.y, 0, p.x, p.y, 0, TESTO_CM, 1, 0, 1, 2, t, "Standard", angolo),
-            attributi(layer));
+    // Text `altezza` cm high at p, turned by angolo rad (dxflib writes it in degrees): centred
+    // on p (horizontal centre, middle), or starting at p.
+    void testo(const char* layer, Punto p, const std::string& t, double altezza, double angolo = 0,
+               bool centrato = true) {
+        dxf_.writeText(dw_,
+                       DL_TextData(p.x, p.y, 0, p.x, p.y, 0, altezza, 1, 0, centrato ? 1 : 0,
+                                   centrato ? 2 : 0, t, "Standard", angolo),
+                       attributi(layer));
     }
-    // Dimension from a to b with its line off by `distanza` cm on the left of a→b.
-    void quota(Punto a, Punto b, double distanza, const std::string& t) {
-        const double l = std::hypot(b.x - a.x, b.y - a.y);
-        if (!(l > 0)) return;
-        const Punto n{-(b.y - a.y) / l * distanza, (b.x - a.x) / l * distanza};
-        const Punto a1{a.x + n.x, a.y + n.y}, b1{b.x + n.x, b.y + n.y};
-        linea("QUOTE", a, a1);
-        linea("QUOTE", b, b1);
-        linea("QUOTE", a1, b1);
-        // Along the line, never upside down: within (−90°, 90°].
-        double angolo = std::atan2(b.y - a.y, b.x - a.x);
-        if (angolo > PI / 2 + 1e-6) angolo -= PI;
-        if (angolo <= -PI / 2 + 1e-6) angolo += PI;
-        const double k = (std::fabs(distanza) + TESTO_CM) / std::fabs(distanza);
-        testo("QUOTE", {a.x + n.x * k + (b.x - a.x) / 2, a.y + n.y * k + (b.y - a.y) / 2}, t,
-              angolo);
+    void inserto(const char* layer, const std::string& blocco, Punto p) {
+        dxf_.writeInsert(dw_, DL_InsertData(blocco, p.x, p.y, 0, 1, 1, 1, 0, 1, 1, 0, 0),
+                         attributi(layer));
+    }
+    // A dimension entity, its picture in `blocco`: the measured points, its line through
+    // linea_a, its text where the plan puts it (flag 128) and centred there, the measurement
+    // in place of "<>". Written group by group: dxflib's own writers name no picture block,
+    // without which a CAD program's audit deletes the dimension.
+    void quota(const QuotaPianta& q, const std::string& blocco) {
+        const bool allineata = q.tipo == QuotaPianta::Tipo::allineata;
+        dw_.entity("DIMENSION");
+        dw_.dxfString(100, "AcDbEntity");
+        dw_.entityAttributes(attributi("QUOTE"));
+        dw_.dxfString(100, "AcDbDimension");
+        dw_.dxfString(2, blocco);
+        punto(10, q.linea_a);
+        punto(11, q.testo.centro);
+        dw_.dxfInt(70, (allineata ? 1 : 0) | 32 | 128); // its block is its own
+        dw_.dxfInt(71, 5);                              // text anchored at its middle
+        dw_.dxfInt(72, 1);
+        dw_.dxfReal(41, 1.0);
+        dw_.dxfReal(42, q.misura);
+        dw_.dxfString(1, testo_cad(q.prefisso) + "<>");
+        dw_.dxfString(3, "Standard");
+        dw_.dxfString(100, "AcDbAlignedDimension");
+        punto(13, q.da);
+        punto(14, q.a);
+        // The direction measured, which readers also take from an aligned dimension.
+        const double gradi =
+            std::atan2(q.linea_a.y - q.linea_da.y, q.linea_a.x - q.linea_da.x) * 180 / PI;
+        dw_.dxfReal(50, allineata ? gradi : q.tipo == QuotaPianta::Tipo::orizzontale ? 0 : 90);
+        if (!allineata) dw_.dxfString(100, "AcDbRotatedDimension");
     }
 
-  private:
     static DL_Attributes attributi(const char* layer) {
         return DL_Attributes(layer, 256, -1, "BYLAYER", 1.0); // colour and width by layer
     }
+
+  private:
+    void punto(int codice, Punto p) {
+        dw_.dxfReal(codice, p.x);
+        dw_.dxfReal(codice + 10, p.y);
+        dw_.dxfReal(codice + 20, 0.0);
+    }
+
     DL_Dxf& dxf_;
     DL_WriterA& dw_;
 };
 
-void intestazione_e_tabelle(DL_Dxf& dxf, DL_WriterA& dw) {
+// The stud: its shank and its head, on layer 0 so that each insert takes the layer it is on.
+void blocco_chiodo(DL_Dxf& dxf, DL_WriterA& dw, const CalcoTess& f) {
+    const std::string nome = nome_blocco(f);
+    const double r = lenient(f.fichiodo.Text) / 20; // cm
+    dxf.writeBlock(dw, DL_BlockData(nome, 0, 0, 0, 0));
+    for (const double raggio : {r, TESTA * r})
+        dxf.writeCircle(dw, DL_CircleData(0, 0, 0, raggio), Disegno::attributi("0"));
+    dxf.writeEndBlock(dw, nome);
+}
+
+// The picture of a dimension as CAD programs keep it beside the entity, on layer 0 in the
+// dimension's colour: the extension lines from 1 mm off the points to 1.5 mm past the line,
+// the line drawn on under its text, oblique ticks, the text.
+void disegno_quota(DL_Dxf& dxf, DL_WriterA& dw, const std::string& nome, const QuotaPianta& q,
+                   const Scala& s) {
+    const DL_Attributes a("0", 0, -1, "BYBLOCK", 1.0); // colour and line type by block
+    const auto linea = [&](QPointF da, QPointF a_) {
+        dxf.writeLine(dw, DL_LineData(da.x(), da.y(), 0, a_.x(), a_.y(), 0), a);
+    };
+    const QPointF A(q.da.x, q.da.y), B(q.a.x, q.a.y), A1(q.linea_da.x, q.linea_da.y),
+        B1(q.linea_a.x, q.linea_a.y), T(q.testo.centro.x, q.testo.centro.y);
+    const auto unitario = [](QPointF v) {
+        const double l = std::hypot(v.x(), v.y());
+        return l > 0 ? v / l : QPointF(0, 0);
+    };
+    const QPointF n = unitario(A1 - A), u = unitario(B1 - A1);
+    const double mm = s.cm_per_mm;
+    dxf.writeBlock(dw, DL_BlockData(nome, 1, 0, 0, 0)); // anonymous
+    for (const auto& [punto, piede] : {std::pair{A, A1}, {B, B1}})
+        if (QLineF(punto, piede).length() > mm) linea(punto + n * mm, piede + n * 1.5 * mm);
+    const double lungo = QPointF::dotProduct(T - A1, u), meta = q.testo.larghezza / 2;
+    linea(A1 + u * std::min(0.0, lungo - meta),
+          A1 + u * std::max(QLineF(A1, B1).length(), lungo + meta));
+    for (const QPointF& piede : {A1, B1})
+        linea(piede - (u + n) * mm, piede + (u + n) * mm);
+    dxf.writeText(dw,
+                  DL_TextData(T.x(), T.y(), 0, T.x(), T.y(), 0, s.testo(), 1, 0, 1, 2,
+                              testo_cad(q.prefisso + q.valore), "Standard", q.testo.angolo),
+                  a);
+    dxf.writeEndBlock(dw, nome);
+}
+
+void intestazione_e_tabelle(DL_Dxf& dxf, DL_WriterA& dw, const CalcoTess& f) {
+    const Scala s = scala(f);
+    const bool chiodi = !f.chiodi.empty();
+    const AnnotazioniPianta a = annotazioni(f, geometria_pianta(f));
     dxf.writeHeader(dw);
     dw.dxfString(9, "$INSUNITS");
     dw.dxfInt(70, INSUNITS_CM);
@@ -98,15 +209,21 @@ void intestazione_e_tabelle(DL_Dxf& dxf, DL_WriterA& dw) {
                        DL_Attributes("", COLORE_LAYER[i], 100, "CONTINUOUS", 1));
     dw.tableEnd();
     dw.tableStyle(1);
-    dxf.writeStyle(dw, DL_StyleData("Standard", 0, 0, 1, 0, 0, TESTO_CM, "txt", ""));
+    dxf.writeStyle(dw, DL_StyleData("Standard", 0, 0, 1, 0, 0, s.testo(), "txt", ""));
     dw.tableEnd();
     dxf.writeView(dw);
     dxf.writeUcs(dw);
     dw.tableAppid(1);
     dxf.writeAppid(dw, "ACAD");
     dw.tableEnd();
-    dxf.writeDimStyle(dw, 1, 1, 1, 1, TESTO_CM);
+    // Arrows 2 mm, extension lines 1.5 mm past the line and 1 mm off the points, the text
+    // 0.8 mm off the line and as high as the others, all on paper at the drawing's scale.
+    dxf.writeDimStyle(dw, 2 * s.cm_per_mm, 1.5 * s.cm_per_mm, s.cm_per_mm, 0.8 * s.cm_per_mm,
+                      s.testo());
     dxf.writeBlockRecord(dw);
+    if (chiodi) dxf.writeBlockRecord(dw, nome_blocco(f));
+    for (std::size_t i = 0; i < a.quote.size(); ++i)
+        dxf.writeBlockRecord(dw, blocco_quota(i));
     dw.tableEnd();
     dw.sectionEnd();
     dw.sectionBlocks();
@@ -114,6 +231,9 @@ void intestazione_e_tabelle(DL_Dxf& dxf, DL_WriterA& dw) {
         dxf.writeBlock(dw, DL_BlockData(blocco, 0, 0, 0, 0));
         dxf.writeEndBlock(dw, blocco);
     }
+    if (chiodi) blocco_chiodo(dxf, dw, f);
+    for (std::size_t i = 0; i < a.quote.size(); ++i)
+        disegno_quota(dxf, dw, blocco_quota(i), a.quote[i], s);
     dw.sectionEnd();
 }
 
@@ -121,27 +241,9 @@ std::string testo_campo(const std::string& t) {
     return QString::fromStdString(t).trimmed().toStdString();
 }
 
-// The column dimensioned below and on the left beyond everything; S1, S and L along the
-// dimensioned rail. r is the plan's extent, m its margin, cm.
-void quote(Disegno& d, const CalcoTess& f, const GeometriaPianta& g, const QRectF& r, double m) {
-    const double lato_b = g.circolare ? g.a / 2 : g.b / 2; // half the column's height, cm
-    d.quota({g.a / 2, -lato_b}, {-g.a / 2, -lato_b}, -lato_b - (r.top() - 1.5 * m),
-            (g.circolare ? "%%c " : "a = ") + testo_campo(f.Text1[Dato::a].Text));
-    if (!g.circolare)
-        d.quota({-g.a / 2, -g.b / 2}, {-g.a / 2, g.b / 2}, -g.a / 2 - (r.left() - 1.5 * m),
-                "b = " + testo_campo(f.Text1[Dato::b].Text));
-    if (const Traliccio* t = traliccio_quotato(g)) {
-        d.quota(t->origine, t->chiodo(0), 0.3 * m, "S1 = " + testo_campo(f.Text1[Dato::S1].Text));
-        if (t->chiodi.size() > 1) {
-            d.quota(t->chiodo(0), t->chiodo(1), 0.6 * m,
-                    "S = " + testo_campo(f.Text1[Dato::S].Text));
-            d.quota(t->chiodo(0), t->chiodo(t->chiodi.size() - 1), 0.9 * m,
-                    "L = " + testo_campo(f.Label3[Risultato::L_tral].Caption));
-        }
-    }
-}
-
 void entita(Disegno& d, const CalcoTess& f, const GeometriaPianta& g) {
+    const Scala s = scala(f);
+    const double h = s.testo();
     const QRectF r = ingombro(g);
     const double m = 0.1 * std::max(r.width(), r.height());
     if (g.circolare) d.cerchio("PILASTRO", {0, 0}, g.a / 2);
@@ -160,24 +262,32 @@ void entita(Disegno& d, const CalcoTess& f, const GeometriaPianta& g) {
         d.polilinea("PERIMETRO_U1", p);
     for (const Polilinea& p : g.esterno)
         d.polilinea("PERIMETRO_ESTERNO", p);
+    // Each rail from its first to its last stud, as long as "L tral." and the schedule say.
+    const std::string blocco = nome_blocco(f);
     for (const Traliccio& t : g.tralicci) {
-        d.linea("TRALICCI", t.origine, t.chiodo(t.chiodi.size() - 1));
-        for (std::size_t i = 0; i < t.chiodi.size(); ++i) {
-            d.cerchio("CHIODI", t.chiodo(i), g.diametro_chiodo / 2);
-            d.cerchio("CHIODI", t.chiodo(i), TESTA * g.diametro_chiodo / 2);
-        }
+        if (lunghezza(t) > 0) d.linea("TRALICCI", t.chiodo(0), t.chiodo(t.chiodi.size() - 1));
+        for (std::size_t i = 0; i < t.chiodi.size(); ++i)
+            d.inserto("CHIODI", blocco, t.chiodo(i));
     }
-    if (g.quotato) quote(d, f, g, r, m); // a shape only drawn, not verified: none
+    // Dimensions and rail names where the printed plan puts them at this scale.
+    const AnnotazioniPianta a = annotazioni(f, g);
+    for (std::size_t i = 0; i < a.quote.size(); ++i)
+        d.quota(a.quote[i], blocco_quota(i));
+    for (const TestoPianta& t : a.tralicci)
+        d.testo("NUMERI_TRALICCI", t.centro, t.testo, h, t.angolo);
     // "u1" beside the control perimeter where it runs at 45°, clear of the straight rails.
     const Punto* u1 = nullptr;
     for (const Polilinea& l : g.u1)
         for (const Punto& q : l.punti)
             if (!u1 || q.x + q.y > u1->x + u1->y) u1 = &q;
-    if (u1) d.testo("TESTI", {u1->x + TESTO_CM, u1->y + TESTO_CM}, "u1");
+    if (u1) d.testo("TESTI", {u1->x + h, u1->y + h}, "u1", h);
+    // The title under the plan, below the column's dimension, with the scale it plots at.
+    std::string titolo =
+        "Pianta della chiodatura - scala 1:" + std::to_string(s.denominatore) + " (quote in cm)";
     if (!g.tralicci.empty())
-        d.testo("TESTI", {0, r.bottom() + m},
-                std::to_string(g.tralicci.size()) + " tralicci, chiodi %%c " +
-                    testo_campo(f.fichiodo.Text) + " mm");
+        titolo += " - " + std::to_string(g.tralicci.size()) + " tralicci, chiodi %%c " +
+                  testo_campo(f.fichiodo.Text) + " mm";
+    d.testo("TESTI", {r.left(), r.top() - 20 * s.cm_per_mm}, titolo, h, 0, false);
 }
 
 } // namespace
@@ -191,7 +301,7 @@ bool esporta_dxf(const CalcoTess& f, const std::string& percorso) {
         const std::unique_ptr<DL_WriterA> dw(
             dxf.out(temporaneo.toLocal8Bit().constData(), DL_Codes::AC1015));
         if (!dw || dw->openFailed()) return false;
-        intestazione_e_tabelle(dxf, *dw);
+        intestazione_e_tabelle(dxf, *dw, f);
         dw->sectionEntities();
         Disegno disegno(dxf, *dw);
         entita(disegno, f, geometria_pianta(f));

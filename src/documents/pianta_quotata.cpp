@@ -2,7 +2,9 @@
 // the caller's transform, pens and texts sized in device millimetres.
 #include "documents/pianta_quotata.h"
 
+#include "documents/annotazioni_pianta.h"
 #include "documents/geometria_pianta.h"
+#include "drawing/qt/ritaglio.h"
 #include "form/CalcoTess.h"
 #include "numeric/conversioni.h"
 
@@ -30,17 +32,11 @@ const QColor COLORE_CHIODI(200, 0, 0);
 const QColor COLORE_OMBRA(205, 220, 240);
 const QColor COLORE_QUOTE(0, 110, 60);
 
-// Device sizes, mm.
-constexpr double TESTO_MM = 2.5;      // text height
-constexpr double FASCIA_MM = 4;       // width of the hatched band beyond a free edge
+// Device sizes, mm (the text, the band and the studs' in annotazioni_pianta.h).
 constexpr double TRATTEGGIO_MM = 1.2; // spacing of the hatch lines
-constexpr double MIN_CHIODO_MM = 0.5; // smallest radius a stud is drawn with
 
-QFont carattere(double punti_per_mm, double mm = TESTO_MM) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(mm * punti_per_mm))));
-    font.setStyleStrategy(QFont::PreferNoShaping); // no ligatures: "Veff" stays searchable
-    return font;
+QFont carattere(double punti_per_mm) {
+    return carattere_pianta(punti_per_mm);
 }
 
 QPen penna(const QColor& c, double mm, double punti_per_mm, Qt::PenStyle stile = Qt::SolidLine) {
@@ -53,15 +49,14 @@ QPointF unitario(QPointF v) {
     return l > 0 ? v / l : QPointF(0, 0);
 }
 
-// A field's text as a dimension shows it, without the blank the short form puts before it.
-QString valore(const std::string& testo) {
-    return QString::fromStdString(testo).trimmed();
-}
-
 struct Pittore {
     QPainter& p;
     const QTransform& T;
-    double ppm; // device units per mm
+    double ppm;    // device units per mm
+    QRectF taglio; // what lies beyond is cut off, device; empty: nothing is
+
+    // The part of `r` (device) that is drawn.
+    QRectF dentro(const QRectF& r) const { return taglio.isEmpty() ? r : r.intersected(taglio); }
 
     QPointF M(const Punto& q) const { return T.map(QPointF(q.x, q.y)); }
     QPointF M(double x, double y) const { return T.map(QPointF(x, y)); }
@@ -79,74 +74,84 @@ struct Pittore {
             p.drawPolyline(poli);
     }
 
-    // Hatching inside the device polygon: lines at 45° every TRATTEGGIO_MM.
-    void tratteggia(const QPolygonF& zona) {
-        p.save();
-        QPainterPath percorso;
-        percorso.addPolygon(zona);
-        p.setClipPath(percorso, Qt::IntersectClip);
-        const QRectF r = zona.boundingRect();
+    // Hatching of the device rectangle r: lines at 45° every TRATTEGGIO_MM, cut to it by hand,
+    // since an SVG writer drops a painter's clip.
+    void tratteggia(const QRectF& zona) {
+        const QRectF r = dentro(zona);
         const double passo = mm(TRATTEGGIO_MM);
-        for (double t = -r.height(); t < r.width(); t += passo)
-            p.drawLine(QPointF(r.left() + t, r.bottom()),
-                       QPointF(r.left() + t + r.height(), r.top()));
+        for (double t = -zona.height(); t < zona.width(); t += passo) {
+            QPointF a(zona.left() + t, zona.bottom()),
+                b(zona.left() + t + zona.height(), zona.top());
+            if (ritaglia_segmento(a, b, r)) p.drawLine(a, b);
+        }
+    }
+
+    // The free edge from plan point a to b, hatched on the side of `fuori` (plan direction);
+    // edges run along x or y, so the band is a rectangle on the device.
+    void bordo(Punto a, Punto b, Punto fuori) {
+        QPointF A = M(a), B = M(b);
+        const QPointF n = verso(fuori.x, fuori.y) * mm(FASCIA_BORDO_MM);
+        const QRectF fascia = QPolygonF({A, B, B + n, A + n}).boundingRect();
+        p.setPen(penna(Qt::black, 0.5, ppm));
+        if (ritaglia_segmento(A, B, dentro(fascia.adjusted(-1, -1, 1, 1)))) p.drawLine(A, B);
+        p.setPen(penna(Qt::black, 0.15, ppm));
+        tratteggia(fascia);
+    }
+
+    // A text of the plan, centred on its place and turned as it reads, on white so that what
+    // runs under it does not hide it.
+    void testo(const TestoPianta& t, const QColor& colore) {
+        const QPointF c = M(t.centro);
+        const QPointF lungo = M(t.centro.x + std::cos(t.angolo), t.centro.y + std::sin(t.angolo));
+        p.save();
+        p.translate(c);
+        p.rotate(std::atan2(lungo.y() - c.y(), lungo.x() - c.x()) * 180 / PI);
+        p.setFont(carattere(ppm));
+        p.setPen(colore);
+        const QFontMetricsF fm(p.font());
+        const QString s = QString::fromStdString(t.testo);
+        const double w = fm.horizontalAdvance(s), h = fm.capHeight(), bordo = mm(0.3);
+        p.fillRect(QRectF(-w / 2, -h / 2 - bordo, w, h + 2 * bordo), Qt::white);
+        p.drawText(QPointF(-w / 2, h / 2), s); // the capitals centred on the place
         p.restore();
     }
 
-    // The free edge from plan point a to b, hatched on the side of `fuori` (plan direction).
-    void bordo(Punto a, Punto b, Punto fuori) {
-        const QPointF A = M(a), B = M(b), n = verso(fuori.x, fuori.y) * mm(FASCIA_MM);
-        p.setPen(penna(Qt::black, 0.5, ppm));
-        p.drawLine(A, B);
-        p.setPen(penna(Qt::black, 0.15, ppm));
-        tratteggia(QPolygonF({A, B, B + n, A + n}));
-    }
-
-    // A dimension from A to B (device), its line `distanza` device units off along the unit
-    // normal n, extension lines from the points, oblique ticks, the text above the line.
-    void quota(QPointF A, QPointF B, QPointF n, double distanza, const QString& testo) {
-        const QPointF A1 = A + n * distanza, B1 = B + n * distanza;
+    // A dimension: extension lines from its points past its line, oblique ticks, the line
+    // drawn on under its text where the text stands past an end.
+    void quota(const QuotaPianta& d) {
+        const QPointF A = M(d.da), B = M(d.a), A1 = M(d.linea_da), B1 = M(d.linea_a);
+        const QPointF n = unitario(A1 - A), u = unitario(B1 - A1);
         p.setPen(penna(COLORE_QUOTE, 0.18, ppm));
-        p.drawLine(A + n * mm(1), A1 + n * mm(1.5));
-        p.drawLine(B + n * mm(1), B1 + n * mm(1.5));
-        p.drawLine(A1, B1);
-        const QPointF u = unitario(B1 - A1);
+        for (const auto& [punto, linea] : {std::pair{A, A1}, {B, B1}})
+            if (QLineF(punto, linea).length() > mm(1))
+                p.drawLine(punto + n * mm(1), linea + n * mm(1.5));
+        // The line reaches the foot of its text, wherever the text stands along it.
+        const QPointF T = M(d.testo.centro);
+        const double lungo = QPointF::dotProduct(T - A1, u);
+        const double w = QLineF(M({0, 0}), M({d.testo.larghezza, 0})).length() / 2;
+        const double da = std::min(0.0, lungo - w),
+                     a = std::max(QLineF(A1, B1).length(), lungo + w);
+        p.drawLine(A1 + u * da, A1 + u * a);
         const QPointF obliquo = (u + n) * mm(1.0);
         p.setPen(penna(COLORE_QUOTE, 0.35, ppm));
         p.drawLine(A1 - obliquo, A1 + obliquo);
         p.drawLine(B1 - obliquo, B1 + obliquo);
-        double angolo = std::atan2(u.y(), u.x()) * 180 / PI;
-        if (angolo > 90.01) angolo -= 180;
-        if (angolo < -90.01) angolo += 180;
-        p.save();
-        p.translate((A1 + B1) / 2 + n * mm(0.8));
-        p.rotate(angolo);
-        p.setFont(carattere(ppm));
-        p.setPen(COLORE_QUOTE);
-        const QFontMetricsF fm(p.font());
-        const double w = fm.horizontalAdvance(testo);
-        // Above the line when n points up on the device, below otherwise.
-        const QPointF normale_ruotata = QTransform().rotate(-angolo).map(n);
-        const double y = normale_ruotata.y() <= 0 ? -fm.descent() : fm.ascent();
-        // On white, so that rails and studs under it do not hide it.
-        p.fillRect(QRectF(-w / 2, y - fm.ascent(), w, fm.ascent() + fm.descent()), Qt::white);
-        p.drawText(QPointF(-w / 2, y), testo);
-        p.restore();
+        testo({d.prefisso + d.valore, d.testo.centro, d.testo.angolo, d.testo.larghezza,
+               d.testo.altezza},
+              COLORE_QUOTE);
     }
 };
 
 void ombra_e_foro(Pittore& d, const GeometriaPianta& g, const QRectF& estensione) {
     const double lontano = 2 * (std::fabs(estensione.left()) + std::fabs(estensione.right()) +
                                 std::fabs(estensione.top()) + std::fabs(estensione.bottom()));
-    // The shadow runs to the edge of the plan, not beyond.
-    d.p.save();
-    d.p.setClipRect(d.T.mapRect(estensione), Qt::IntersectClip);
+    // The shadow runs to the edge of the plan, not beyond: cut by hand, as for the hatching.
     d.p.setPen(Qt::NoPen);
     d.p.setBrush(COLORE_OMBRA);
-    d.p.drawPolygon(
+    d.p.drawPolygon(ritaglia_poligono(
         QPolygonF({d.M(0, 0), d.M(lontano * std::cos(g.alfa1), lontano * std::sin(g.alfa1)),
-                   d.M(lontano * std::cos(g.alfa2), lontano * std::sin(g.alfa2))}));
-    d.p.restore();
+                   d.M(lontano * std::cos(g.alfa2), lontano * std::sin(g.alfa2))}),
+        d.dentro(d.T.mapRect(estensione))));
     QPolygonF foro;
     for (const Punto& q : g.foro_angoli)
         foro << d.M(q);
@@ -176,11 +181,12 @@ void pilastro(Pittore& d, const GeometriaPianta& g) {
     }
 }
 
+// Each rail from its first to its last stud: its length is the schedule's and "L tral.".
 void tralicci(Pittore& d, const GeometriaPianta& g) {
     d.p.setBrush(Qt::NoBrush);
     d.p.setPen(penna(COLORE_TRALICCI, 0.5, d.ppm));
     for (const Traliccio& t : g.tralicci)
-        d.p.drawLine(d.M(t.origine), d.M(t.chiodo(t.chiodi.size() - 1)));
+        if (!t.chiodi.empty()) d.p.drawLine(d.M(t.chiodo(0)), d.M(t.chiodo(t.chiodi.size() - 1)));
 }
 
 // The studs, of their diameter but never smaller than MIN_CHIODO_MM on the device.
@@ -194,33 +200,15 @@ void chiodi(Pittore& d, const GeometriaPianta& g) {
             d.p.drawEllipse(d.M(t.chiodo(i)), raggio, raggio);
 }
 
-void quote(Pittore& d, const CalcoTess& f, const GeometriaPianta& g, const QRectF& ingombro) {
-    if (!g.quotato) return;
-    // The column: a below everything, b on the left beyond the hatched edge.
-    const QPointF giu = d.verso(0, -1), sinistra = d.verso(-1, 0);
-    const double sotto = QLineF(d.M(0, ingombro.top()), d.M(0, -g.b / 2)).length();
-    const QString a = (g.circolare ? QStringLiteral("Ø ") : QStringLiteral("a = ")) +
-                      valore(f.Text1[Dato::a].Text);
-    d.quota(d.M(-g.a / 2, -g.b / 2), d.M(g.a / 2, -g.b / 2), giu, sotto + d.mm(6), a);
-    if (!g.circolare) {
-        const double fuori = QLineF(d.M(ingombro.left(), 0), d.M(-g.a / 2, 0)).length() +
-                             d.mm(g.bordo_x ? 6 + FASCIA_MM : 6);
-        d.quota(d.M(-g.a / 2, -g.b / 2), d.M(-g.a / 2, g.b / 2), sinistra, fuori,
-                QStringLiteral("b = ") + valore(f.Text1[Dato::b].Text));
-    }
-    const Traliccio* t = traliccio_quotato(g);
-    if (!t) return;
-    const QPointF n = d.verso(-std::sin(t->angolo), std::cos(t->angolo));
-    const QPointF O = d.M(t->origine), C0 = d.M(t->chiodo(0));
-    // One row each: at small scales S1 and S are shorter than their texts.
-    const double passo = d.mm(6);
-    d.quota(O, C0, n, passo, QStringLiteral("S1 = ") + valore(f.Text1[Dato::S1].Text));
-    if (t->chiodi.size() > 1) {
-        d.quota(C0, d.M(t->chiodo(1)), n, 2 * passo,
-                QStringLiteral("S = ") + valore(f.Text1[Dato::S].Text));
-        d.quota(C0, d.M(t->chiodo(t->chiodi.size() - 1)), n, 3 * passo,
-                QStringLiteral("L = ") + valore(f.Label3[Risultato::L_tral].Caption));
-    }
+// The dimensions and the rails' names, placed for the plan's size on the device.
+void annotazioni(Pittore& d, const CalcoTess& f, const GeometriaPianta& g) {
+    const double mm_per_cm = QLineF(d.M(0, 0), d.M(1, 0)).length() / d.ppm;
+    const double maiuscole_mm = QFontMetricsF(carattere(d.ppm)).capHeight() / d.ppm;
+    const AnnotazioniPianta a = annota_pianta(f, g, mm_per_cm, maiuscole_mm);
+    for (const QuotaPianta& q : a.quote)
+        d.quota(q);
+    for (const TestoPianta& t : a.tralicci)
+        d.testo(t, COLORE_TRALICCI);
 }
 
 struct VoceLegenda {
@@ -235,7 +223,7 @@ const VoceLegenda LEGENDA[] = {
     {"Perimetro di verifica u1 (2·d dal pilastro)", VoceLegenda::linea, COLORE_U1, Qt::DashLine},
     {"Perimetro esterno (1.5·d oltre i chiodi)", VoceLegenda::linea, COLORE_ESTERNO,
      Qt::DashDotLine},
-    {"Tralicci", VoceLegenda::linea, COLORE_TRALICCI},
+    {"Tralicci R1, R2, … della distinta", VoceLegenda::linea, COLORE_TRALICCI},
     {"Chiodi", VoceLegenda::punto, COLORE_CHIODI},
     {"Bordo libero della soletta", VoceLegenda::tratteggio, Qt::black},
     {"Foro e sua zona d'ombra", VoceLegenda::riempito, COLORE_OMBRA},
@@ -255,10 +243,10 @@ QRectF estensione_pianta(const CalcoTess& f) {
 }
 
 void disegna_pianta_quotata(QPainter& p, const CalcoTess& f, const QTransform& cm_a_dispositivo,
-                            double punti_per_mm) {
+                            double punti_per_mm, const QRectF& ritaglio) {
     const GeometriaPianta g = geometria_pianta(f);
     const QRectF estensione = estensione_pianta(f);
-    Pittore d{p, cm_a_dispositivo, punti_per_mm};
+    Pittore d{p, cm_a_dispositivo, punti_per_mm, ritaglio};
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     if (g.foro) ombra_e_foro(d, g, estensione);
@@ -272,7 +260,7 @@ void disegna_pianta_quotata(QPainter& p, const CalcoTess& f, const QTransform& c
         d.polilinea(l);
     tralicci(d, g);
     pilastro(d, g);
-    quote(d, f, g, ingombro(g));
+    annotazioni(d, f, g);
     chiodi(d, g); // last: an extension line along a rail must not hide its studs
     p.restore();
 }
@@ -280,7 +268,7 @@ void disegna_pianta_quotata(QPainter& p, const CalcoTess& f, const QTransform& c
 QSizeF disegna_legenda(QPainter& p, QPointF dove, double punti_per_mm) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    Pittore d{p, QTransform(), punti_per_mm};
+    Pittore d{p, QTransform(), punti_per_mm, {}};
     p.setFont(carattere(punti_per_mm));
     const QFontMetricsF fm(p.font());
     const double riga = d.mm(5), campione = d.mm(10), spazio = d.mm(2);
@@ -301,7 +289,7 @@ QSizeF disegna_legenda(QPainter& p, QPointF dove, double punti_per_mm) {
             break;
         case VoceLegenda::tratteggio:
             p.setPen(penna(Qt::black, 0.15, punti_per_mm));
-            d.tratteggia(QPolygonF(c));
+            d.tratteggia(c);
             p.setPen(penna(Qt::black, 0.5, punti_per_mm));
             p.drawLine(c.topLeft(), c.topRight());
             break;

@@ -21,9 +21,11 @@ QRectF estensione_pianta(const CalcoTess& f);
 // Draws the documented plan (no background fill: the caller fills white). cm_a_dispositivo
 // maps plan cm to the painter's device coordinates (it carries the zoom, the pan and the y
 // flip); texts and line widths keep a fixed device size (in points of the device, given by
-// punti_per_mm: device units per mm).
+// punti_per_mm: device units per mm). The free edges, their hatching and an opening's shadow,
+// which run to the plan's extent, are cut to `ritaglio` (device) when it is not empty: by
+// hand, since an SVG writer drops a painter's clip.
 void disegna_pianta_quotata(QPainter& p, const CalcoTess& f, const QTransform& cm_a_dispositivo,
-                            double punti_per_mm);
+                            double punti_per_mm, const QRectF& ritaglio = {});
 
 // The legend (colour and name of each perimeter/element) with its top-left corner at `dove`
 // in device coordinates; returns its size.

@@ -3,8 +3,8 @@
 #include "documents/relazione_pdf.h"
 
 #include "documents/distinta.h"
-#include "documents/geometria_pianta.h"
-#include "documents/pianta_quotata.h"
+#include "documents/foglio_pianta.h"
+#include "documents/impaginazione.h"
 #include "documents/salva.h"
 #include "form/campi.h"
 #include "form/didascalie.h"
@@ -15,6 +15,7 @@
 #include <QBuffer>
 #include <QDate>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -32,10 +33,6 @@ constexpr double PPM = DPI / 25.4; // device units per mm
 constexpr double MARGINE_MM = 15;
 constexpr double TESTATA_MM = 12; // running header above the body
 constexpr double PIEDE_MM = 8;    // page number below the body
-constexpr double LEGENDA_MM = 45; // room kept below the plan for legend and scale bar
-// Room that the dimensions, the hatched bands and their texts, which keep their size on paper,
-// take beyond the plan's geometry on each side.
-constexpr double MARGINE_QUOTE_MM = 25;
 
 QString h(const std::string& t) {
     return QString::fromStdString(t).toHtmlEscaped();
@@ -283,21 +280,24 @@ QString armatura_html(const CalcoTess& f, const Distinta& d) {
 QString distinta_html(const Distinta& d) {
     if (d.tralicci.empty()) return {};
     Tabella t({"Traliccio", "Tipo", "Angolo (°)", "Inizio x; y (cm)", "Chiodi",
-               "Distanze dei chiodi dalla faccia (cm)"});
-    int n = 0;
-    for (const Traliccio& r : d.tralicci) {
+               "Distanze dei chiodi dalla faccia (cm)", "Lunghezza (cm)"});
+    double lunghezze = 0; // of all rails, cm
+    for (std::size_t n = 0; n < d.tralicci.size(); ++n) {
+        const Traliccio& r = d.tralicci[n];
         QString distanze;
         for (const double x : r.chiodi)
             distanze += (distanze.isEmpty() ? "" : "  ") + h(show(R(x, 2)));
-        t.riga({QString::number(++n), h(nome_tipo(r.tipo)), h(show(R(angolo_gradi(r), 2))),
+        t.riga({h(nome_traliccio(n)), h(nome_tipo(r.tipo)), h(show(R(angolo_gradi(r), 2))),
                 h(show(R(r.origine.x, 2)) + "; " + show(R(r.origine.y, 2))),
-                QString::number(r.chiodi.size()), distanze});
+                QString::number(r.chiodi.size()), distanze, h(show(R(lunghezza(r), 2)))});
+        lunghezze += lunghezza(r);
     }
     return titolo("Distinta dei chiodi") + t.fine() + "<p>Totale: " + QString::number(d.chiodi) +
            " chiodi φ " + h(show(d.diametro_mm)) +
            " mm; lunghezza assunta H − 2·(H − d) = " + h(show(R(d.lunghezza_cm, 1))) +
            " cm; peso dell'acciaio dei chiodi (gambo, 7850 kg/m³) " + h(show(R(d.peso_kg, 2))) +
-           " kg.</p>";
+           " kg; lunghezza dei tralicci, dal primo all'ultimo chiodo, " + h(show(R(lunghezze, 2))) +
+           " cm in tutto.</p>";
 }
 
 // The overall verdict on top, as the window's banner says it.
@@ -325,10 +325,11 @@ QString avvisi_html(const StatoCaso& s) {
 QString documento_html(const CalcoTess& f, const Intestazione& i) {
     const StatoCaso s = stato_caso(f);
     const Distinta d = distinta(f);
-    return "<html><body>" + intestazione_html(i) + esito_html(s) + metodo_html() + dati_html(f) +
+    // The warnings beside the verdict they qualify; the plan's page named at the start.
+    return "<html><body>" + intestazione_html(i) + esito_html(s) + avvisi_html(s) +
+           "<p>La pianta in scala è nell'ultima pagina.</p>" + metodo_html() + dati_html(f) +
            pilastro_html(f) + intermedi_html(f) + verifiche_html(f, s) + armatura_html(f, d) +
-           distinta_html(d) + avvisi_html(s) +
-           "<p>La pianta in scala è nell'ultima pagina.</p></body></html>";
+           distinta_html(d) + "</body></html>";
 }
 
 QFont carattere(double punti) {
@@ -344,10 +345,15 @@ void cornice(QPainter& p, const QRectF& area, const Intestazione& i, int pagina,
     p.setFont(carattere(8));
     p.setPen(Qt::black);
     const QRectF testata(area.left(), area.top(), area.width(), TESTATA_MM * PPM * 0.6);
-    p.drawText(testata, Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Tessaro – Relazione di calcolo a punzonamento"));
+    const QString titolo = QStringLiteral("Tessaro – Relazione di calcolo a punzonamento");
+    p.drawText(testata, Qt::AlignLeft | Qt::AlignVCenter, titolo);
+    // The project and element in the room the title leaves, shortened when longer.
+    const QFontMetricsF fm(p.font());
+    const double spazio = testata.width() - fm.horizontalAdvance(titolo) - 8 * PPM;
     p.drawText(testata, Qt::AlignRight | Qt::AlignVCenter,
-               QString::fromStdString(i.progetto + (i.elemento.empty() ? "" : " – " + i.elemento)));
+               fm.elidedText(QString::fromStdString(i.progetto +
+                                                    (i.elemento.empty() ? "" : " – " + i.elemento)),
+                             Qt::ElideRight, std::max(0.0, spazio)));
     p.setPen(QPen(Qt::black, 0.2 * PPM));
     p.drawLine(testata.bottomLeft(), testata.bottomRight());
     const QRectF piede(area.left(), area.bottom() - PIEDE_MM * PPM, area.width(), PIEDE_MM * PPM);
@@ -355,33 +361,6 @@ void cornice(QPainter& p, const QRectF& area, const Intestazione& i, int pagina,
                QStringLiteral("Pagina %1 di %2").arg(pagina).arg(pagine));
     p.drawText(piede, Qt::AlignLeft | Qt::AlignBottom, QString::fromStdString(i.data));
     p.restore();
-}
-
-// The documented plan in `area` (device units) at 1:scala, its legend and scale bar below.
-void pagina_pianta(QPainter& p, const CalcoTess& f, const QRectF& area) {
-    const double l_mm = area.width() / PPM, h_mm = area.height() / PPM - LEGENDA_MM;
-    const int scala = scala_pianta(f, l_mm, h_mm);
-    p.save();
-    p.setFont(carattere(11));
-    p.setPen(Qt::black);
-    const QRectF riga(area.left(), area.top(), area.width(), 8 * PPM);
-    p.drawText(riga, Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Pianta della chiodatura – scala 1:%1 (quote in cm)").arg(scala));
-    p.restore();
-    const QRectF e = ingombro(geometria_pianta(f));
-    const double k = 10.0 / scala * PPM; // device units per plan cm
-    const QRectF disegno(area.left(), area.top() + 8 * PPM, area.width(), h_mm * PPM - 8 * PPM);
-    QTransform T;
-    T.translate(disegno.center().x() - e.center().x() * k,
-                disegno.center().y() + e.center().y() * k);
-    T.scale(k, -k);
-    p.save();
-    p.setClipRect(disegno); // an opening's shadow runs to the frame, not over the legend
-    disegna_pianta_quotata(p, f, T, PPM);
-    p.restore();
-    const QPointF sotto(area.left(), disegno.bottom() + 4 * PPM);
-    disegna_legenda(p, sotto, PPM);
-    disegna_scala_grafica(p, QPointF(area.right() - 65 * PPM, sotto.y() + 2 * PPM), T, PPM);
 }
 
 // A PDF writer on A4 at DPI into the buffer, its painting area in device units.
@@ -408,21 +387,6 @@ std::string data_odierna() {
     return QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
 }
 
-int scala_pianta(const CalcoTess& f, double larghezza_mm, double altezza_mm) {
-    const QRectF r = ingombro(geometria_pianta(f));
-    const auto entra = [&](int scala) {
-        return r.width() * 10 / scala + 2 * MARGINE_QUOTE_MM <= larghezza_mm &&
-               r.height() * 10 / scala + 2 * MARGINE_QUOTE_MM <= altezza_mm;
-    };
-    for (int scala : {20, 25, 50}) // the usual scales of reinforcement drawings
-        if (entra(scala)) return scala;
-    // Then 1:100, 1:200, ...; a plan no scale fits (a frame too small) gets the last tried.
-    int scala = 100;
-    while (scala < 100000 && !entra(scala))
-        scala *= 2;
-    return scala;
-}
-
 bool esporta_relazione_pdf(const CalcoTess& f, const Intestazione& intestazione,
                            const std::string& percorso) {
     Pdf pdf;
@@ -435,32 +399,47 @@ bool esporta_relazione_pdf(const CalcoTess& f, const Intestazione& intestazione,
     documento.documentLayout()->setPaintDevice(&pdf.writer);
     documento.setDefaultFont(carattere(9));
     documento.setHtml(documento_html(f, intestazione));
-    const QSizeF corpo(area.width(), area.height() - testata - piede);
-    documento.setPageSize(corpo);
-    const int pagine = documento.pageCount() + 1;
-    for (int i = 0; i < documento.pageCount(); ++i) {
+    const std::vector<Pagina> testo =
+        impagina(documento, area.width(), area.height() - testata - piede);
+    const int pagine = static_cast<int>(testo.size()) + 1;
+    for (std::size_t i = 0; i < testo.size(); ++i) {
         if (i > 0) pdf.writer.newPage();
-        cornice(p, area, intestazione, i + 1, pagine);
-        p.save();
-        p.translate(0, testata - i * corpo.height());
-        documento.drawContents(&p, QRectF(0, i * corpo.height(), corpo.width(), corpo.height()));
-        p.restore();
+        cornice(p, area, intestazione, static_cast<int>(i) + 1, pagine);
+        double y = testata; // each stretch of the text under the one before
+        for (const Fetta& f : testo[i]) {
+            p.save();
+            p.translate(0, y - f.da);
+            documento.drawContents(&p, QRectF(0, f.da, area.width(), f.a - f.da));
+            p.restore();
+            y += f.a - f.da;
+        }
     }
     pdf.writer.newPage();
     cornice(p, area, intestazione, pagine, pagine);
-    pagina_pianta(p, f, area.adjusted(0, testata, 0, -piede));
+    disegna_foglio_pianta(p, f, intestazione, area.adjusted(0, testata, 0, -piede), PPM);
     if (!p.end()) return false;
     return salva(percorso, pdf.buffer.data());
 }
 
-bool esporta_pianta_pdf(const CalcoTess& f, const std::string& percorso) {
+bool esporta_foglio_pdf(const CalcoTess& f, const Intestazione& intestazione,
+                        const std::string& percorso) {
     Pdf pdf;
     pdf.writer.setTitle(QStringLiteral("Pianta della chiodatura"));
     QPainter p;
     if (!p.begin(&pdf.writer)) return false;
-    pagina_pianta(p, f, pdf.area());
+    disegna_foglio_pianta(p, f, intestazione, pdf.area(), PPM);
     if (!p.end()) return false;
     return salva(percorso, pdf.buffer.data());
+}
+
+int scala_relazione(const CalcoTess& f) {
+    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
+    return scala_foglio(f, a4.width() - 2 * MARGINE_MM,
+                        a4.height() - 2 * MARGINE_MM - TESTATA_MM - PIEDE_MM);
+}
+
+bool esporta_pianta_pdf(const CalcoTess& f, const std::string& percorso) {
+    return esporta_foglio_pdf(f, {{}, {}, {}, data_odierna()}, percorso);
 }
 
 } // namespace tessaro

@@ -23,13 +23,15 @@ std::string data_odierna();
 bool esporta_relazione_pdf(const CalcoTess& f, const Intestazione& intestazione,
                            const std::string& percorso);
 
-// The documented plan alone on an A4 page, to the first scale of 1:20, 1:25, 1:50 (then 1:100,
-// 1:200, ...) at which it fits, with its legend and scale bar; false when it was not written.
+// The plan sheet alone on an A4 page (the documented plan to the first scale of 1:20, 1:25,
+// 1:50, then 1:100, 1:200, ... at which it fits, with legend, scale bar and title block); false
+// when it was not written. esporta_pianta_pdf: the title block with empty project, element and
+// designer and today's date, as a script writes it.
+bool esporta_foglio_pdf(const CalcoTess& f, const Intestazione& intestazione,
+                        const std::string& percorso);
 bool esporta_pianta_pdf(const CalcoTess& f, const std::string& percorso);
 
-// The denominator of the first scale of 1:20, 1:25, 1:50, 1:100, 1:200, ... at which the
-// documented plan fits a frame of the given size, mm, with 25 mm on each side for its
-// dimensions.
-int scala_pianta(const CalcoTess& f, double larghezza_mm, double altezza_mm);
+// The scale of the plan on the report's last page, 1:N; the DXF is drawn for it.
+int scala_relazione(const CalcoTess& f);
 
 } // namespace tessaro

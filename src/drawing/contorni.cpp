@@ -19,10 +19,10 @@ constexpr double PI3_2 = 18.849555924 / 4; // 4.712388981
 constexpr double PI7_4 = 21.991148578 / 4;
 constexpr double PI2 = 2 * PI;
 
-// A number printed as the print statement writes it (short form and one blank), its text
-// vertically centred on y.
-void stampa_numero(Canvas& c, double x, double y, double v) {
-    const std::string testo = short_form(v);
+// A length printed as the print statement writes it (short form and one blank), in the unit
+// system people read the case in, its text vertically centred on y.
+void stampa_numero(const CalcoTess& f, Canvas& c, double x, double y, double v) {
+    const std::string testo = in_sistema(short_form(v), Unita::lunghezza, f.sistema);
     c.CurrentX = x;
     c.CurrentY = y - c.TextHeight(testo) / 2;
     c.Print(testo + " ");
@@ -67,11 +67,12 @@ void rettangolo_semicerchi(CalcoTess& f) {
     c.LineStep(a / 2, -b / 2, 0, b);
     c.Circle(0, b / 2, a / 2, 0, PI);
     c.Circle(0, -b / 2, a / 2, PI);
-    const std::string t1 = "D" + show(a); // centred on the y axis, near the lower end
+    // Centred on the y axis, near the lower end.
+    const std::string t1 = "D" + in_sistema(show(a), Unita::lunghezza, f.sistema);
     c.CurrentX = -c.TextWidth(t1) / 2;
     c.CurrentY = -(b + a) / 2;
     c.Print(t1);
-    stampa_numero(c, -a / 2, 0, b);
+    stampa_numero(f, c, -a / 2, 0, b);
     c.DrawStyle = 2;
     c.LineStep(-a / 2 - d2, -b / 2, 0, b);
     c.LineStep(a / 2 + d2, -b / 2, 0, b);
@@ -97,8 +98,8 @@ void ottagono(CalcoTess& f) {
     c.LineBy(-b, b);
     c.LineBy(0, a);
     c.LineBy(b, b);
-    stampa_numero(c, -a / 2, 0, a);
-    stampa_numero(c, -a / 2, -a / 2 - b / 2, b);
+    stampa_numero(f, c, -a / 2, 0, a);
+    stampa_numero(f, c, -a / 2, -a / 2 - b / 2, b);
     c.DrawStyle = 2;
     c.LineStep(-a / 2, e, a, 0);
     c.LineStep(-a / 2, -e, a, 0);

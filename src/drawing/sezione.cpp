@@ -53,7 +53,8 @@ void colonna_circolare(CalcoTess& f) {
     Canvas& c = f.Pic;
     f.Text1[Dato::b].Enabled = false;
     c.Circle(0, 0, a / 2);
-    const std::string t1 = "D" + show(a); // centred below the circle
+    // Centred below the circle, in the unit system people read the case in.
+    const std::string t1 = "D" + in_sistema(show(a), Unita::lunghezza, f.sistema);
     c.CurrentX = -c.TextWidth(t1) / 2;
     c.CurrentY = -a / 2;
     c.Print(t1);

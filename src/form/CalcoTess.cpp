@@ -1,6 +1,8 @@
 // The window as data: controls with their defaults, and setting controls from code.
 #include "form/CalcoTess.h"
 
+#include "form/didascalie.h"
+
 namespace tessaro {
 CalcoTess::CalcoTess(Piattaforma& p, const MisuraTesto& misura) : Pic(misura), piattaforma(p) {
     for (const Grandezza& g : grandezze)
@@ -28,7 +30,8 @@ CalcoTess::CalcoTess(Piattaforma& p, const MisuraTesto& misura) : Pic(misura), p
     Label9.Caption = "á";
     Label6.Caption = "à";
     for (const Grandezza& g : grandezze)
-        if (g.label4 >= 0) Label4.at(static_cast<std::size_t>(g.label4)).Caption = unita_accanto(g);
+        if (g.label4 >= 0)
+            Label4.at(static_cast<std::size_t>(g.label4)).Caption = unita_accanto(*this, g);
     Frame5.Caption = "VERIFICHE:";
     Frame4.Caption = "Con armature a taglio:";
     Frame4.Visible = false;

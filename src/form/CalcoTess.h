@@ -67,7 +67,8 @@ struct UltimoCalcolo {
     // empty when the last pass stopped short or none ran.
     std::optional<std::vector<std::string>> ingressi;
     std::string interruzione; // why the pass stopped or left a step out, Italian; "" when not
-    std::string rifiuto;      // why the rail design was refused, Italian; "" when it was not
+    const Grandezza* interrotto = nullptr; // the field it names first, when it names one
+    std::string rifiuto; // why the rail design was refused, Italian; "" when it was not
     std::string S1_digitato, S_digitato; // the texts of S1 and S that the caps reduced
     std::string Ntot_digitato;           // "N totali" as typed, before the design rewrote it
     std::optional<double> ro_limitato;   // √(ρx·ρy) above 2 %, which the pass capped (%)
@@ -105,6 +106,10 @@ class CalcoTess {
     // (neither read, written nor deleted): a batch run, or another program using the folder.
     bool file_di_lavoro = true;
     UnitaMisura unita; // labels and factors of the report
+    // The unit system in which people read the case: the texts of the window, of the state and
+    // of the documents. The model holds and computes every number in its own units whatever it
+    // is: the dump, the files and the text report never depend on it.
+    Sistema sistema = Sistema::tecnico;
     // The stud list chiodi.tmp while the rail design writes it: its lines so far. Empty when
     // no list is open; the design replaces the file with them when it completes.
     std::optional<ListaChiodi> nfile_chiodi;

@@ -1,6 +1,8 @@
 // The table of the window's quantities.
 #include "form/grandezze.h"
 
+#include "numeric/virgola.h"
+
 namespace tessaro {
 namespace {
 
@@ -30,7 +32,7 @@ const std::array<Grandezza, N_DATI + 5 + N_RISULTATI> grandezze{{
      "Momento di progetto attorno a x", "Mxd", "0"},
     {t1(Dato::Myd), "Myd", R::ingresso, F::progetto, "", 3, U::momento, "Myd",
      "Momento di progetto attorno a y", "Myd", "0"},
-    {t1(Dato::H), "h", R::ingresso, F::sempre, "H (cm)", -1, U::lunghezza, "H",
+    {t1(Dato::H), "H", R::ingresso, F::sempre, "H (cm)", -1, U::lunghezza, "h",
      "Spessore della soletta", "H", "40", positivo()},
     {t1(Dato::deff), "deff", R::ingresso, F::sempre, "deff (cm)", -1, U::lunghezza, "d",
      "Altezza utile", "deff", "37", positivo()},
@@ -156,22 +158,31 @@ const std::array<Grandezza, N_DATI + 5 + N_RISULTATI> grandezze{{
 
 const NomiUnita& unita_di(Unita u) {
     static const std::array<NomiUnita, 10> nomi{{
-        {"", ""},
-        {"kg", "kg"},
-        {"kgm", "kg·m"},
-        {"kg/mq", "kg/m²"},
-        {"cm", "cm"},
-        {"kg/cmq", "kg/cm²"},
-        {"cmq", "cm²"},
-        {"cmq", "cm²"},
-        {"%", "%"},
-        {"mm", "mm"},
+        {"", "", "", 0},
+        {"kg", "kg", "kN", -2},
+        {"kgm", "kg·m", "kNm", -2},
+        {"kg/mq", "kg/m²", "kN/m²", -2},
+        {"cm", "cm", "mm", 1},
+        {"kg/cmq", "kg/cm²", "N/mm²", -1},
+        {"cmq", "cm²", "mm²", 2},
+        {"cmq", "cm²", "m²", -4},
+        {"%", "%", "%", 0},
+        {"mm", "mm", "mm", 0},
     }};
     return nomi[static_cast<std::size_t>(u)];
 }
 
-std::string unita_accanto(const Grandezza& g) {
-    return std::string(unita_di(g.unita).didascalia) + (g.didascalia[0] == '(' ? ")" : "");
+const char* nome_unita(Unita u, Sistema s) {
+    return s == Sistema::SI ? unita_di(u).nome_si : unita_di(u).nome;
+}
+
+std::string in_sistema(std::string_view testo_modello, Unita u, Sistema s) {
+    return s == Sistema::SI ? sposta_virgola(testo_modello, unita_di(u).esponente_si)
+                            : std::string(testo_modello);
+}
+
+std::string da_sistema(std::string_view testo, Unita u, Sistema s) {
+    return s == Sistema::SI ? sposta_virgola(testo, -unita_di(u).esponente_si) : std::string(testo);
 }
 
 const Grandezza& grandezza(Dato d) {

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessaro {
@@ -118,11 +119,26 @@ enum class Unita : unsigned char {
     diametro, // stud diameter, mm
 };
 
+// The unit systems of the view and the documents: the technical units in which the model
+// holds and computes every number (kg = daN, cm, kg/cm²), or SI.
+enum class Sistema : unsigned char { tecnico, SI };
+
 struct NomiUnita {
     const char* didascalia; // as the window's fixed captions write it ("kg/mq")
     const char* nome;       // everywhere else: messages, documents, batch ("kg/m²"); "" none
+    const char* nome_si;    // the SI unit ("kN/m²")
+    // The SI value is the technical one times 10^esponente_si: the program's kilogram is the
+    // decanewton and its formulas take 1 MPa as 10 kg/cm², so every factor is a power of ten.
+    int esponente_si;
 };
 const NomiUnita& unita_di(Unita u);
+
+// The name of a unit in a system: "kg/m²" or "kN/m²"; "" for none.
+const char* nome_unita(Unita u, Sistema s);
+// A model's text in a system, and a text typed in a system for the model: the point moved,
+// exactly, by the unit's power of ten (a text that is no number stays as it is).
+std::string in_sistema(std::string_view testo_modello, Unita u, Sistema s);
+std::string da_sistema(std::string_view testo, Unita u, Sistema s);
 
 // The physical range of an input: a value outside it is refused like a text that is no
 // number, with the limits and `perche` (the clause, or why) in the reason.
@@ -140,7 +156,9 @@ struct Intervallo {
 constexpr Intervallo positivo(const char* perche = nullptr) {
     return {0, std::numeric_limits<double>::infinity(), true, false, perche};
 }
-constexpr Intervallo non_negativo() { return {0}; }
+constexpr Intervallo non_negativo() {
+    return {0};
+}
 constexpr Intervallo fra(double minimo, double massimo, const char* perche = nullptr) {
     return {minimo, massimo, false, false, perche};
 }
@@ -176,10 +194,6 @@ const Grandezza& grandezza(Risultato r);
 // The row of the stud diameter and of the opening's four fields.
 const Grandezza& grandezza_fichiodo();
 const Grandezza& grandezza_foro(int i); // 0 to 3: Text2 … Text5
-
-// The unit as the label beside a result shows it: a caption that opens a bracket
-// ("(v min     =") has it closed after the unit.
-std::string unita_accanto(const Grandezza& g);
 
 // A Text1 field that only shows a result (read-only in the window, greyed when stale).
 inline bool campo_di_risultato(const Grandezza& g) {

@@ -35,6 +35,7 @@ void copia_foro(const DatiCalcolo& da, DatiCalcolo& a) {
 Copia::Copia(const CalcoTess& f) : modello_(piattaforma_, misura_) {
     Tessaro& c = modello_;
     c.file_di_lavoro = false;
+    c.sistema = f.sistema;
     c.Form_Load();
     c.Picture3_MouseUp();
     if (const int i = impostato(f.Option1); i >= 0) c.imposta_Option1(i, true);

@@ -39,7 +39,8 @@ class MisuraMuta : public MisuraTesto {
 // A new program given the inputs of `f`: started afresh without working files (it neither
 // reads ZR_tessa.tmp nor writes chiodi.tmp), the options set as in `f` (the shape and the
 // load format clicked), every field and the stud diameter typed and enabled as in `f`, the
-// opening held by `f` applied as it stands, then "Aggiorna".
+// opening held by `f` applied as it stands, then "Aggiorna". Its texts for people are in the
+// unit system of `f`.
 class Copia {
   public:
     explicit Copia(const CalcoTess& f);

@@ -2,6 +2,7 @@
 #include "proposta/proposta.h"
 
 #include "form/campi.h"
+#include "form/didascalie.h"
 #include "numeric/conversioni.h"
 #include "proposta/copia.h"
 #include "reinforcement/schema.h"
@@ -13,20 +14,22 @@ constexpr const char* NESSUNA = "Nessuna proposta";
 constexpr const char* CHE_FARE =
     "aumentare deff (e H), la classe del calcestruzzo (Rck) o le dimensioni del pilastro";
 
-std::string testo(const CalcoTess& f, Risultato r) {
-    return f.Label3[r].Caption;
+// A force as a result shows it, in the form's unit system.
+std::string forza(const CalcoTess& f, Risultato r) {
+    return misura(f, risultato(f, r), 0, Unita::forza);
 }
 
 std::string faccia(const CalcoTess& f, const StatoCaso& s) {
-    std::string t = "La faccia del pilastro non regge: Veff = " + show(R(f.dati.Veff, 0)) +
-                    " kg, Vrd,max = " + testo(f, Risultato::Vrd_max) + " kg";
+    std::string t =
+        "La faccia del pilastro non regge: Veff = " + misura(f, f.dati.Veff, 0, Unita::forza) +
+        ", Vrd,max = " + forza(f, Risultato::Vrd_max);
     if (s.utilizzo_faccia) t += " (utilizzo " + show(R(*s.utilizzo_faccia, 2)) + ")";
     return t + ": nessuna armatura a taglio può bastare; " + CHE_FARE + ".";
 }
 
 std::string senza_chiodi(const CalcoTess& f) {
-    return "Verificato senza armatura a taglio: Vrd,c = " + testo(f, Risultato::Vrdc) +
-           " kg supera Veff' = " + testo(f, Risultato::Veff1) + " kg, non servono chiodi.";
+    return "Verificato senza armatura a taglio: Vrd,c = " + forza(f, Risultato::Vrdc) +
+           " supera Veff' = " + forza(f, Risultato::Veff1) + ", non servono chiodi.";
 }
 
 std::string contorno(const CalcoTess& m) {

@@ -186,7 +186,7 @@ Limite Ricerca::limite(std::size_t i) {
             oltre_la_zona ? s * Aftot_teor_ / (N * 1.5 * deff_) : Aftot_teor_ / (N * n); // cm²
         const double fi = 10 * std::sqrt(4 * std::max(Af, 0.0) / PI) * (1 - 1e-9);       // mm
         const auto phi = std::find_if(spazio_.diametri.begin(), spazio_.diametri.end(),
-                                      [&](int d) { return d >= fi; });
+                                      [&](double d) { return d >= fi; });
         if (phi != spazio_.diametri.end()) {
             const int chiodi = k.un_chiodo_a_strato ? N * n : 0;
             kg = std::min(kg, chiodi * peso_chiodo(*phi, lunghezza_));
@@ -361,7 +361,7 @@ void Ricerca::proponi(std::size_t i, const std::vector<Traliccio>& rotaie) {
     std::size_t chiodi = 0;
     for (const Traliccio& r : rotaie)
         chiodi += r.chiodi.size();
-    for (const int phi : spazio_.diametri) {
+    for (const double phi : spazio_.diametri) {
         if (phi < m_.dati.fi_teor) continue; // the design would raise it
         if (pieno() && chiodi * peso_chiodo(phi, lunghezza_) > migliori_.back().kg)
             return; // heavier than the best: left, for no fault of its own

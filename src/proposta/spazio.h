@@ -34,7 +34,7 @@ inline constexpr std::array<int, 6> DIAMETRI_UNIFICATI{10, 12, 14, 16, 20, 25};
 struct Spazio {
     std::vector<Tralicci> tralicci;
     std::vector<double> S1, S; // cm, ascending
-    std::vector<int> diametri; // mm, ascending
+    std::vector<double> diametri; // mm, ascending
 
     std::size_t geometrie() const { return tralicci.size() * S1.size() * S.size(); }
 };

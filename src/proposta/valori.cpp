@@ -5,13 +5,16 @@
 
 namespace tessaro {
 
-ValoriCandidato valori(const Candidato& c) {
+ValoriCandidato valori(const Candidato& c, Sistema sistema) {
     const Disposizione& d = c.disposizione;
+    const auto lunghezza = [sistema](double cm) {
+        return in_sistema(show(cm), Unita::lunghezza, sistema);
+    };
     return {std::to_string(d.tralicci.N_totali),
             std::to_string(d.tralicci.N_diag),
-            show(d.S1),
-            show(d.S),
-            show(d.phi),
+            lunghezza(d.S1),
+            lunghezza(d.S),
+            in_sistema(show(d.phi), Unita::diametro, sistema),
             std::to_string(c.strati),
             std::to_string(c.chiodi),
             show(R(c.kg, 2)),

@@ -4,7 +4,6 @@
 #include "drawing/pianta.h"
 #include "files/chiodi.h"
 #include "form/campi.h"
-#include "form/didascalie.h"
 #include "form/protetto.h"
 #include "geometry/beta.h"
 #include "geometry/perimetri.h"
@@ -21,7 +20,8 @@ constexpr double RO_MASSIMO = 2; // %, the largest reinforcement ratio that coun
 
 // Why a pass stopped short or left a step out, naming the field as the window captions it.
 bool interrotto(CalcoTess& f, Dato d, const std::string& perche) {
-    f.ultimo.interruzione = "«" + richiamo(f, grandezza(d)) + "» " + perche;
+    f.ultimo.interrotto = &grandezza(d);
+    f.ultimo.interruzione = perche;
     return false;
 }
 

@@ -35,13 +35,19 @@ std::optional<double> rapporto(double effetto, std::optional<double> resistenza)
     return effetto / *resistenza;
 }
 
-std::string cm(double x) {
-    return show(R(x, 1)) + " cm";
-}
-
 std::string senza_spazi(const std::string& t) {
     const auto i = t.find_first_not_of(" \t"), j = t.find_last_not_of(" \t");
     return i == std::string::npos ? std::string() : t.substr(i, j - i + 1);
+}
+
+// A length for the warnings, to a tenth of a centimetre, in the view's unit system.
+std::string cm(const CalcoTess& f, double x) {
+    return misura(f, x, 1, Unita::lunghezza);
+}
+// A length as a field holds it, with its unit in the view's system.
+std::string cm(const CalcoTess& f, const std::string& testo) {
+    return in_sistema(senza_spazi(testo), Unita::lunghezza, f.sistema) + " " +
+           nome_unita(Unita::lunghezza, f.sistema);
 }
 
 // The design as the results show it: whether it ran, was refused, and how its outer perimeter
@@ -70,14 +76,14 @@ void avvisi_limiti(const CalcoTess& f, StatoCaso& s) {
     std::vector<std::string>& a = s.avvisi;
     const double d = f.dati.deff;
     if (!f.ultimo.S1_digitato.empty())
-        a.push_back("S1 digitato " + f.ultimo.S1_digitato +
-                    " cm ridotto a 0.5·deff = " + cm(0.5 * d) + ".");
+        a.push_back("S1 digitato " + cm(f, f.ultimo.S1_digitato) +
+                    " ridotto a 0.5·deff = " + cm(f, 0.5 * d) + ".");
     if (!f.ultimo.S_digitato.empty())
-        a.push_back("S digitato " + f.ultimo.S_digitato +
-                    " cm ridotto a 0.75·deff = " + cm(0.75 * d) + ".");
+        a.push_back("S digitato " + cm(f, f.ultimo.S_digitato) +
+                    " ridotto a 0.75·deff = " + cm(f, 0.75 * d) + ".");
     const auto S1 = numero(f, Dato::S1);
     if (S1 && *S1 < 0.3 * d) {
-        a.push_back("S1 = " + cm(*S1) + " minore di 0.3·deff = " + cm(0.3 * d) +
+        a.push_back("S1 = " + cm(f, *S1) + " minore di 0.3·deff = " + cm(f, 0.3 * d) +
                     ": primo chiodo troppo vicino alla faccia del pilastro (EN 1992-1-1, 9.4.3).");
         s.dettagli.push_back("S1 minore di 0.3·deff (EN 1992-1-1, 9.4.3)");
     }
@@ -101,14 +107,14 @@ void avvisi_spaziatura(const CalcoTess& f, const std::vector<Traliccio>& rotaie,
     // Only an interior column's rails close the ring.
     const Spaziature peggiore = spaziature_tangenziali(rotaie, d, f.posizione() == 0);
     if (!peggiore.entro_ammessa(d)) {
-        a.push_back("Chiodi adiacenti distanti fino a " + cm(peggiore.entro) +
-                    " sui perimetri entro 2·deff dalla faccia: oltre 1.5·deff = " + cm(1.5 * d) +
+        a.push_back("Chiodi adiacenti distanti fino a " + cm(f, peggiore.entro) +
+                    " sui perimetri entro 2·deff dalla faccia: oltre 1.5·deff = " + cm(f, 1.5 * d) +
                     " (EN 1992-1-1, 9.4.3): aggiungere tralicci.");
         s.dettagli.push_back(DETTAGLIO_SPAZIATURA);
     }
     if (peggiore.oltre > 2 * d)
-        a.push_back("Chiodi adiacenti distanti fino a " + cm(peggiore.oltre) +
-                    " sui perimetri oltre 2·deff dalla faccia: oltre 2·deff = " + cm(2 * d) +
+        a.push_back("Chiodi adiacenti distanti fino a " + cm(f, peggiore.oltre) +
+                    " sui perimetri oltre 2·deff dalla faccia: oltre 2·deff = " + cm(f, 2 * d) +
                     " (EN 1992-1-1, 9.4.3): aggiungere tralicci.");
 }
 
@@ -121,11 +127,14 @@ void avvisi_posizione(const CalcoTess& f, const std::vector<Traliccio>& rotaie, 
     const auto chiodi = [](int n) {
         return std::to_string(n) + (n == 1 ? " chiodo cade" : " chiodi cadono");
     };
-    const std::string bordi = "(Db_a = " + cm(g.Db_a) + ", Db_b = " + cm(g.Db_b) + ")";
+    const std::string bordi = "(Db_a = " + cm(f, g.Db_a) + ", Db_b = " + cm(f, g.Db_b) + ")";
     if (nel_foro > 0) {
-        a.push_back(chiodi(nel_foro) + " dentro il foro (x da " + show(R(g.foro_P1.x, 1)) + " a " +
-                    show(R(g.foro_P3.x, 1)) + " cm, y da " + show(R(g.foro_P1.y, 1)) + " a " +
-                    show(R(g.foro_P2.y, 1)) + " cm): spostare i tralicci.");
+        const auto numero = [&f](double x) {
+            return in_sistema(show(R(x, 1)), Unita::lunghezza, f.sistema);
+        };
+        a.push_back(chiodi(nel_foro) + " dentro il foro (x da " + numero(g.foro_P1.x) + " a " +
+                    cm(f, g.foro_P3.x) + ", y da " + numero(g.foro_P1.y) + " a " +
+                    cm(f, g.foro_P2.y) + "): spostare i tralicci.");
         s.dettagli.push_back(DETTAGLIO_FORO);
     }
     if (oltre_bordo > 0) {
@@ -149,9 +158,9 @@ void avvisi_progetto(const CalcoTess& f, const Progetto& p, StatoCaso& s) {
                     " strati di chiodi: il perimetro esterno non è verificato.");
     const auto fornito = numero(f, Risultato::Vrds), richiesto = numero(f, Risultato::Vrds_teor);
     if (fornito && richiesto && *fornito < *richiesto)
-        a.push_back("Con φ " + f.fichiodo.Text + " mm Vrd,s = " + show(*fornito) +
-                    " kg è minore del richiesto " + show(*richiesto) +
-                    " kg: aumentare il diametro dei chiodi.");
+        a.push_back("Con φ " + f.fichiodo.Text + " mm Vrd,s = " +
+                    misura(f, *fornito, 0, Unita::forza) + " è minore del richiesto " +
+                    misura(f, *richiesto, 0, Unita::forza) + ": aumentare il diametro dei chiodi.");
     const std::vector<Traliccio> rotaie = schema_chiodatura(f);
     avvisi_spaziatura(f, rotaie, s);
     avvisi_posizione(f, rotaie, s);
@@ -230,6 +239,9 @@ std::string non_aggiornati(const CalcoTess& f, const StatoCaso& s) {
             campi += (campi.empty() ? "«" : ", «") + richiamo(f, *c.grandezza) + "»";
         return "Risultati non aggiornati: correggere " + campi;
     }
+    if (f.ultimo.interrotto)
+        return "Risultati non aggiornati: «" + richiamo(f, *f.ultimo.interrotto) + "» " +
+               f.ultimo.interruzione;
     if (!f.ultimo.interruzione.empty()) return "Risultati non aggiornati: " + f.ultimo.interruzione;
     return "Risultati non aggiornati: premere Aggiorna";
 }
@@ -274,9 +286,9 @@ StatoCaso stato_caso(const CalcoTess& f) {
         s.avvisi.push_back("ρ = √(ρx·ρy) = " + show(R(*f.ultimo.ro_limitato, 5)) +
                            " % limitato al 2 % (EN 1992-1-1, 6.4.4 (1))");
     if (f.rid_foro_letta)
-        s.avvisi.push_back("Rid. foro = " + *f.rid_foro_letta + " cm nel file letto, " +
-                           senza_spazi(f.Text1[Dato::Rid_foro].Text) +
-                           " cm con il foro del pannello applicato: il foro non era stato "
+        s.avvisi.push_back("Rid. foro = " + cm(f, *f.rid_foro_letta) + " nel file letto, " +
+                           cm(f, f.Text1[Dato::Rid_foro].Text) +
+                           " con il foro del pannello applicato: il foro non era stato "
                            "confermato con OK prima di salvare; controllare il foro.");
     const Progetto p = progetto(f);
     if (p.eseguito) avvisi_limiti(f, s);

@@ -2,6 +2,7 @@
 #include "verification/validita.h"
 
 #include "form/CalcoTess.h"
+#include "form/didascalie.h"
 #include "numeric/conversioni.h"
 
 #include <algorithm>
@@ -20,25 +21,24 @@ std::string illeggibile(const std::string& testo) {
     return "valore non numerico";
 }
 
-// A limit with the unit of its quantity: "0 cm", "2".
-std::string limite(double x, Unita u) {
-    const std::string nome = unita_di(u).nome;
-    return show(x) + (nome.empty() ? "" : " " + nome);
-}
-
-// The range said in words, with its clause.
-std::string fuori_campo(const Intervallo& v, Unita u) {
+// The range said in words, with its clause, in the view's unit system.
+std::string fuori_campo(const CalcoTess& f, const Intervallo& v, Unita u) {
+    const auto numero = [&](double x) { return in_sistema(show(x), u, f.sistema); };
+    const auto limite = [&](double x) {
+        const std::string nome = nome_unita(u, f.sistema);
+        return numero(x) + (nome.empty() ? "" : " " + nome);
+    };
     const bool sotto = std::isfinite(v.minimo), sopra = std::isfinite(v.massimo);
     std::string t;
     if (sotto && sopra && !v.minimo_escluso && !v.massimo_escluso)
-        t = "deve essere fra " + show(v.minimo) + " e " + limite(v.massimo, u);
+        t = "deve essere fra " + numero(v.minimo) + " e " + limite(v.massimo);
     else if (sotto && !v.minimo_escluso && v.minimo == 0 && !sopra)
         t = "non può essere negativo";
     else if (sotto && !v.minimo_escluso)
-        t = "deve essere almeno " + limite(v.minimo, u);
+        t = "deve essere almeno " + limite(v.minimo);
     else
-        t = "deve essere maggiore di " + limite(v.minimo, u);
-    if (sopra && v.minimo_escluso) t += " e al più " + limite(v.massimo, u);
+        t = "deve essere maggiore di " + limite(v.minimo);
+    if (sopra && v.minimo_escluso) t += " e al più " + limite(v.massimo);
     if (v.perche) t += std::string(" (") + v.perche + ")";
     return t;
 }
@@ -49,11 +49,11 @@ std::string non_valido(const CalcoTess& f, const Grandezza& g) {
     const std::string& testo = f.testo(g);
     const auto x = try_strict(testo);
     if (!x) return illeggibile(testo);
-    if (!g.valido.contiene(*x)) return fuori_campo(g.valido, g.unita);
+    if (!g.valido.contiene(*x)) return fuori_campo(f, g.valido, g.unita);
     if (&g == &grandezza(Dato::deff)) { // the effective depth lies within a sound slab
         const auto H = try_strict(f.Text1[Dato::H].Text);
         if (H && grandezza(Dato::H).valido.contiene(*H) && *x >= *H)
-            return "deve essere minore dello spessore H = " + limite(*H, Unita::lunghezza);
+            return "deve essere minore dello spessore H = " + misura(f, *H, 15, Unita::lunghezza);
     }
     return "";
 }

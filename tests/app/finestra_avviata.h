@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -62,6 +63,10 @@ class FinestraQt : public ::testing::Test {
     }
 
     CartellaProva cartella; // before the window, which takes the current folder as its own
+    // A window of an earlier test kept its size and place: each test starts without them.
+    struct SenzaGeometria {
+        SenzaGeometria() { QSettings().remove(FinestraTessaro::CHIAVE_GEOMETRIA); }
+    } senza_geometria;
     FinestraTessaro finestra;
     Tessaro& f;
 };

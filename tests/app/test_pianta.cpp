@@ -108,9 +108,10 @@ TEST_F(Pianta, ThePlanIsWrittenByTheEndingOfItsName) {
         const char* firma; // nullptr: refused
     } casi[] = {{"pianta.png", "\x89PNG"}, {"pianta.SVG", "<?xml"}, {"pianta.pdf", "%PDF"},
                 {"pianta.txt", nullptr},   {"pianta", nullptr},     {"manca/pianta.png", nullptr}};
+    const Intestazione intestazione{"Scuola Verdi", "Pilastro P12", "Ing. Rossi", "07/12/2026"};
     for (const auto& caso : casi) {
         const std::filesystem::path p = c / caso.nome;
-        EXPECT_EQ(esporta_pianta(f, p.string()), caso.firma != nullptr) << caso.nome;
+        EXPECT_EQ(esporta_pianta(f, intestazione, p.string()), caso.firma != nullptr) << caso.nome;
         if (caso.firma)
             EXPECT_EQ(leggi_file(p).rfind(caso.firma, 0), 0u) << caso.nome;
         else
@@ -124,6 +125,10 @@ TEST_F(Pianta, ThePlanIsWrittenByTheEndingOfItsName) {
         for (int x = 0; x < png.width(); x += 4)
             if (png.pixel(x, y) != qRgb(255, 255, 255)) ++colorati;
     EXPECT_GT(colorati, 1000);
+    // The sheet's title block and scale, as the SVG holds them in text.
+    const std::string svg = leggi_file(c / "pianta.SVG");
+    for (const char* voce : {">Scuola Verdi<", ">Pilastro P12<", ">07/12/2026<", ">1:50<"})
+        EXPECT_NE(svg.find(voce), std::string::npos) << voce;
 }
 
 TEST_F(Pianta, AFailedExportIsToldACancelledOneWritesNothing) {
@@ -181,6 +186,12 @@ TEST(DialogoIntestazioneTest, KeepsWhatWasConfirmedNotWhatWasCancelled) {
     const QSettings riletto(cartella.filePath("tessaro.ini"), QSettings::IniFormat);
     EXPECT_EQ(riletto.value("intestazione/elemento").toString(), "Pilastro P12");
     EXPECT_EQ(riletto.value("intestazione/progettista").toString(), "Ing. Rossi");
+    // The plan's sheets carry what was confirmed, with today's date.
+    const Intestazione i = intestazione_ricordata(riletto);
+    EXPECT_EQ(i.progetto, "Scuola via Roma");
+    EXPECT_EQ(i.elemento, "Pilastro P12");
+    EXPECT_EQ(i.progettista, "Ing. Rossi");
+    EXPECT_EQ(i.data, data_odierna());
 }
 
 } // namespace

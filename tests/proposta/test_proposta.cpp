@@ -57,7 +57,7 @@ std::vector<std::string> a_forza_bruta(const CalcoTess& f, const Spazio& spazio)
             for (const double S : spazio.S) {
                 Copia copia(f);
                 Tessaro& m = copia.modello();
-                for (const int phi : spazio.diametri) {
+                for (const double phi : spazio.diametri) {
                     digita_e_aggiorna(m, {t, S1, S, phi});
                     if (lenient(m.fichiodo.Text) != phi) continue; // raised: another layout
                     const StatoCaso s = stato_caso(m);
@@ -285,6 +285,19 @@ TEST(Proposta, TheProposalAppliedIsVerifiedWithoutDetailingWarnings) {
     }
 }
 
+// The values as the dialog, the script line and the batch show them; lengths and the diameter
+// in the unit system asked.
+TEST(Proposta, ValuesInTheModelsUnitsOrInSI) {
+    const Candidato c{{{16, 1}, 18.5, 23.5, 10}, 3, 48, 10.0625, 0.92875};
+    const ValoriCandidato t = valori(c), si = valori(c, Sistema::SI);
+    EXPECT_EQ(
+        std::vector<std::string>(
+            {t.N_totali, t.N_diag, t.S1, t.S, t.phi, t.strati, t.chiodi, t.kg, t.utilizzo}),
+        std::vector<std::string>({"16", "1", "18.5", "23.5", "10", "3", "48", "10.06", "0.93"}));
+    EXPECT_EQ(std::vector<std::string>({si.S1, si.S, si.phi, si.kg}),
+              std::vector<std::string>({"185", "235", "10", "10.06"}));
+}
+
 TEST(Spazio, RailCountsTheDesignKeepsAndTheGridOfS1AndS) {
     const struct {
         bool circolare;
@@ -311,7 +324,7 @@ TEST(Spazio, RailCountsTheDesignKeepsAndTheGridOfS1AndS) {
     EXPECT_EQ(a.S.size(), 33u);
     EXPECT_EQ(std::vector<double>({b.S1.front(), b.S1.back(), b.S.front(), b.S.back()}),
               std::vector<double>({6, 10, 6, 15}));
-    EXPECT_EQ(a.diametri, std::vector<int>({10, 12, 14, 16, 20, 25}));
+    EXPECT_EQ(a.diametri, std::vector<double>({10, 12, 14, 16, 20, 25}));
 }
 
 } // namespace

@@ -118,6 +118,29 @@ TEST(Sessione, TypingTheSameDiameterRaisesItsChangeEvent) {
     EXPECT_NE(area(prima.out), area(dopo.out)); // Af,tot of 20 rails now, not 12
 }
 
+// A case typed in SI gives the model the texts of the case typed in technical units, so the
+// same dump; `view` shows each text as typed, with its SI unit; `verdict` stays in the model's.
+TEST(Sessione, ACaseTypedInSIIsTheCaseTypedInTechnicalUnits) {
+    const char* campi[][3] = {
+        {"Text1(1)", "-200000", "-2000"}, {"Text1(3)", "1500", "15"},  {"Text1(0)", "1250", "12.5"},
+        {"Text1(4)", "45", "450"},        {"Text1(5)", "40.5", "405"}, {"Text1(11)", "350", "35"},
+        {"Text1(14)", "4500", "450"},     {"Text1(28)", "15", "150"},  {"Text1(38)", "250", "2500"},
+        {"Text2", "60", "600"},           {"fichiodo", "14", "14"}};
+    std::string tecnico = "start\n", si = "units SI\nstart\n";
+    for (const auto& c : campi) {
+        tecnico += std::string("type ") + c[0] + " " + c[1] + "\n";
+        si += std::string("type ") + c[0] + " " + c[2] + "\n";
+    }
+    const std::string fine = "leave Text1(5)\ndump\nverdict\n";
+    const prova::EsitoScript t = esegui(tecnico + fine), s = esegui(si + fine + "view\n");
+    ASSERT_EQ(s.stato, 0) << s.err;
+    EXPECT_EQ(s.out.substr(0, t.out.size()), t.out);
+    for (const char* riga : {"\nNd=-2000 kN\n", "\nMyd=15 kNm\n", "\nqd=12.5 kN/m²\n",
+                             "\ndeff=405 mm\n", "\nRck=35 N/mm²\n", "\nS1=150 mm\n",
+                             "\nL_foro=600 mm\n", "\nMxd=0 kNm\n", "\ngamma_c=1.6\n"})
+        EXPECT_NE(s.out.find(riga), std::string::npos) << riga << s.out;
+}
+
 // A data file keeps only the first two shapes: one saved with another loads with no shape set,
 // and the state says so instead of naming an empty shape.
 TEST(Sessione, AFileOfAnotherShapeLoadsWithNoShapeAndSaysSo) {
@@ -151,8 +174,8 @@ TEST(Sessione, PrintedTextsCannotForgeALineAndNamesWithNulAreRefused) {
     EXPECT_NE(stampato.out.find("\nText1(31)=4\\\\n5\n"), std::string::npos);
     EXPECT_EQ(stampato.out.find("\nopen=etc"), std::string::npos);
 
-    for (const std::string& riga : {std::string("answer x.CSE\0.txt", 17),
-                                   std::string("picture p.svg\0.svg", 18)}) {
+    for (const std::string& riga :
+         {std::string("answer x.CSE\0.txt", 17), std::string("picture p.svg\0.svg", 18)}) {
         const prova::EsitoScript e = esegui("start\n" + riga + "\n");
         EXPECT_EQ(e.stato, 2) << e.err;
     }

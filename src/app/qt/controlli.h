@@ -21,19 +21,24 @@ class Splash;
 class VistaCanvas;
 
 // A caption whose text follows a Label1 caption of the model (the pairs that the axis
-// rotation exchanges), after a fixed prefix such as "β".
+// rotation exchanges), after a fixed prefix such as "β" and before a unit such as " (cm)".
 struct DidascaliaLabel1 {
     QLabel* etichetta;
     int indice; // Label1 index
     const char* prefisso;
+    const char* suffisso = "";
 };
+
+// The property of an input that holds its own tooltip, shown whenever no reading error takes
+// its place.
+inline constexpr const char* SUGGERIMENTO = "suggerimento";
 
 struct Controlli {
     PerNome<CampoTesto*, N_DATI, Dato> Text1{};
     QLineEdit* fichiodo = nullptr;
     std::array<QLineEdit*, 4> Text2_5{}; // Text2, Text3, Text4, Text5
     std::array<QRadioButton*, 6> Option1{};
-    std::array<QRadioButton*, 3> Option2{};
+    std::array<QLabel*, 3> Option2{}; // the position found, shown, never chosen
     std::array<QRadioButton*, 2> Option3{};
     std::array<QPushButton*, 11> Command1{};
     std::array<QPushButton*, 2> Command2{};

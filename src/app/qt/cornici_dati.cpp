@@ -13,6 +13,7 @@
 namespace tessaro {
 namespace {
 
+
 // Option buttons of one group, created in index order; the QButtonGroup keeps them exclusive
 // and numbers them with their index.
 template <std::size_t N>
@@ -44,10 +45,25 @@ QGroupBox* cornice_pilastro(Controlli& c) {
     return cornice;
 }
 
+// The position is a result of the calculation: its three names, the one found marked, none
+// of them to click or to reach with Tab.
 QGroupBox* cornice_posizione(Controlli& c) {
     auto* cornice = new QGroupBox("Posizione:");
+    cornice->setObjectName("Posizione");
+    cornice->setToolTip(QString::fromUtf8(
+        "Posizione trovata dal calcolo, non da scegliere: fra pilastro centrale, di bordo e "
+        "d'angolo vale quella con il perimetro di verifica u1 più corto, date le distanze dai "
+        "bordi liberi della soletta Db_a e Db_b (in «Dati soletta»)."));
     auto* v = new QVBoxLayout(cornice);
-    opzioni("Option2", {"Centrale", "Di bordo", "D'angolo"}, c.Option2, c, cornice, *v);
+    int i = 0;
+    for (const char* d : {"Centrale", "Di bordo", "D'angolo"}) {
+        QLabel* l = etichetta(QString::fromUtf8(d));
+        l->setObjectName(QString("Option2(%1)").arg(i));
+        l->setAccessibleName(QString::fromUtf8(d));
+        l->setMargin(2);
+        c.Option2.at(static_cast<std::size_t>(i++)) = l;
+        v->addWidget(l);
+    }
     v->addStretch();
     return cornice;
 }
@@ -66,10 +82,24 @@ QGroupBox* cornice_sollecitazioni(Controlli& c) {
 }
 
 QGroupBox* cornice_soletta(Controlli& c) {
-    return cornice_campi("Dati soletta:",
-                         {Dato::H, Dato::deff, Dato::a, Dato::b, Dato::rox, Dato::roy, Dato::ro_eff,
-                          Dato::Db_a, Dato::Db_b, Dato::Dmax},
-                         c);
+    QGroupBox* cornice = cornice_campi("Dati soletta:", {Dato::H, Dato::deff, Dato::a, Dato::b, Dato::rox, Dato::roy, Dato::ro_eff, Dato::Db_a,
+                          Dato::Db_b, Dato::Dmax}, c);
+    // The slab-edge distances are lengths like the others, and what they decide is not plain
+    // from their names: the unit in the caption, the rule in a tooltip. The axis rotation may
+    // exchange their names, so the tooltip speaks of both.
+    const QString suggerimento = QString::fromUtf8(
+        "Distanza netta dal pilastro al bordo libero della soletta, in cm: Db_a lungo il lato a, "
+        "Db_b lungo il lato b (il calcolo scambia i nomi quando ruota gli assi). Con le due "
+        "distanze il calcolo trova la posizione del pilastro, centrale, di bordo o d'angolo: "
+        "quella con il perimetro di verifica u1 più corto; una distanza grande (1000) vuol dire "
+        "nessun bordo vicino.");
+    for (DidascaliaLabel1& d : c.Label1)
+        if (d.etichetta->buddy() == c.Text1[Dato::Db_a] || d.etichetta->buddy() == c.Text1[Dato::Db_b]) {
+            d.suffisso = " (cm)";
+            d.etichetta->setToolTip(suggerimento);
+            d.etichetta->buddy()->setProperty(SUGGERIMENTO, suggerimento);
+        }
+    return cornice;
 }
 
 QGroupBox* cornice_materiali(Controlli& c) {

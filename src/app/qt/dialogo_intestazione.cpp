@@ -41,4 +41,11 @@ void DialogoIntestazione::accept() {
     QDialog::accept();
 }
 
+Intestazione intestazione_ricordata(const QSettings& impostazioni) {
+    const auto testo = [&](std::size_t i) {
+        return impostazioni.value(DialogoIntestazione::CHIAVI[i]).toString().toStdString();
+    };
+    return {testo(0), testo(1), testo(2), data_odierna()};
+}
+
 } // namespace tessaro

@@ -3,6 +3,8 @@
 // keep from one run of the program to the next.
 #pragma once
 
+#include "documents/relazione_pdf.h"
+
 #include <QDialog>
 #include <QLineEdit>
 #include <QSettings>
@@ -30,5 +32,8 @@ class DialogoIntestazione : public QDialog {
     QSettings& impostazioni_;
     std::array<QLineEdit*, 3> campi_{};
 };
+
+// The title block last confirmed, with today's date: what the plan's sheets carry.
+Intestazione intestazione_ricordata(const QSettings& impostazioni);
 
 } // namespace tessaro

@@ -59,16 +59,16 @@ Proposta cerca_proposta(const CalcoTess& f, QWidget* genitore) {
     });
 }
 
-DialogoProposta::DialogoProposta(Proposta p, QWidget* genitore)
-    : QDialog(genitore), p_(std::move(p)) {
+DialogoProposta::DialogoProposta(Proposta p, Sistema sistema, QWidget* genitore)
+    : QDialog(genitore), p_(std::move(p)), sistema_(sistema) {
     setObjectName("proposta");
     setWindowTitle("Proponi armatura");
     auto* testo = new QLabel(riepilogo(p_));
     testo->setObjectName("riepilogo");
     testo->setWordWrap(true);
 
-    const QString cm = unita_di(grandezza(Dato::S1).unita).nome;
-    const QString mm = unita_di(grandezza_fichiodo().unita).nome;
+    const QString cm = nome_unita(grandezza(Dato::S1).unita, sistema_);
+    const QString mm = nome_unita(grandezza_fichiodo().unita, sistema_);
     tabella_ = new QTableWidget(0, 10);
     tabella_->setObjectName("proposte");
     tabella_->setHorizontalHeaderLabels({"N totali", "N diag", "S1 (" + cm + ")", "S (" + cm + ")",
@@ -126,7 +126,7 @@ DialogoProposta::DialogoProposta(Proposta p, QWidget* genitore)
 void DialogoProposta::riga(int r, const QString& titolo, const Candidato& c, const QString& esito) {
     tabella_->insertRow(r);
     tabella_->setVerticalHeaderItem(r, new QTableWidgetItem(titolo));
-    const ValoriCandidato v = valori(c);
+    const ValoriCandidato v = valori(c, sistema_);
     int colonna = 0;
     for (const std::string* t :
          {&v.N_totali, &v.N_diag, &v.S1, &v.S, &v.phi, &v.strati, &v.chiodi, &v.kg, &v.utilizzo}) {
@@ -141,12 +141,13 @@ const Disposizione& DialogoProposta::scelta() const {
     return p_.migliori.at(static_cast<std::size_t>(tabella_->currentRow())).disposizione;
 }
 
-void digita_disposizione(const Controlli& c, const Disposizione& d) {
+void digita_disposizione(const Controlli& c, const Disposizione& d, Sistema sistema) {
     for (const auto& [g, testo] : testi_digitati(d)) {
+        const QString t = qs(in_sistema(testo, g->unita, sistema));
         QLineEdit* campo = c.campo(*g);
-        if (campo->text() == qs(testo)) continue;
+        if (campo->text() == t) continue;
         campo->selectAll();
-        campo->insert(qs(testo)); // raises textEdited, as typing does
+        campo->insert(t); // raises textEdited, as typing does
     }
 }
 

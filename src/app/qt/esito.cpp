@@ -40,7 +40,7 @@ void ingressi(const StatoCaso& s, Controlli& c) {
                                    ? QString()
                                    : QStringLiteral("QLineEdit { border: 2px solid #c00000; }");
         const QString suggerimento = illegibile == s.non_validi.end()
-                                         ? QString()
+                                         ? e->property(SUGGERIMENTO).toString()
                                          : QString::fromStdString(illegibile->motivo);
         if (e->styleSheet() != foglio) e->setStyleSheet(foglio);
         if (e->toolTip() != suggerimento) e->setToolTip(suggerimento);
@@ -73,6 +73,12 @@ QLabel* striscia_esito(Controlli& c) {
     l->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
     l->setMargin(3);
     l->setAutoFillBackground(true);
+    // A verdict that names a broken rule and counts the warnings runs long: it wraps within the
+    // window's width, in room kept for two lines, so that no field moves when it changes.
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    l->setFixedHeight(2 * QFontMetrics(f).lineSpacing() + 2 * (l->margin() + l->frameWidth()));
+    l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     c.esito = l;
     return l;
 }
@@ -88,10 +94,10 @@ QWidget* elenco_avvisi(Controlli& c) {
     elenco->setFocusPolicy(Qt::NoFocus);
     elenco->setSelectionMode(QAbstractItemView::NoSelection);
     elenco->setWordWrap(true);
-    // At least five warnings in sight; the list takes the room the window gives it.
+    // At least five warnings in sight; the room a larger window gives, beyond the form's own size.
     elenco->setMinimumHeight(5 * elenco->fontMetrics().lineSpacing() + 8);
-    elenco->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
-    v->addWidget(elenco);
+    elenco->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    v->addWidget(elenco, 1);
     c.avvisi = elenco;
     return w;
 }

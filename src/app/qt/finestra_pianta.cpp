@@ -1,6 +1,7 @@
 // The window "Pianta".
 #include "app/qt/finestra_pianta.h"
 
+#include "app/qt/dialogo_intestazione.h"
 #include "app/qt/documenti.h"
 #include "app/qt/esporta_pianta.h"
 
@@ -8,6 +9,7 @@
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QVBoxLayout>
 
 namespace tessaro {
@@ -62,7 +64,10 @@ void FinestraPianta::esporta(const QString& tipo) {
         scegli_file(piattaforma_, f_.cartella_lavoro,
                     "Esporta pianta " + tipo.toUpper().toStdString(), tipo.toStdString());
     if (nome.empty()) return;
-    if (!esporta_pianta(f_, nome)) scrittura_fallita(piattaforma_, nome);
+    // The sheet's title block is the report's, as last confirmed.
+    const QSettings impostazioni;
+    if (!esporta_pianta(f_, intestazione_ricordata(impostazioni), nome))
+        scrittura_fallita(piattaforma_, nome);
 }
 
 } // namespace tessaro

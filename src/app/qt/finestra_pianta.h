@@ -19,8 +19,9 @@ class FinestraPianta : public QWidget {
                    QWidget* genitore = nullptr);
 
     VistaPianta& vista() { return *vista_; }
-    // Asks for a file of the kind ("png", "svg", "pdf") and writes the plan to it; a failed
-    // write is told. The working folder is offered first.
+    // Asks for a file of the kind ("png", "svg", "pdf") and writes the plan sheet to it, under
+    // the title block last confirmed for the report; a failed write is told. The working
+    // folder is offered first.
     void esporta(const QString& tipo);
 
   private:

@@ -15,14 +15,48 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QScopedValueRollback>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
+#include <QStyle>
+#include <QVBoxLayout>
 
 namespace tessaro {
+namespace {
+
+// Below this the window is of no use; the form scrolls inside it from its own size down.
+constexpr QSize MINIMO(400, 300);
+// Of the free screen a first start takes this share, never less than the whole form.
+constexpr double QUOTA_SCHERMO = 0.85;
+
+} // namespace
+
+QRect geometria_iniziale(const QRect& schermo, QSize modulo, const QMargins& cornice) {
+    const QSize bordi(cornice.left() + cornice.right(), cornice.top() + cornice.bottom());
+    const QSize spazio = schermo.size() - bordi; // what the window's frame leaves free
+    const QSize dimensione =
+        (spazio * QUOTA_SCHERMO).expandedTo(modulo).boundedTo(spazio).expandedTo(MINIMO);
+    return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, dimensione + bordi, schermo)
+        .marginsRemoved(cornice);
+}
 
 FinestraTessaro::FinestraTessaro()
-    : piattaforma_(*this, twips_, [this] { mostra(); }), modello_(piattaforma_, misura_) {
+    : piattaforma_(
+          *this, twips_, [this] { mostra(); }, [this](bool lavoro) { a_lavoro(lavoro); }),
+      modello_(piattaforma_, misura_) {
     barra_ = barra_menu(azioni_, this);
-    QWidget* m = modulo(modello_.Pic, c_, this);
+    QWidget* m = modulo(modello_.Pic, c_, nullptr);
+    // On a screen smaller than the form (a laptop at 200 %), the form scrolls.
+    scorrimento_ = new QScrollArea;
+    scorrimento_->setObjectName("scorrimento");
+    scorrimento_->setFrameShape(QFrame::NoFrame);
+    scorrimento_->setWidgetResizable(true);
+    scorrimento_->setWidget(m);
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+    v->setMenuBar(barra_);
+    v->addWidget(scorrimento_);
     pannello_foro(c_)->setParent(this);
     c_.Picture3 = new Splash(modello_.Picture3, twips_, this);
     c_.Picture3->setObjectName("Picture3");
@@ -31,14 +65,12 @@ FinestraTessaro::FinestraTessaro()
     collega();
 
     // The working size of the window in twips is the menu bar over the form laid out at its
-    // natural size, with the captions the model gives its labels from the start.
+    // natural size, with the captions the model gives its labels from the start: the scale of
+    // the splash, of the growth and of the farewell.
     mostra();
     m->ensurePolished();
-    const QSize dimensione = m->sizeHint();
-    const int barra = barra_->sizeHint().height();
-    barra_->setGeometry(0, 0, dimensione.width(), barra);
-    m->setGeometry(QRect(QPoint(0, barra), dimensione));
-    twips_ = Twips(dimensione + QSize(0, barra));
+    const QSize naturale = m->sizeHint().expandedTo(m->minimumSizeHint());
+    twips_ = Twips(naturale + QSize(0, barra_->sizeHint().height()));
 
     modello_.Form_Load();
     mostra();
@@ -63,6 +95,24 @@ void FinestraTessaro::mostra() {
         if (!al_lavoro) pianta_->hide();
         pianta_->vista().update(); // the plan window follows every recalculation
     }
+}
+
+void FinestraTessaro::a_lavoro(bool lavoro) {
+    QSettings impostazioni;
+    if (!lavoro) {
+        impostazioni.setValue(CHIAVE_GEOMETRIA, saveGeometry());
+        return;
+    }
+    setMinimumSize(MINIMO);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // A place on a screen no longer there is moved onto this one by Qt; none kept: the screen.
+    if (restoreGeometry(impostazioni.value(CHIAVE_GEOMETRIA).toByteArray())) return;
+    // The whole form with the menu bar as laid out on this screen.
+    const QSize modulo = scorrimento_->widget()->sizeHint() + size() - scorrimento_->size();
+    const QRect dentro = geometry(), fuori = frameGeometry();
+    const QMargins cornice(dentro.left() - fuori.left(), dentro.top() - fuori.top(),
+                           fuori.right() - dentro.right(), fuori.bottom() - dentro.bottom());
+    setGeometry(geometria_iniziale(screen()->availableGeometry(), modulo, cornice));
 }
 
 FinestraPianta& FinestraTessaro::apri_pianta() {
@@ -94,9 +144,9 @@ void FinestraTessaro::proponi() {
     esegui([this] { modello_.Text1_LostFocus(indice(Dato::deff)); });
     Proposta p;
     esegui([&p, this] { p = cerca_proposta(modello_, this); });
-    DialogoProposta dialogo(std::move(p), this);
+    DialogoProposta dialogo(std::move(p), modello_.sistema, this);
     if (dialogo.exec() != QDialog::Accepted) return;
-    digita_disposizione(c_, dialogo.scelta());
+    digita_disposizione(c_, dialogo.scelta(), modello_.sistema);
     comando(0); // "Aggiorna"
 }
 
@@ -137,8 +187,6 @@ void FinestraTessaro::collega() {
 
     connect(c_.Option1[0]->group(), &QButtonGroup::idClicked, this,
             [this](int i) { esegui([this, i] { modello_.imposta_Option1(i, true); }); });
-    connect(c_.Option2[0]->group(), &QButtonGroup::idClicked, this,
-            [this](int i) { esegui([this, i] { modello_.imposta_Option2(i, true); }); });
     connect(c_.Option3[0]->group(), &QButtonGroup::idClicked, this,
             [this](int i) { esegui([this, i] { modello_.imposta_Option3(i, true); }); });
 

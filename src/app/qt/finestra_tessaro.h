@@ -9,16 +9,28 @@
 #include "app/qt/twips.h"
 #include "drawing/qt/font_canvas.h"
 
+#include <QMargins>
+#include <QRect>
+#include <QScrollArea>
 #include <QWidget>
 
 namespace tessaro {
 
 class FinestraPianta;
 
+// The first size and place of the window at work, when none was kept, on a screen whose free
+// area is `schermo`: most of it, never less than the whole form with its menu bar (`modulo`)
+// while the screen holds it, centred; `cornice` is what the window manager's frame adds round
+// the window.
+QRect geometria_iniziale(const QRect& schermo, QSize modulo, const QMargins& cornice);
+
 class FinestraTessaro : public QWidget {
   public:
     FinestraTessaro();
     ~FinestraTessaro() override;
+
+    // The key of the user's settings that keeps the size and place of the window at work.
+    static constexpr const char* CHIAVE_GEOMETRIA = "finestra/geometria";
 
     Tessaro& modello() { return modello_; }
     // Shows the model's state; raises no model event.
@@ -45,6 +57,10 @@ class FinestraTessaro : public QWidget {
 
   private:
     void collega();
+    // The model puts the window at its working size (true: the size and place the user left it
+    // at, or else a size that fits the screen) or takes it away for the farewell (false: the
+    // size and place are remembered).
+    void a_lavoro(bool lavoro);
     // The model's command button Index, from its button or its menu item.
     void comando(int Index);
     // Runs a model handler, then shows the state it left. A close request that arrives while
@@ -58,6 +74,7 @@ class FinestraTessaro : public QWidget {
     Controlli c_;
     AzioniMenu azioni_;
     QMenuBar* barra_ = nullptr;
+    QScrollArea* scorrimento_ = nullptr; // holds the form
     FinestraPianta* pianta_ = nullptr;
     bool mostrando_ = false;
     int gestori_in_corso_ = 0;

@@ -54,11 +54,12 @@ QWidget* schizzo_assi(Controlli& c) {
     return schizzo;
 }
 
+// The plan takes the room the window gives it; its axis sketch and zoom buttons stay below.
 QLayout* pianta(const Canvas& Pic, Controlli& c) {
     auto* v = new QVBoxLayout;
     c.Pic = new VistaCanvas(Pic);
     c.Pic->setObjectName("Pic");
-    v->addWidget(c.Pic);
+    v->addWidget(c.Pic, 1);
     auto* sotto = new QHBoxLayout;
     sotto->addWidget(schizzo_assi(c));
     sotto->addStretch();
@@ -67,15 +68,15 @@ QLayout* pianta(const Canvas& Pic, Controlli& c) {
         sotto->addWidget(b);
     }
     v->addLayout(sotto);
-    v->addStretch();
     return v;
 }
 
+// Frames at their own height, one under the other; the room below stays empty.
 QLayout* colonna(std::initializer_list<QWidget*> cornici) {
     auto* v = new QVBoxLayout;
     for (QWidget* w : cornici)
         v->addWidget(w);
-    v->addStretch();
+    v->addStretch(1);
     return v;
 }
 
@@ -86,15 +87,20 @@ QWidget* modulo(const Canvas& Pic, Controlli& c, QWidget* genitore) {
     m->setObjectName("modulo");
     c.modulo = m;
     comandi(c);
-    // Frames are built in the order Tab visits their fields: left to right, top to bottom.
+    // Frames are built in the order Tab visits their fields: left to right, top to bottom. The
+    // inputs keep their size; a taller window makes the plan larger (and as much wider), the
+    // rest of the room goes to the checks and the warnings.
     auto* h = new QHBoxLayout;
     h->addLayout(colonna({cornice_pilastro(c), cornice_posizione(c), cornice_sollecitazioni(c)}));
     h->addLayout(colonna({cornice_soletta(c), cornice_materiali(c)}));
     auto* terza = new QVBoxLayout;
-    terza->addWidget(cornice_primo_perimetro(c));
-    terza->addLayout(pianta(Pic, c));
+    terza->addWidget(cornice_primo_perimetro(c), 0, Qt::AlignLeft);
+    terza->addLayout(pianta(Pic, c), 1);
     h->addLayout(terza);
-    h->addLayout(colonna({cornice_verifiche(c), elenco_avvisi(c)}));
+    auto* quarta = new QVBoxLayout;
+    quarta->addWidget(cornice_verifiche(c));
+    quarta->addWidget(elenco_avvisi(c), 1);
+    h->addLayout(quarta, 1);
 
     auto* bottoni = new QHBoxLayout;
     c.proponi = new QPushButton("Proponi");

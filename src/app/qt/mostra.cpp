@@ -5,8 +5,11 @@
 #include "app/qt/splash.h"
 #include "app/qt/vista_canvas.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QSignalBlocker>
+
+#include <cmath>
 
 namespace tessaro {
 namespace {
@@ -67,15 +70,47 @@ void opzioni(std::array<QRadioButton*, N>& bottoni, const std::array<bool, N>& s
     gruppo->setExclusive(true);
 }
 
+// The position found: its name bold on the field's white with a full dot, the others grey
+// with an empty one; none marked when the model has none set.
+void posizione(std::array<QLabel*, 3>& nomi, const std::array<bool, 3>& stati) {
+    for (std::size_t i = 0; i < nomi.size(); ++i) {
+        QLabel& l = *nomi[i];
+        const QString nome = l.accessibleName();
+        didascalia(l, (stati[i] ? QStringLiteral("● ") : QStringLiteral("○ ")) + nome);
+        if (l.font().bold() != stati[i]) {
+            QFont f = l.font();
+            f.setBold(stati[i]);
+            l.setFont(f);
+        }
+        if (l.autoFillBackground() != stati[i]) {
+            l.setAutoFillBackground(stati[i]);
+            l.setBackgroundRole(stati[i] ? QPalette::Base : QPalette::Window);
+            l.setFrameStyle(stati[i] ? QFrame::StyledPanel | QFrame::Sunken : QFrame::NoFrame);
+        }
+        // The role the label paints its text with follows its background.
+        const QPalette& tavolozza = QApplication::palette();
+        QPalette p = l.palette();
+        p.setColor(l.foregroundRole(), stati[i] ? tavolozza.color(QPalette::Text)
+                                                : tavolozza.color(QPalette::PlaceholderText));
+        if (p != l.palette()) l.setPalette(p);
+    }
+}
+
 void visibile(QWidget& w, bool Visible) {
     if (w.isHidden() == Visible) w.setVisible(Visible);
 }
 
-void mostra_Picture1(const Pannello& P, const Twips& t, Controlli& c) {
+void mostra_Picture1(const Pannello& P, const Geometria& finestra_twips, Controlli& c) {
     QWidget& pannello = *c.Picture1;
     if (P.Visible) {
-        // Centred where the model centres its panel, at the size its own contents need.
-        const QPoint centro = t.px(P.Left, P.Top, P.Width, P.Height).center();
+        // Centred where the model centres its panel in its window, at the size its own contents
+        // need: in proportion, since the user may have made the window larger.
+        const QSize finestra = pannello.parentWidget()->size();
+        const auto in_px = [](int twips, int lato_twips, int lato_px) {
+            return lato_twips > 0 ? int(std::lround(double(twips) * lato_px / lato_twips)) : 0;
+        };
+        const QPoint centro(in_px(P.Left + P.Width / 2, finestra_twips.Width, finestra.width()),
+                            in_px(P.Top + P.Height / 2, finestra_twips.Height, finestra.height()));
         const QSize s = pannello.sizeHint();
         pannello.setGeometry(QRect(centro - QPoint(s.width() / 2, s.height() / 2), s));
         if (pannello.isHidden()) {
@@ -114,12 +149,13 @@ void mostra(const CalcoTess& f, const Twips& twips, Controlli& c, QWidget& fines
         if (g.controllo.tipo != Controllo::Tipo::Label3) campo(*c.campo(g), f.campo(g));
 
     opzioni(c.Option1, f.Option1);
-    opzioni(c.Option2, f.Option2);
+    posizione(c.Option2, f.Option2);
     opzioni(c.Option3, f.Option3);
 
     for (const DidascaliaLabel1& d : c.Label1)
         didascalia(*d.etichetta, QString::fromUtf8(d.prefisso) +
-                                     qs(f.Label1[static_cast<std::size_t>(d.indice)].Caption));
+                                     qs(f.Label1[static_cast<std::size_t>(d.indice)].Caption) +
+                                     QString::fromUtf8(d.suffisso));
     for (std::size_t i = 0; i < f.Label3.size(); ++i)
         if (c.Label3[i]) etichetta(*c.Label3[i], f.Label3[i]);
     for (std::size_t i = 0; i < f.Label4.size(); ++i)
@@ -137,7 +173,7 @@ void mostra(const CalcoTess& f, const Twips& twips, Controlli& c, QWidget& fines
     visibile(*c.Frame4, f.Frame4.Visible);
     if (finestra.windowTitle() != qs(f.Caption)) finestra.setWindowTitle(qs(f.Caption));
 
-    mostra_Picture1(f.Picture1, twips, c);
+    mostra_Picture1(f.Picture1, f.finestra, c);
     mostra_Picture3(f.Picture3, twips, c);
     c.Pic->update();
 }

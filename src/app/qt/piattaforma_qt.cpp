@@ -46,8 +46,10 @@ QString filtro_qt(const std::string& filtro) {
     return descrizione + " (" + modelli.join(' ') + ")";
 }
 
-PiattaformaQt::PiattaformaQt(QWidget& finestra, const Twips& twips, std::function<void()> mostra)
-    : finestra_(finestra), twips_(twips), mostra_(std::move(mostra)) {
+PiattaformaQt::PiattaformaQt(QWidget& finestra, const Twips& twips, std::function<void()> mostra,
+                             std::function<void(bool)> a_lavoro)
+    : finestra_(finestra), twips_(twips), mostra_(std::move(mostra)),
+      a_lavoro_(std::move(a_lavoro)) {
     timer_.setInterval(1000);
 }
 
@@ -115,7 +117,16 @@ Geometria PiattaformaQt::schermo() {
     return {0, 0, twips_.twips_x(area.width()), twips_.twips_y(area.height())};
 }
 
+// The splash, the growth and the farewell keep the model's fixed sizes; the working size is
+// handed to the window, which the user may size and move.
 void PiattaformaQt::finestra(const Geometria& g) {
+    const bool lavoro = g.Width == Twips::LARGHEZZA_LAVORO && g.Height == Twips::ALTEZZA_LAVORO;
+    if (a_lavoro_ && lavoro != al_lavoro_) {
+        al_lavoro_ = lavoro;
+        a_lavoro_(lavoro);
+        geometria_cambiata_ = true;
+    }
+    if (a_lavoro_ && lavoro) return;
     const QRect area = area_schermo();
     finestra_.setFixedSize(twips_.px_x(g.Width), twips_.px_y(g.Height));
     geometria_cambiata_ = true;

@@ -25,7 +25,11 @@ class PiattaformaQt : public Piattaforma {
     // finestra: the window that is placed and owns the dialogs; twips: its scale, which the
     // window may still change after construction; mostra: shows the model's state in the
     // window, so that processing pending events repaints what the model holds now.
-    PiattaformaQt(QWidget& finestra, const Twips& twips, std::function<void()> mostra);
+    // a_lavoro: told true when the model puts the window at its working size, false when it
+    // takes it away again (the farewell); while at work the window is the user's to size and
+    // place, and the model's geometry is not applied. Without it every geometry is applied.
+    PiattaformaQt(QWidget& finestra, const Twips& twips, std::function<void()> mostra,
+                  std::function<void(bool)> a_lavoro = {});
 
     std::string dialogo_salva(const DialogoFile& d) override;
     std::string dialogo_apri(const DialogoFile& d) override;
@@ -48,6 +52,8 @@ class PiattaformaQt : public Piattaforma {
     QWidget& finestra_;
     const Twips& twips_;
     std::function<void()> mostra_;
+    std::function<void(bool)> a_lavoro_;
+    bool al_lavoro_ = false; // the window is at its working size
     QTimer timer_;
     bool geometria_cambiata_ = false; // since events were last processed
 };

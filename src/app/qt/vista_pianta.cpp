@@ -65,11 +65,6 @@ void disegna(QPainter& p, const CalcoTess& f, const QRectF& area, const QTransfo
 
 } // namespace
 
-void dipingi_pianta(QPainter& p, const CalcoTess& f, const QRectF& area, double punti_per_mm) {
-    const QTransform t = adatta_a(estensione_pianta(f), area_pianta(area, punti_per_mm), 1, {});
-    disegna(p, f, area, t, punti_per_mm);
-}
-
 VistaPianta::VistaPianta(const CalcoTess& f, QWidget* genitore) : QWidget(genitore), f_(f) {
     setObjectName("vista_pianta");
     setAttribute(Qt::WA_OpaquePaintEvent); // white everywhere

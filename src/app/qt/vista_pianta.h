@@ -47,9 +47,4 @@ class VistaPianta : public QWidget {
     bool trascinando_ = false;
 };
 
-// Paints the documented plan of `f` on white into `area` of the painter, fitted, with the
-// legend and the scale bar: the picture the plan window exports. punti_per_mm: device units
-// per mm, which fixes the size of texts and lines.
-void dipingi_pianta(QPainter& p, const CalcoTess& f, const QRectF& area, double punti_per_mm);
-
 } // namespace tessaro

@@ -5,6 +5,8 @@
 #include "files/codifica.h"
 #include "form/didascalie.h"
 #include "numeric/conversioni.h"
+#include "proposta/proposta.h"
+#include "proposta/valori.h"
 #include "reinforcement/schema.h"
 #include "verification/stato_caso.h"
 
@@ -172,10 +174,30 @@ void risultati(const Tessaro& f, const StatoCaso& s, EsitoCaso& e) {
     if (chiodi > 0) v[r::N_chiodi] = std::to_string(chiodi);
 }
 
+// The columns of --propose: the best layout with the values the script line prints, or the
+// reason as it follows "proposal=none".
+void proposta_di(const Tessaro& f, EsitoCaso& e) {
+    const Proposta p = proponi(f);
+    auto& v = e.proposta;
+    if (p.motivo == Motivo::senza_chiodi) return;
+    if (p.motivo != Motivo::trovata) {
+        v[proposta::esito] = std::string(chiave_motivo(p.motivo)) + " " + p.perche;
+        return;
+    }
+    const ValoriCandidato c = valori(p.migliori.front());
+    v[proposta::Ntot] = c.N_totali;
+    v[proposta::Ndiag] = c.N_diag;
+    v[proposta::S1] = c.S1;
+    v[proposta::S] = c.S;
+    v[proposta::phi] = c.phi;
+    v[proposta::chiodi] = c.chiodi;
+    v[proposta::kg] = c.kg;
+}
+
 } // namespace
 
 EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione, const std::string& documenti,
-                      const ScrittoreDocumenti& scrivi) {
+                      const ScrittoreDocumenti& scrivi, bool proponi) {
     MisuraFissa misura;
     PiattaformaLotto piattaforma;
     Tessaro f(piattaforma, misura);
@@ -230,6 +252,7 @@ EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione, const std:
     EsitoCaso e;
     e.valori[risultato::id] = caso.id;
     risultati(f, s, e);
+    if (proponi) proposta_di(f, e);
     if (!relazione_negata(f, s).empty()) return e;
     const auto fallita = [&](const std::string& cosa) {
         e.valori[risultato::errore] =

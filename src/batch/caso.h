@@ -38,6 +38,9 @@ struct EsitoCaso {
     // `avvisi` holds the warnings, listed apart.
     std::array<std::string, risultato::numero_colonne> valori;
     std::vector<std::string> avvisi;
+    // The columns of --propose, when asked: the proposal's values or why there is none; all
+    // empty for a case that needs no studs.
+    std::array<std::string, proposta::numero_colonne> proposta;
     bool fallito = false; // the row has an error
 };
 
@@ -53,8 +56,10 @@ using ScrittoreDocumenti = std::function<bool(const CalcoTess& f, const std::str
 // the fields typed, the shape and the load format clicked, the stud diameter typed, the opening
 // confirmed in its panel, then "Aggiorna". With `relazione` not empty, "Stampa" then writes the
 // text report to that path; with `documenti` not empty, `scrivi` writes the documents there.
-// Either only for a case whose report may be written.
+// Either only for a case whose report may be written. With `proponi`, the search of "Proponi
+// armatura" on the case computed gives the columns of --propose, as the script line `propose`.
 EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione,
-                      const std::string& documenti = "", const ScrittoreDocumenti& scrivi = {});
+                      const std::string& documenti = "", const ScrittoreDocumenti& scrivi = {},
+                      bool proponi = false);
 
 } // namespace tessaro

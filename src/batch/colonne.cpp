@@ -67,4 +67,15 @@ const std::array<ColonnaRisultato, risultato::numero_colonne> colonne_risultato{
     {"errore", false},
 }};
 
+const std::array<ColonnaRisultato, proposta::numero_colonne> colonne_proposta{{
+    {"prop_Ntot", true},
+    {"prop_Ndiag", true},
+    {"prop_S1", true},
+    {"prop_S", true},
+    {"prop_phi", true},
+    {"prop_chiodi", true},
+    {"prop_kg", true},
+    {"prop_esito", false},
+}};
+
 } // namespace tessaro

@@ -69,4 +69,12 @@ enum : std::size_t {
 
 extern const std::array<ColonnaRisultato, risultato::numero_colonne> colonne_risultato;
 
+// The columns that --propose adds after the others: the best layout of "Proponi armatura", or
+// why there is none.
+namespace proposta {
+enum : std::size_t { Ntot, Ndiag, S1, S, phi, chiodi, kg, esito, numero_colonne };
+} // namespace proposta
+
+extern const std::array<ColonnaRisultato, proposta::numero_colonne> colonne_proposta;
+
 } // namespace tessaro

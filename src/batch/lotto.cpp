@@ -151,14 +151,17 @@ std::string numero_nel_dialetto(std::string v, const ColonnaRisultato& c, Dialet
     return v;
 }
 
-std::string intestazione_csv(Dialetto d) {
+std::string intestazione_csv(Dialetto d, bool proposta) {
     std::string r;
     for (const ColonnaRisultato& c : colonne_risultato)
         r += (r.empty() ? "" : std::string(1, d.separatore)) + c.nome;
+    if (proposta)
+        for (const ColonnaRisultato& c : colonne_proposta)
+            r += d.separatore + std::string(c.nome);
     return r + "\r\n";
 }
 
-std::string riga_csv(const EsitoCaso& e, Dialetto d) {
+std::string riga_csv(const EsitoCaso& e, Dialetto d, bool proposta) {
     std::string r;
     for (std::size_t k = 0; k < colonne_risultato.size(); ++k) {
         std::string v = e.valori[k];
@@ -168,6 +171,9 @@ std::string riga_csv(const EsitoCaso& e, Dialetto d) {
         if (k > 0) r += d.separatore;
         r += cella_csv(numero_nel_dialetto(std::move(v), colonne_risultato[k], d), d.separatore);
     }
+    for (std::size_t k = 0; proposta && k < colonne_proposta.size(); ++k)
+        r += d.separatore +
+             cella_csv(numero_nel_dialetto(e.proposta[k], colonne_proposta[k], d), d.separatore);
     return r + "\r\n";
 }
 
@@ -190,7 +196,20 @@ void stringa_json(std::string& r, std::string_view s) {
     r += '"';
 }
 
-std::string oggetto_json(const EsitoCaso& e) {
+// A value of a results column: null when empty, a number or a string.
+void valore_json(std::string& r, const ColonnaRisultato& c, const std::string& v) {
+    r += ", ";
+    stringa_json(r, c.nome);
+    r += ": ";
+    if (v.empty())
+        r += "null";
+    else if (c.numero)
+        r += v;
+    else
+        stringa_json(r, v);
+}
+
+std::string oggetto_json(const EsitoCaso& e, bool proposta) {
     std::string r = "{";
     for (std::size_t k = 0; k < colonne_risultato.size(); ++k) {
         const ColonnaRisultato& c = colonne_risultato[k];
@@ -213,6 +232,8 @@ std::string oggetto_json(const EsitoCaso& e) {
             stringa_json(r, v);
         }
     }
+    for (std::size_t k = 0; proposta && k < colonne_proposta.size(); ++k)
+        valore_json(r, colonne_proposta[k], e.proposta[k]);
     r += '}';
     return r;
 }
@@ -223,8 +244,7 @@ class Esecuzione {
     Esecuzione(const Tabella& t, const OpzioniLotto& o, std::vector<std::string> id,
                std::vector<std::string> relazioni, std::vector<std::string> documenti)
         : t_(t), o_(o), id_(std::move(id)), relazioni_(std::move(relazioni)),
-          documenti_(std::move(documenti)), righe_(id_.size()),
-          errori_(id_.size()) {}
+          documenti_(std::move(documenti)), righe_(id_.size()), errori_(id_.size()) {}
 
     void esegui(std::ostream& err) {
         const unsigned core = std::max(1u, std::thread::hardware_concurrency());
@@ -244,7 +264,8 @@ class Esecuzione {
     void lavora() {
         for (std::size_t i; (i = prossima_++) < righe_.size();) {
             EsitoCaso e = valuta(i);
-            righe_[i] = o_.json ? oggetto_json(e) : riga_csv(e, t_.dialetto);
+            righe_[i] =
+                o_.json ? oggetto_json(e, o_.proponi) : riga_csv(e, t_.dialetto, o_.proponi);
             if (e.fallito) errori_[i] = e.valori[risultato::errore];
             if (++fatte_ == righe_.size()) {
                 std::lock_guard blocco(mutex_);
@@ -263,7 +284,8 @@ class Esecuzione {
             const Caso caso = leggi_caso(*c, t_.colonne, t_.dialetto, r.riga, errore);
             if (!errore.empty()) return caso_illeggibile(caso.id, errore);
             return valuta_caso(caso, relazioni_.empty() ? "" : relazioni_[i],
-                               documenti_.empty() ? "" : documenti_[i], o_.scrivi_documenti);
+                               documenti_.empty() ? "" : documenti_[i], o_.scrivi_documenti,
+                               o_.proponi);
         } catch (const std::exception& ex) {
             return caso_illeggibile(id_[i], "riga " + std::to_string(r.riga) +
                                                 ": errore interno: " + ex.what());
@@ -318,7 +340,7 @@ int esegui_lotto(const OpzioniLotto& o, std::ostream& out, std::ostream& err) {
         for (const std::string& r : righe)
             lunghezza += r.size() + 2;
         testo.reserve(lunghezza);
-        testo += o.json ? "[\n" : intestazione_csv(t.dialetto);
+        testo += o.json ? "[\n" : intestazione_csv(t.dialetto, o.proponi);
         for (std::size_t i = 0; i < righe.size(); ++i) {
             testo += righe[i];
             if (o.json) testo += i + 1 < righe.size() ? ",\n" : "\n";

@@ -16,8 +16,9 @@ struct OpzioniLotto {
     std::filesystem::path relazioni; // the folder of each case's text report; empty: none
     std::filesystem::path documenti; // the folder of each case's PDF, DXF and schedule; empty: none
     ScrittoreDocumenti scrivi_documenti; // how they are written (needed with `documenti`)
-    unsigned lavori = 0;             // worker threads; 0: one per core
-    bool barra = false;              // a progress bar on `err` when the table takes over 1 s
+    unsigned lavori = 0;                 // worker threads; 0: one per core
+    bool proponi = false;                // the columns of "Proponi armatura" after the others
+    bool barra = false;                  // a progress bar on `err` when the table takes over 1 s
 };
 
 // Runs the batch. The results are written whole or not at all; every row that failed is told

@@ -20,14 +20,16 @@
 namespace {
 
 int uso() {
-    std::cerr << "uso: tessaro-cli run SCRIPT [--workdir DIR]\n"
-                 "     tessaro-cli batch INPUT [--out RESULTS] [--json] [--reports DIR] [--export DIR]\n"
-                 "                           [--jobs N]\n"
-                 "  righe dello script oltre agli eventi della finestra:\n"
-                 "    export FILE.pdf    la relazione di calcolo in PDF\n"
-                 "    export FILE.dxf    la chiodatura in DXF (unità cm)\n"
-                 "    export FILE.csv    la distinta dei chiodi (CSV con ';')\n"
-                 "    picture FILE.pdf   la pianta quotata da sola, in PDF\n";
+    std::cerr
+        << "uso: tessaro-cli run SCRIPT [--workdir DIR]\n"
+           "     tessaro-cli batch INPUT [--out RESULTS] [--json] [--reports DIR] [--export DIR]\n"
+           "                           [--jobs N] [--propose]\n"
+           "  righe dello script oltre agli eventi della finestra:\n"
+           "    export FILE.pdf    la relazione di calcolo in PDF\n"
+           "    export FILE.dxf    la chiodatura in DXF (unità cm)\n"
+           "    export FILE.csv    la distinta dei chiodi (CSV con ';')\n"
+           "    picture FILE.pdf   la pianta quotata da sola, in PDF\n"
+           "    propose            le disposizioni di chiodi più leggere (Proponi armatura)\n";
     return 2;
 }
 
@@ -55,6 +57,8 @@ int lotto(int argc, char** argv) {
         const bool valore = i + 1 < argc;
         if (opzione == "--json") {
             o.json = true;
+        } else if (opzione == "--propose") {
+            o.proponi = true;
         } else if (opzione == "--out" && valore) {
             o.uscita = argv[++i];
         } else if (opzione == "--reports" && valore) {
@@ -107,7 +111,8 @@ int main(int argc, char** argv) {
         std::error_code ec;
         std::filesystem::current_path(cartella, ec);
         if (ec) {
-            std::cerr << "tessaro-cli: cartella di lavoro non valida: " << cartella.string() << '\n';
+            std::cerr << "tessaro-cli: cartella di lavoro non valida: " << cartella.string()
+                      << '\n';
             return 1;
         }
     }

@@ -259,6 +259,57 @@ TEST(Lotto, TheOutputIsTheSameWhateverTheThreads) {
     EXPECT_NE(uno.out.find("\"avvisi\": []"), std::string::npos);
 }
 
+// --propose: each row's proposal is the one the script line `propose` gives for the same case;
+// a case that needs no studs gets none, one without a proposal its reason.
+TEST(Lotto, ProposeGivesEachRowTheProposalOfTheScriptLine) {
+    const std::vector<CasoProva> righe{
+        {"predefinito", {}},
+        {"chiodi", {{"Nd", "-200000"}}},
+        {"bordo", {{"Db_a", "0"}, {"Nd", "-150000"}, {"Mxd", "4000"}}},
+        {"faccia", {{"Nd", "-900000"}}},
+    };
+    Lotto l;
+    OpzioniLotto o;
+    o.proponi = true;
+    ASSERT_EQ(l.esegui(tabella(righe, ';', ','), o), 0) << l.err;
+    const auto r = l.risultati(';');
+    ASSERT_EQ(r.size(), righe.size());
+    for (std::size_t i = 0; i < righe.size(); ++i) {
+        SCOPED_TRACE(righe[i].id);
+        std::string s = script(righe[i]);
+        s.replace(s.rfind("dump\n"), 5, "propose\n");
+        const prova::EsitoScript e = prova::esegui_script(s);
+        std::map<std::string, std::string> p;
+        std::istringstream in(e.out);
+        for (std::string riga; std::getline(in, riga);)
+            if (const auto uguale = riga.find('='); uguale != std::string::npos)
+                p[riga.substr(0, uguale)] = riga.substr(uguale + 1);
+        const auto virgola = [](std::string v) {
+            std::replace(v.begin(), v.end(), '.', ',');
+            return v;
+        };
+        if (p.at("proposal") == "found") {
+            const std::pair<const char*, std::string> attese[] = {
+                {"prop_Ntot", senza_spazi(p.at("Text1(31)"))},
+                {"prop_Ndiag", p.at("Text1(30)")},
+                {"prop_S1", virgola(p.at("Text1(28)"))},
+                {"prop_S", virgola(p.at("Text1(29)"))},
+                {"prop_phi", senza_spazi(p.at("fichiodo"))},
+                {"prop_chiodi", p.at("studs")},
+                {"prop_kg", virgola(p.at("mass"))},
+                {"prop_esito", ""}};
+            for (const auto& [colonna, valore] : attese)
+                EXPECT_EQ(r[i].at(colonna), valore) << colonna;
+        } else {
+            EXPECT_EQ(r[i].at("prop_Ntot"), "");
+            const std::string motivo = p.at("proposal").substr(5); // after "none "
+            EXPECT_EQ(r[i].at("prop_esito"), motivo.starts_with("no-studs-needed") ? "" : motivo);
+        }
+    }
+    EXPECT_EQ(r[1].at("prop_kg"), "10,06");
+    EXPECT_TRUE(r[3].at("prop_esito").starts_with("face-fails La faccia del pilastro non regge"));
+}
+
 TEST(Lotto, ABadRowIsNamedAndTheOthersAreComputed) {
     Lotto l;
     const int stato = l.esegui(

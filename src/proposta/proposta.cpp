@@ -59,7 +59,10 @@ std::string nessuna(const Scarti& s) {
     std::string t = "Nessuna disposizione accettabile: ";
     for (std::size_t i = 0; i < parti.size(); ++i)
         t += (i ? "; " : "") + std::to_string(parti[i].first) + " " + parti[i].second;
-    return t + ". Provare ad " + CHE_FARE + ".";
+    // An opening in the way of every layout can be moved.
+    const bool foro = s.dettagli.count(DETTAGLIO_FORO) > 0;
+    return t + ". Provare " + (foro ? "a spostare o ridurre il foro, o ad " : "ad ") + CHE_FARE +
+           ".";
 }
 
 } // namespace

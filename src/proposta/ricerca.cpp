@@ -68,8 +68,9 @@ constexpr int MAX_STRATI = 51;
 // Positions computed along another path of the design differ in their last digits: a bound
 // that compares lengths leaves them this much room, cm.
 constexpr double TOLLERANZA = 1e-6;
-// How often the search tells how far it has come, in layouts tried.
-constexpr int OGNI = 16;
+// How often the search tells how far it has come, in layouts taken from the queue (bounded or
+// tried).
+constexpr long OGNI = 256;
 // Diagonal rails at a corner beyond any layout of the space.
 constexpr int DIAGONALI_MASSIME = 10;
 
@@ -254,7 +255,8 @@ void Ricerca::riconsidera_perimetro(std::size_t p) {
 EsitoRicerca Ricerca::esegui() {
     for (std::size_t i = 0; i < stato_.size(); ++i)
         accoda(i);
-    while (!coda_.empty()) {
+    for (long presi = 1; !coda_.empty(); ++presi) {
+        if (presi % OGNI == 0 && avanzamento_) avanzamento_(provate_);
         const auto [chiave, i] = coda_.top();
         coda_.pop();
         if (stato_[i] != Stato::in_attesa) continue;
@@ -330,7 +332,7 @@ void Ricerca::prova(std::size_t i) {
     stato_[i] = Stato::provata;
     scarto_[i] = Scarto::nessuno;
     digita_e_aggiorna(m_, {t, S1(i), S(i), spazio_.diametri.front()});
-    if (++provate_ % OGNI == 0 && avanzamento_) avanzamento_(provate_);
+    ++provate_;
     const DatiCalcolo& g = m_.dati;
     if (!m_.ultimo.rifiuto.empty() || !m_.ultimo.interruzione.empty()) {
         scarto_[i] = Scarto::altro;

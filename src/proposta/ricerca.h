@@ -54,7 +54,7 @@ struct EsitoRicerca {
     Scarti scarti;                   // complete only when no layout was found
 };
 
-// Told every few layouts tried: how many so far.
+// Told every so often while the search runs: how many layouts it has tried so far.
 using Avanzamento = std::function<void(int provate)>;
 
 // The `quanti` best acceptable layouts of the space, each with the smallest diameter of the

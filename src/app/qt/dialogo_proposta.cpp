@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPalette>
@@ -50,11 +51,14 @@ Proposta cerca_proposta(const CalcoTess& f, QWidget* genitore) {
     QProgressDialog attesa("Ricerca delle disposizioni di chiodi…", QString(), 0, 0, genitore);
     attesa.setWindowTitle("Proponi armatura");
     attesa.setWindowModality(Qt::WindowModal);
-    attesa.setMinimumDuration(500);
-    return proponi(f, [&attesa](int provate) {
+    QElapsedTimer tempo;
+    tempo.start();
+    return proponi(f, [&](int provate) {
+        if (tempo.elapsed() < 500) return; // a quick search shows nothing
         attesa.setLabelText(
             QString("Ricerca delle disposizioni di chiodi: %1 calcolate…").arg(provate));
-        // The window waits: only its painting and timers (the busy indication's) run.
+        if (!attesa.isVisible()) attesa.show();
+        // The window waits: only its painting and timers run.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
 }
@@ -91,10 +95,10 @@ DialogoProposta::DialogoProposta(Proposta p, Sistema sistema, QWidget* genitore)
     tabella_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tabella_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int bordo = 2 * tabella_->frameWidth();
-    tabella_->setMinimumSize(tabella_->verticalHeader()->sizeHint().width() +
-                                 tabella_->horizontalHeader()->length() + bordo,
-                             tabella_->horizontalHeader()->sizeHint().height() +
-                                 tabella_->verticalHeader()->length() + bordo);
+    tabella_->setMinimumWidth(tabella_->verticalHeader()->sizeHint().width() +
+                              tabella_->horizontalHeader()->length() + bordo);
+    tabella_->setFixedHeight(tabella_->horizontalHeader()->sizeHint().height() +
+                             tabella_->verticalHeader()->length() + bordo);
 
     auto* bottoni = new QDialogButtonBox;
     applica_ = bottoni->addButton("Applica", QDialogButtonBox::AcceptRole);

@@ -34,9 +34,10 @@ std::string senza_chiodi(const CalcoTess& f) {
 
 std::string contorno(const CalcoTess& m) {
     const std::string limite = "il limite di 51 strati di chiodi";
+    const auto cm = [&m](double x) { return misura(m, x, 1, Unita::lunghezza); };
     const std::string dove = m.posizione() == 0
-                                 ? "il contorno della soletta (Db_a = " + show(m.dati.Db_a) +
-                                       " cm, Db_b = " + show(m.dati.Db_b) + " cm) o " + limite
+                                 ? "il contorno della soletta (Db_a = " + cm(m.dati.Db_a) +
+                                       ", Db_b = " + cm(m.dati.Db_b) + ") o " + limite
                                  : limite;
     return "Ogni disposizione raggiunge " + dove +
            " prima che il perimetro esterno ai chiodi regga: " + CHE_FARE + ".";
@@ -106,10 +107,12 @@ Proposta proponi(const CalcoTess& f, const Avanzamento& avanzamento) {
         sc.contorno > 0 && sc.diametro == 0 && sc.dettagli.empty() && sc.altro == 0;
     if (solo_contorno) return nessuna_proposta(Motivo::contorno, contorno(m));
     if (spazio.geometrie() == 0)
-        return nessuna_proposta(Motivo::nessuna,
-                                "Nessuna disposizione da provare: con deff = " + show(m.dati.deff) +
-                                    " cm nessun multiplo di 0.5 cm fra 0.3·deff e 0.5·deff "
-                                    "per S1 o fra 0.3·deff e 0.75·deff per S.");
+        return nessuna_proposta(
+            Motivo::nessuna,
+            "Nessuna disposizione da provare: con deff = " +
+                misura(m, m.dati.deff, 2, Unita::lunghezza) + " nessun multiplo di " +
+                misura(m, 0.5, 1, Unita::lunghezza) +
+                " fra 0.3·deff e 0.5·deff per S1 o fra 0.3·deff e 0.75·deff per S.");
     return nessuna_proposta(Motivo::nessuna, nessuna(sc));
 }
 

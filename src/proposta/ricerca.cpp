@@ -71,8 +71,6 @@ constexpr double TOLLERANZA = 1e-6;
 // How often the search tells how far it has come, in layouts taken from the queue (bounded or
 // tried).
 constexpr long OGNI = 256;
-// Diagonal rails at a corner beyond any layout of the space.
-constexpr int DIAGONALI_MASSIME = 10;
 
 enum class Scarto : unsigned char { nessuno, contorno, diametro, spaziatura, foro, bordo, altro };
 
@@ -106,10 +104,11 @@ class Ricerca {
         // A circular column's perimeter is that of its rails; a rectangular one's that of the
         // diagonal rails at its corners.
         const bool circolare = m.Option1[1];
-        for (std::size_t c = 0; c < conoscenze_.size(); ++c)
+        for (std::size_t c = 0; c < conoscenze_.size(); ++c) {
             conoscenze_[c].perimetro =
                 circolare ? c : static_cast<std::size_t>(spazio.tralicci[c].N_diag);
-        perimetri_.resize(circolare ? conoscenze_.size() : DIAGONALI_MASSIME + 1);
+            perimetri_.resize(std::max(perimetri_.size(), conoscenze_[c].perimetro + 1));
+        }
         const DatiCalcolo& g = m.dati;
         deff_ = g.deff;
         Db_a_ = g.Db_a;
@@ -145,7 +144,7 @@ class Ricerca {
     void riconsidera_perimetro(std::size_t p);
     void prova(std::size_t i);
     void impara(std::size_t i, bool regge);
-    void proponi(std::size_t i, const std::vector<Traliccio>& rotaie);
+    void proponi(std::size_t i, const std::vector<Traliccio>& rotaie, std::size_t chiodi);
     bool pieno() const { return migliori_.size() >= quanti_; }
 
     Tessaro& m_;
@@ -354,15 +353,13 @@ void Ricerca::prova(std::size_t i) {
         k.un_chiodo_a_strato = false;
         riconsidera(c);
     }
-    proponi(i, rotaie);
+    proponi(i, rotaie, chiodi);
 }
 
-// The smallest diameter of the list that the design keeps and that makes layout i acceptable;
-// the diameter changes only the area provided, so the design is not run again.
-void Ricerca::proponi(std::size_t i, const std::vector<Traliccio>& rotaie) {
-    std::size_t chiodi = 0;
-    for (const Traliccio& r : rotaie)
-        chiodi += r.chiodi.size();
+// The smallest diameter of the list that the design keeps and that makes layout i, whose design
+// laid `chiodi` studs on `rotaie`, acceptable; the diameter changes only the area provided, so
+// the design is not run again.
+void Ricerca::proponi(std::size_t i, const std::vector<Traliccio>& rotaie, std::size_t chiodi) {
     for (const double phi : spazio_.diametri) {
         if (phi < m_.dati.fi_teor) continue; // the design would raise it
         if (pieno() && chiodi * peso_chiodo(phi, lunghezza_) > migliori_.back().kg)

@@ -191,7 +191,20 @@ TEST(Proposta, ACaseWithoutAProposalSaysWhyAndWhatWouldHelp) {
         {{"foro", 0, {{Dato::Nd, "-200000"}}, {"60", "30", "30", "20"}},
          true,
          Motivo::nessuna,
-         "non rispettano un dettaglio costruttivo: chiodi dentro il foro"},
+         "non rispettano un dettaglio costruttivo: chiodi dentro il foro; 4436 non rispettano un "
+         "dettaglio costruttivo: chiodi adiacenti oltre 1.5·deff entro 2·deff dalla faccia "
+         "(EN 1992-1-1, 9.4.3). Provare a spostare o ridurre il foro"},
+        // A slab 1 cm thick: no S1 on the 0.5 cm grid between 0.3·d and 0.5·d.
+        {{"d = 0.5",
+          0,
+          {{Dato::H, "1"},
+           {Dato::deff, "0.5"},
+           {Dato::a, "100"},
+           {Dato::b, "100"},
+           {Dato::Nd, "-5000"}}},
+         true,
+         Motivo::nessuna,
+         "Nessuna disposizione da provare: con deff = 0.5 cm nessun multiplo di 0.5 cm fra"},
     };
     for (const auto& c : casi) {
         FinestraProva w;

@@ -13,6 +13,7 @@ struct AzioniMenu {
             *esporta_dxf = nullptr, *esci = nullptr;
     // Vista
     QAction *pianta_grande = nullptr, *ingrandisci = nullptr, *riduci = nullptr;
+    QAction *unita_tecniche = nullptr, *unita_si = nullptr; // one of the two checked
     // Aiuto
     QAction *manuale = nullptr, *informazioni = nullptr;
 };

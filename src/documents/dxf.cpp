@@ -1,5 +1,5 @@
-// The DXF of the stud layout, written with dxflib into a private temporary file whose bytes
-// then replace the destination.
+// The DXF of the stud layout, written with dxflib into memory, whose bytes then replace the
+// destination.
 #include "documents/dxf.h"
 
 #include "documents/geometria_pianta.h"
@@ -10,11 +10,7 @@
 #include <dl_dxf.h>
 #include <dl_writer_ascii.h>
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <cmath>
-#include <memory>
 
 namespace tessaro {
 namespace {
@@ -25,6 +21,29 @@ constexpr double TESTA = 3;      // head diameter over shank diameter of a heade
 
 // AutoCAD Colour Index of each layer of LAYER_DXF.
 constexpr int COLORE_LAYER[] = {7, 8, 4, 5, 6, 3, 1, 2, 7};
+
+// dxflib's text writer with its file replaced by memory: every group code and value as the
+// library formats it, none of it lost to a file that could not take it (its own stream's write
+// errors are never reported). The library's numbers reach dxfString.
+class ScritturaInMemoria : public DL_WriterA {
+  public:
+    ScritturaInMemoria() : DL_WriterA("", DL_Codes::AC1015) {} // "": no file is opened
+    void dxfInt(int gc, int value) const override { dxfString(gc, std::to_string(value)); }
+    void dxfString(int gc, const char* value) const override {
+        if (value) dxfString(gc, std::string(value));
+    }
+    void dxfString(int gc, const std::string& value) const override {
+        byte_ += gc < 10 ? "  " : gc < 100 ? " " : "";
+        byte_ += std::to_string(gc);
+        byte_ += '\n';
+        byte_ += value;
+        byte_ += '\n';
+    }
+    const std::string& byte() const { return byte_; }
+
+  private:
+    mutable std::string byte_;
+};
 
 class Disegno {
   public:
@@ -182,28 +201,17 @@ void entita(Disegno& d, const CalcoTess& f, const GeometriaPianta& g) {
 } // namespace
 
 bool esporta_dxf(const CalcoTess& f, const std::string& percorso) {
-    const QTemporaryDir cartella;
-    if (!cartella.isValid()) return false;
-    const QString temporaneo = cartella.filePath(QStringLiteral("pianta.dxf"));
-    {
-        DL_Dxf dxf;
-        const std::unique_ptr<DL_WriterA> dw(
-            dxf.out(temporaneo.toLocal8Bit().constData(), DL_Codes::AC1015));
-        if (!dw || dw->openFailed()) return false;
-        intestazione_e_tabelle(dxf, *dw);
-        dw->sectionEntities();
-        Disegno disegno(dxf, *dw);
-        entita(disegno, f, geometria_pianta(f));
-        dw->sectionEnd();
-        dxf.writeObjects(*dw);
-        dxf.writeObjectsEnd(*dw);
-        dw->dxfEOF();
-        dw->close();
-    }
-    QFile letto(temporaneo);
-    if (!letto.open(QIODevice::ReadOnly)) return false;
-    const QByteArray byte = letto.readAll();
-    return !byte.isEmpty() && salva(percorso, byte);
+    DL_Dxf dxf; // AutoCAD 2000 (AC1015), its default
+    ScritturaInMemoria dw;
+    intestazione_e_tabelle(dxf, dw);
+    dw.sectionEntities();
+    Disegno disegno(dxf, dw);
+    entita(disegno, f, geometria_pianta(f));
+    dw.sectionEnd();
+    dxf.writeObjects(dw);
+    dxf.writeObjectsEnd(dw);
+    dw.dxfEOF();
+    return salva(percorso, QByteArray::fromStdString(dw.byte()));
 }
 
 } // namespace tessaro

@@ -18,7 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t RIGHE_PER_LAVORO = 16;   // rows in flight for each worker thread
+constexpr std::size_t RIGHE_PER_LAVORO = 64;   // rows in flight for each worker thread
 constexpr std::size_t BYTE_IN_VOLO = 16 << 20; // input bytes in flight, unless one row is more
 constexpr std::size_t BLOCCO_USCITA = 1 << 16; // results bytes gathered before a write
 constexpr const char* SOSTITUITI =
@@ -126,8 +126,12 @@ class Esecuzione {
         } catch (const std::system_error& e) {
             ferma("impossibile avviare i thread di calcolo: " + std::string(e.what()));
         }
-        while (std::optional<Uscita> u = prossima_uscita(barra))
-            if (!scrivi(*u)) ferma({});
+        for (std::vector<Uscita> pronte; prossime_uscite(barra, pronte);)
+            for (const Uscita& u : pronte)
+                if (!scrivi(u)) {
+                    ferma({});
+                    break;
+                }
         lavoratori.unisci();
         if (!guasto_.empty()) throw LottoRifiutato{guasto_};
     }
@@ -157,8 +161,11 @@ class Esecuzione {
 
     void lavora() {
         try {
-            for (Lavoro l; prendi(l);)
+            for (;;) { // a row's record goes with it: a long one is not kept while waiting
+                Lavoro l;
+                if (!prendi(l)) return;
                 consegna(l.indice, valuta(l));
+            }
         } catch (const std::bad_alloc&) {
             ferma("memoria esaurita");
         } catch (const std::exception& e) {
@@ -169,11 +176,17 @@ class Esecuzione {
     // The next row, when the window has room for it.
     bool prendi(Lavoro& l) {
         std::unique_lock blocco(mutex_);
-        lavoro_.wait(blocco, [&] {
+        const auto posto = [&] {
             return fermo_ || letto_tutto_ ||
                    (lette_ < scritte_ + finestra_.size() &&
                     (byte_in_volo_ < BYTE_IN_VOLO || lette_ == scritte_));
-        });
+        };
+        if (!posto()) {
+            ++in_attesa_; // the writer is told when it is all that can free room
+            if (da_scrivere()) scrittore_.notify_one();
+            lavoro_.wait(blocco, posto);
+            --in_attesa_;
+        }
         if (fermo_ || letto_tutto_) return false;
         RigaTabella riga;
         do {
@@ -198,25 +211,39 @@ class Esecuzione {
     void consegna(std::size_t indice, Uscita u) {
         std::lock_guard blocco(mutex_);
         finestra_[indice % finestra_.size()] = std::move(u);
-        scrittore_.notify_one();
+        ++consegnate_;
+        if (da_scrivere()) scrittore_.notify_one();
     }
 
-    // The results of the next row in input order, once computed; nothing when every row was
+    // Whether the writer has work: the run stopped or ended, or the next row in order ready
+    // with half a window behind it, or with every row taken so far (the workers wait for room,
+    // or the table is read to its end). Rows are written in runs, so that the writer and the
+    // workers do not wake each other at every row.
+    bool da_scrivere() const {
+        if (fermo_ || (letto_tutto_ && scritte_ == lette_)) return true;
+        if (!finestra_[scritte_ % finestra_.size()]) return false;
+        return consegnate_ - scritte_ >= finestra_.size() / 2 ||
+               (consegnate_ == lette_ && (letto_tutto_ || in_attesa_ > 0));
+    }
+
+    // The results of the next rows in input order that are computed; false when every row was
     // written or the run was stopped.
-    std::optional<Uscita> prossima_uscita(Barra& barra) {
+    bool prossime_uscite(Barra& barra, std::vector<Uscita>& pronte) {
+        pronte.clear();
         std::unique_lock blocco(mutex_);
-        auto& posto = finestra_[scritte_ % finestra_.size()];
-        while (!scrittore_.wait_for(blocco, std::chrono::milliseconds(200), [&] {
-            return fermo_ || posto || (letto_tutto_ && scritte_ == lette_);
-        }))
+        while (!scrittore_.wait_for(blocco, std::chrono::milliseconds(200),
+                                    [&] { return da_scrivere(); }))
             barra.mostra(scritte_);
-        if (fermo_ || !posto) return std::nullopt;
-        std::optional<Uscita> u;
-        u.swap(posto);
-        byte_in_volo_ -= u->byte;
-        ++scritte_;
-        lavoro_.notify_all();
-        return u;
+        if (fermo_) return false;
+        for (auto* posto = &finestra_[scritte_ % finestra_.size()]; *posto;
+             posto = &finestra_[scritte_ % finestra_.size()]) {
+            byte_in_volo_ -= (*posto)->byte;
+            pronte.push_back(std::move(**posto));
+            posto->reset();
+            ++scritte_;
+        }
+        if (in_attesa_ > 0) lavoro_.notify_all();
+        return !pronte.empty();
     }
 
     Uscita valuta(const Lavoro& l) const {
@@ -257,7 +284,7 @@ class Esecuzione {
     LettoreRecord lettore_;
     NomiFile nomi_;
     std::vector<std::optional<Uscita>> finestra_;
-    std::size_t lette_ = 0, scritte_ = 0, byte_in_volo_ = 0;
+    std::size_t lette_ = 0, consegnate_ = 0, scritte_ = 0, byte_in_volo_ = 0, in_attesa_ = 0;
     bool letto_tutto_ = false, fermo_ = false;
     std::string guasto_;
     std::mutex mutex_;

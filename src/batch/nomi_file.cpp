@@ -3,6 +3,7 @@
 
 #include "files/codifica.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace tessaro {

@@ -62,7 +62,11 @@ bool LettoreRecord::prossimo(Record& r) {
             r.testo.swap(corrente_);
             r.sostituiti = false;
         }
-        corrente_.clear();
+        // The room of a long record is given back: one row of megabytes is not held for ever.
+        if (corrente_.capacity() > BLOCCO)
+            std::string().swap(corrente_);
+        else
+            corrente_.clear();
         return pieno;
     };
     while (!errore_) {

@@ -23,8 +23,9 @@ constexpr double TESTA = 3;      // head diameter over shank diameter of a heade
 constexpr int COLORE_LAYER[] = {7, 8, 4, 5, 6, 3, 1, 2, 7};
 
 // dxflib's text writer with its file replaced by memory: every group code and value as the
-// library formats it, none of it lost to a file that could not take it (its own stream's write
-// errors are never reported). The library's numbers reach dxfString.
+// library formats it (its reals and handles are formatted there and handed to dxfString), none
+// of it lost to a file that could not take it, since the library never reports its stream's
+// write errors.
 class ScritturaInMemoria : public DL_WriterA {
   public:
     ScritturaInMemoria() : DL_WriterA("", DL_Codes::AC1015) {} // "": no file is opened

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <iostream>
 #include <malloc.h>
+#include <sys/resource.h>
 #include <string>
 #include <thread>
 #include <unistd.h>
@@ -53,6 +54,11 @@ int lotto(int argc, char** argv) {
     // A row of megabytes is read, copied and let go on any worker thread: its room goes back to
     // the system when it goes, instead of staying for ever in the heap of each thread.
     mallopt(M_MMAP_THRESHOLD, 1 << 20);
+    // Under a limit of the address space (ulimit -v) the heap of each thread may not be
+    // reserved, and every allocation would try again: the threads share one heap instead.
+    rlimit spazio{};
+    if (::getrlimit(RLIMIT_AS, &spazio) == 0 && spazio.rlim_cur != RLIM_INFINITY)
+        mallopt(M_ARENA_MAX, 1);
     tessaro::OpzioniLotto o;
     o.ingresso = argv[2];
     for (int i = 3; i < argc; ++i) {

@@ -14,8 +14,8 @@
 #include <fstream>
 #include <iostream>
 #include <malloc.h>
-#include <sys/resource.h>
 #include <string>
+#include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
 

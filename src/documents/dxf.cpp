@@ -1,5 +1,5 @@
-// The DXF of the stud layout, written with dxflib into a private temporary file whose bytes
-// then replace the destination.
+// The DXF of the stud layout, written with dxflib into memory, whose bytes then replace the
+// destination.
 #include "documents/dxf.h"
 
 #include "documents/annotazioni_pianta.h"
@@ -13,14 +13,11 @@
 #include <dl_dxf.h>
 #include <dl_writer_ascii.h>
 
-#include <QFile>
 #include <QLineF>
 #include <QPointF>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 namespace tessaro {
 namespace {
@@ -32,6 +29,30 @@ constexpr double TESTA = 3;      // head diameter over shank diameter of a heade
 // AutoCAD Colour Index of each layer of LAYER_DXF.
 constexpr int COLORE_LAYER[] = {7, 8, 4, 5, 6, 3, 1, 2, 7, 3};
 static_assert(std::size(COLORE_LAYER) == std::size(LAYER_DXF));
+
+// dxflib's text writer with its file replaced by memory: every group code and value as the
+// library formats it (its reals and handles are formatted there and handed to dxfString), none
+// of it lost to a file that could not take it, since the library never reports its stream's
+// write errors.
+class ScritturaInMemoria : public DL_WriterA {
+  public:
+    ScritturaInMemoria() : DL_WriterA("", DL_Codes::AC1015) {} // "": no file is opened
+    void dxfInt(int gc, int value) const override { dxfString(gc, std::to_string(value)); }
+    void dxfString(int gc, const char* value) const override {
+        if (value) dxfString(gc, std::string(value));
+    }
+    void dxfString(int gc, const std::string& value) const override {
+        byte_ += gc < 10 ? "  " : gc < 100 ? " " : "";
+        byte_ += std::to_string(gc);
+        byte_ += '\n';
+        byte_ += value;
+        byte_ += '\n';
+    }
+    const std::string& byte() const { return byte_; }
+
+  private:
+    mutable std::string byte_;
+};
 
 // The drawing's scale, the report's plan's: what a millimetre of paper holds of the plan; and
 // its unit, the centimetre of the plan or, in SI, the millimetre (k drawing units a cm).
@@ -300,28 +321,17 @@ void entita(Disegno& d, const CalcoTess& f, const GeometriaPianta& g) {
 } // namespace
 
 bool esporta_dxf(const CalcoTess& f, const std::string& percorso) {
-    const QTemporaryDir cartella;
-    if (!cartella.isValid()) return false;
-    const QString temporaneo = cartella.filePath(QStringLiteral("pianta.dxf"));
-    {
-        DL_Dxf dxf;
-        const std::unique_ptr<DL_WriterA> dw(
-            dxf.out(temporaneo.toLocal8Bit().constData(), DL_Codes::AC1015));
-        if (!dw || dw->openFailed()) return false;
-        intestazione_e_tabelle(dxf, *dw, f);
-        dw->sectionEntities();
-        Disegno disegno(dxf, *dw, scala(f).k);
-        entita(disegno, f, geometria_pianta(f));
-        dw->sectionEnd();
-        dxf.writeObjects(*dw);
-        dxf.writeObjectsEnd(*dw);
-        dw->dxfEOF();
-        dw->close();
-    }
-    QFile letto(temporaneo);
-    if (!letto.open(QIODevice::ReadOnly)) return false;
-    const QByteArray byte = letto.readAll();
-    return !byte.isEmpty() && salva(percorso, byte);
+    DL_Dxf dxf; // AutoCAD 2000 (AC1015), its default
+    ScritturaInMemoria dw;
+    intestazione_e_tabelle(dxf, dw, f);
+    dw.sectionEntities();
+    Disegno disegno(dxf, dw, scala(f).k);
+    entita(disegno, f, geometria_pianta(f));
+    dw.sectionEnd();
+    dxf.writeObjects(dw);
+    dxf.writeObjectsEnd(dw);
+    dw.dxfEOF();
+    return salva(percorso, QByteArray::fromStdString(dw.byte()));
 }
 
 } // namespace tessaro

@@ -14,6 +14,7 @@
 #include "pdf_letto.h"
 #include "reinforcement/schema.h"
 #include "support/applicazione_qt.h"
+#include "support/file_ostili.h"
 #include "support/script_prova.h"
 #include "verification/stato_caso.h"
 
@@ -500,6 +501,27 @@ TEST(RelazionePdf, AFileThatCannotBeWrittenIsNeverReportedAsWritten) {
     EXPECT_FALSE(esporta_pianta_pdf(*w.f, assente + ".pdf"));
     EXPECT_FALSE(esporta_dxf(*w.f, assente + ".dxf"));
     EXPECT_FALSE(esporta_distinta_csv(*w.f, assente + ".csv"));
+}
+
+// A disk that fills (the system's temporary folder or the destination's) never gives a cut DXF
+// reported as written: the export fails, the script line with it, and the old file stays whole.
+TEST(Dxf, AFullDiskFailsTheExportAndKeepsTheOldFileWhole) {
+    FinestraProva w;
+    w.digita(1, "-200000");
+    ASSERT_TRUE(esporta_dxf(*w.f, "pianta.dxf"));
+    const std::string intero = leggi_file("pianta.dxf");
+    ASSERT_GT(intero.size(), 20000u);
+    ASSERT_TRUE(intero.ends_with("EOF\n"));
+    std::ofstream("vecchia.dxf") << "vecchia";
+    {
+        prova::DiscoPieno pieno(intero.size() / 2);
+        EXPECT_FALSE(esporta_dxf(*w.f, "vecchia.dxf"));
+        const prova::EsitoScript e = prova::esegui_script(
+            "start\ntype Text1(1) -200000\nleave Text1(1)\nexport vecchia.dxf\n", documenti_qt());
+        EXPECT_EQ(e.stato, 1);
+        EXPECT_NE(e.err.find("impossibile scrivere vecchia.dxf"), std::string::npos) << e.err;
+    }
+    EXPECT_EQ(leggi_file("vecchia.dxf"), "vecchia");
 }
 
 // The script lines, run as tessaro-cli runs them.

@@ -13,7 +13,7 @@ if ! [[ "$durata" =~ ^[0-9]+$ ]] || ((durata < 4)); then
 fi
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build-fuzz"
-bersagli=(conversioni dati ricalcolo sessione)
+bersagli=(conversioni dati ricalcolo sessione tabella)
 
 if ! command -v clang++ >/dev/null; then
     echo "fuzz.sh: serve clang con libFuzzer (Debian: apt-get install clang)" >&2

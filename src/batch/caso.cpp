@@ -10,6 +10,8 @@
 #include "reinforcement/schema.h"
 #include "verification/stato_caso.h"
 
+#include <filesystem>
+
 namespace tessaro {
 namespace {
 
@@ -52,23 +54,23 @@ std::optional<std::string> formato(const std::string& testo, std::string& perche
 
 } // namespace
 
-Caso leggi_caso(const std::vector<std::string>& celle, const std::vector<std::size_t>& colonne,
-                Dialetto dialetto, int riga, std::string& errore) {
+Caso leggi_caso(const std::vector<CellaCaso>& celle, Dialetto dialetto, int riga,
+                std::string& errore) {
     Caso caso;
     caso.riga = riga;
     errore.clear();
     const auto sbaglia = [&](const std::string& testo) {
         errore += (errore.empty() ? "riga " + std::to_string(riga) + ": " : "; ") + testo;
     };
-    for (std::size_t k = 0; k < celle.size(); ++k) {
-        const std::string testo = senza_spazi(celle[k]);
-        if (k >= colonne.size() || colonne[k] == SENZA_NOME) {
+    for (const CellaCaso& cella : celle) {
+        const std::string testo = senza_spazi(cella.testo);
+        if (cella.colonna == SENZA_NOME) {
             if (!testo.empty())
-                sbaglia("cella " + std::to_string(k + 1) + ", «" + testo +
+                sbaglia("cella " + std::to_string(cella.posizione + 1) + ", «" + testo +
                         "»: la sua colonna non ha nome nell'intestazione");
             continue;
         }
-        const ColonnaIngresso& c = colonne_ingresso[colonne[k]];
+        const ColonnaIngresso& c = colonne_ingresso[cella.colonna];
         if (c.tipo == T::id) {
             caso.id = testo;
             continue;
@@ -80,7 +82,7 @@ Caso leggi_caso(const std::vector<std::string>& celle, const std::vector<std::si
                                                      ? formato(testo, perche)
                                                      : numero(testo, dialetto, perche);
         if (letto)
-            caso.testi[colonne[k]] = *letto;
+            caso.testi[cella.colonna] = *letto;
         else
             sbaglia(std::string("colonna «") + c.nome + "», «" + testo + "»: " + perche);
     }
@@ -266,6 +268,10 @@ EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione, const std:
     }
     if (!documenti.empty() && scrivi && !scrivi(f, documenti))
         fallita("i documenti " + documenti + ".pdf, .dxf, .csv");
+    if (!e.fallito && (!relazione.empty() || !documenti.empty()))
+        e.valori[risultato::file] = documenti.empty()
+                                        ? std::filesystem::path(relazione).stem().string()
+                                        : std::filesystem::path(documenti).filename().string();
     return e;
 }
 

@@ -27,11 +27,19 @@ struct Caso {
 // A header cell left blank: its column, and any cell past the header's, must stay empty.
 inline constexpr std::size_t SENZA_NOME = static_cast<std::size_t>(-1);
 
-// The cells of a data row, `colonne` giving the input column of each cell (or SENZA_NOME).
-// Every cell that cannot be read is named in `errore` (row, column, text); "" when all were
-// read.
-Caso leggi_caso(const std::vector<std::string>& celle, const std::vector<std::size_t>& colonne,
-                Dialetto dialetto, int riga, std::string& errore);
+// A cell of a data row: its place in the row (0 the first), its input column (an index of
+// colonne_ingresso, or SENZA_NOME) and its text. A row is given by the cells that count: the
+// empty ones may be left out.
+struct CellaCaso {
+    std::size_t posizione;
+    std::size_t colonna;
+    std::string testo;
+};
+
+// The cells of a data row, in the order of the row. Every cell that cannot be read is named in
+// `errore` (row, column, text); "" when all were read.
+Caso leggi_caso(const std::vector<CellaCaso>& celle, Dialetto dialetto, int riga,
+                std::string& errore);
 
 struct EsitoCaso {
     // Each results column as the window shows it (decimal point), "" where it does not apply;
@@ -56,8 +64,10 @@ using ScrittoreDocumenti = std::function<bool(const CalcoTess& f, const std::str
 // the fields typed, the shape and the load format clicked, the stud diameter typed, the opening
 // confirmed in its panel, then "Aggiorna". With `relazione` not empty, "Stampa" then writes the
 // text report to that path; with `documenti` not empty, `scrivi` writes the documents there.
-// Either only for a case whose report may be written. With `proponi`, the search of "Proponi
-// armatura" on the case computed gives the columns of --propose, as the script line `propose`.
+// Either only for a case whose report may be written; when they were written, the results
+// column `file` holds their base name (no folder, no ending). With `proponi`, the search of
+// "Proponi armatura" on the case computed gives the columns of --propose, as the script line
+// `propose`.
 EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione,
                       const std::string& documenti = "", const ScrittoreDocumenti& scrivi = {},
                       bool proponi = false);

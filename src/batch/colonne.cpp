@@ -36,6 +36,7 @@ std::optional<std::size_t> colonna_ingresso(std::string_view nome) {
 
 const std::array<ColonnaRisultato, risultato::numero_colonne> colonne_risultato{{
     {"id", false},
+    {"file", false},
     {"posizione", true},
     {"u0", true},
     {"u1", true},

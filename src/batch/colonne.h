@@ -34,6 +34,7 @@ struct ColonnaRisultato {
 namespace risultato {
 enum : std::size_t {
     id,
+    file, // the base name of the row's report and documents, as written
     posizione,
     u0,
     u1,

@@ -1,367 +1,348 @@
-// The batch run: the table checked as a whole, the rows on worker threads, the results table.
+// The batch run: the table examined whole, then its rows read one by one, evaluated on worker
+// threads a bounded window ahead of the writer, and written in input order.
 #include "batch/lotto.h"
 
-#include "batch/caso.h"
-#include "files/codifica.h"
-#include "files/file_testo.h"
-#include "numeric/conversioni.h"
+#include "batch/esame_tabella.h"
+#include "batch/nomi_file.h"
+#include "batch/risultati.h"
+#include "files/sostituzione_file.h"
 
-#include <algorithm>
-#include <atomic>
-#include <cctype>
 #include <chrono>
 #include <condition_variable>
-#include <fstream>
-#include <map>
 #include <mutex>
-#include <set>
+#include <optional>
 #include <thread>
 
 namespace tessaro {
 namespace {
 
-// Why the table cannot be used at all.
-struct TabellaRifiutata {
-    std::string perche;
-};
+namespace fs = std::filesystem;
 
-// The table read and checked: its records, dialect and the input column of each cell.
-struct Tabella {
-    TestoTabella testo;
-    std::vector<Record> record; // the header first
-    Dialetto dialetto;
-    std::vector<std::size_t> colonne;
-};
+constexpr std::size_t RIGHE_PER_LAVORO = 64;   // rows in flight for each worker thread
+constexpr std::size_t BYTE_IN_VOLO = 16 << 20; // input bytes in flight, unless one row is more
+constexpr std::size_t BLOCCO_USCITA = 1 << 16; // results bytes gathered before a write
+constexpr const char* SOSTITUITI =
+    "la riga ha byte che nella codifica Windows-1252 non sono caratteri: sostituiti da «\uFFFD»";
 
-std::vector<std::size_t> colonne_intestazione(const Record& r, Dialetto d) {
-    std::string errore;
-    const auto nomi = celle(r.testo, d.separatore, errore);
-    if (!nomi) throw TabellaRifiutata{"intestazione illeggibile: " + errore};
-    const bool numeri = std::all_of(nomi->begin(), nomi->end(), [&](const std::string& n) {
-        std::string t = senza_spazi(n);
-        std::replace(t.begin(), t.end(), d.decimale, '.');
-        return t.empty() || is_numeric(t);
-    });
-    if (numeri)
-        throw TabellaRifiutata{"manca l'intestazione: la prima riga deve dare i nomi delle colonne "
-                               "(id, forma, formato, H, deff, …)"};
-    std::vector<std::size_t> colonne;
-    for (std::size_t k = 0; k < nomi->size(); ++k) {
-        const std::string nome = senza_spazi((*nomi)[k]);
-        if (nome.empty()) { // a spreadsheet's trailing separators
-            colonne.push_back(SENZA_NOME);
-            continue;
-        }
-        const auto c = colonna_ingresso(nome);
-        if (!c) {
-            std::string ammesse;
-            for (const ColonnaIngresso& i : colonne_ingresso)
-                ammesse += (ammesse.empty() ? "" : ", ") + std::string(i.nome);
-            throw TabellaRifiutata{"colonna " + std::to_string(k + 1) + " sconosciuta: «" + nome +
-                                   "»; le colonne ammesse sono " + ammesse};
-        }
-        if (std::find(colonne.begin(), colonne.end(), *c) != colonne.end())
-            throw TabellaRifiutata{"colonna «" + std::string(colonne_ingresso[*c].nome) +
-                                   "» ripetuta"};
-        colonne.push_back(*c);
-    }
-    if (std::find(colonne.begin(), colonne.end(), 0) == colonne.end())
-        throw TabellaRifiutata{"manca la colonna «id», l'identificativo di ogni caso"};
-    return colonne;
-}
-
-Tabella leggi_tabella(const std::filesystem::path& percorso) {
-    std::error_code ec;
-    std::ifstream in(percorso, std::ios::binary);
-    if (!in || !std::filesystem::is_regular_file(percorso, ec))
-        throw TabellaRifiutata{"impossibile leggere " + percorso.string()};
-    const std::string byte{std::istreambuf_iterator<char>(in), {}};
-    if (in.bad()) throw TabellaRifiutata{"impossibile leggere " + percorso.string()};
-    Tabella t;
-    t.testo = decodifica_tabella(byte);
-    t.record = dividi_record(t.testo.utf8);
-    if (t.record.empty()) throw TabellaRifiutata{"il file " + percorso.string() + " è vuoto"};
-    t.dialetto = dialetto_di(t.record.front().testo);
-    t.colonne = colonne_intestazione(t.record.front(), t.dialetto);
-    // Rows of empty cells only (a spreadsheet's blank rows below the table) are no cases.
-    std::erase_if(t.record, [&](const Record& r) {
-        std::string errore;
-        const auto c = celle(r.testo, t.dialetto.separatore, errore);
-        return c && r.riga != t.record.front().riga &&
-               std::all_of(c->begin(), c->end(),
-                           [](const std::string& x) { return senza_spazi(x).empty(); });
-    });
-    if (t.record.size() == 1) throw TabellaRifiutata{"la tabella ha l'intestazione ma nessun caso"};
-    return t;
-}
-
-// The id of each data row ("" when the row cannot be read); a table with an id twice is refused.
-std::vector<std::string> identificativi(const Tabella& t) {
-    const std::size_t k_id = static_cast<std::size_t>(
-        std::find(t.colonne.begin(), t.colonne.end(), 0) - t.colonne.begin());
-    std::vector<std::string> id(t.record.size() - 1);
-    std::map<std::string, int> visti;
-    std::string ripetuti;
-    for (std::size_t i = 1; i < t.record.size(); ++i) {
-        std::string errore;
-        const auto c = celle(t.record[i].testo, t.dialetto.separatore, errore);
-        if (!c || c->size() <= k_id) continue;
-        id[i - 1] = senza_spazi((*c)[k_id]);
-        if (id[i - 1].empty()) continue;
-        const auto [primo, nuovo] = visti.emplace(id[i - 1], t.record[i].riga);
-        if (!nuovo && ripetuti.size() < 400)
-            ripetuti += (ripetuti.empty() ? "" : "; ") + std::string("«") + id[i - 1] +
-                        "» alle righe " + std::to_string(primo->second) + " e " +
-                        std::to_string(t.record[i].riga);
-    }
-    if (!ripetuti.empty()) throw TabellaRifiutata{"identificativi ripetuti: " + ripetuti};
-    return id;
-}
-
-// The files of each row in a folder, created when missing: the id with every character but
-// letters, digits, ".", "-" and "_" as "_", and `estensione`; a name already taken (in any
-// letter case) gets "_2", "_3"… None for a folder not given.
-std::vector<std::string> nomi_file(const std::filesystem::path& cartella,
-                                   const std::vector<std::string>& id, const char* estensione) {
-    if (cartella.empty()) return {};
-    std::error_code ec;
-    std::filesystem::create_directories(cartella, ec);
-    if (ec || !std::filesystem::is_directory(cartella))
-        throw TabellaRifiutata{"impossibile creare la cartella " + cartella.string()};
-    std::vector<std::string> nomi(id.size());
-    std::set<std::string> presi;
-    for (std::size_t i = 0; i < id.size(); ++i) {
-        if (id[i].empty()) continue;
-        std::string base;
-        for (const char c : id[i])
-            base += std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == '_'
-                        ? c
-                        : '_';
-        if (base.find_first_not_of('.') == std::string::npos) base = "_" + base;
-        std::string nome = base;
-        for (int n = 2; !presi.insert(maiuscole(nome)).second; ++n)
-            nome = base + "_" + std::to_string(n);
-        nomi[i] = (cartella / (nome + estensione)).string();
-    }
-    return nomi;
-}
-
-std::string numero_nel_dialetto(std::string v, const ColonnaRisultato& c, Dialetto d) {
-    if (c.numero && d.decimale == ',') std::replace(v.begin(), v.end(), '.', ',');
-    return v;
-}
-
-std::string intestazione_csv(Dialetto d, bool proposta) {
-    std::string r;
-    for (const ColonnaRisultato& c : colonne_risultato)
-        r += (r.empty() ? "" : std::string(1, d.separatore)) + c.nome;
-    if (proposta)
-        for (const ColonnaRisultato& c : colonne_proposta)
-            r += d.separatore + std::string(c.nome);
-    return r + "\r\n";
-}
-
-std::string riga_csv(const EsitoCaso& e, Dialetto d, bool proposta) {
-    std::string r;
-    for (std::size_t k = 0; k < colonne_risultato.size(); ++k) {
-        std::string v = e.valori[k];
-        if (k == risultato::avvisi)
-            for (const std::string& a : e.avvisi)
-                v += (v.empty() ? "" : " | ") + a;
-        if (k > 0) r += d.separatore;
-        r += cella_csv(numero_nel_dialetto(std::move(v), colonne_risultato[k], d), d.separatore);
-    }
-    for (std::size_t k = 0; proposta && k < colonne_proposta.size(); ++k)
-        r += d.separatore +
-             cella_csv(numero_nel_dialetto(e.proposta[k], colonne_proposta[k], d), d.separatore);
-    return r + "\r\n";
-}
-
-// A JSON string appended to r.
-void stringa_json(std::string& r, std::string_view s) {
-    r += '"';
-    for (const char c : s) {
-        if (c == '"' || c == '\\') {
-            r += '\\';
-            r += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            static const char* const esa = "0123456789abcdef";
-            r += "\\u00";
-            r += esa[(c >> 4) & 0xF];
-            r += esa[c & 0xF];
-        } else {
-            r += c;
-        }
-    }
-    r += '"';
-}
-
-// A value of a results column: null when empty, a number or a string.
-void valore_json(std::string& r, const ColonnaRisultato& c, const std::string& v) {
-    r += ", ";
-    stringa_json(r, c.nome);
-    r += ": ";
-    if (v.empty())
-        r += "null";
-    else if (c.numero)
-        r += v;
-    else
-        stringa_json(r, v);
-}
-
-std::string oggetto_json(const EsitoCaso& e, bool proposta) {
-    std::string r = "{";
-    for (std::size_t k = 0; k < colonne_risultato.size(); ++k) {
-        const ColonnaRisultato& c = colonne_risultato[k];
-        if (k) r += ", ";
-        stringa_json(r, c.nome);
-        r += ": ";
-        const std::string& v = e.valori[k];
-        if (k == risultato::avvisi) {
-            r += '[';
-            for (std::size_t i = 0; i < e.avvisi.size(); ++i) {
-                if (i) r += ", ";
-                stringa_json(r, e.avvisi[i]);
-            }
-            r += ']';
-        } else if (v.empty() && k != risultato::id) {
-            r += "null";
-        } else if (c.numero) {
-            r += v;
-        } else {
-            stringa_json(r, v);
-        }
-    }
-    for (std::size_t k = 0; proposta && k < colonne_proposta.size(); ++k)
-        valore_json(r, colonne_proposta[k], e.proposta[k]);
-    r += '}';
-    return r;
-}
-
-// The rows shared out to the workers one at a time, each formatted where it was computed.
-class Esecuzione {
+// Where the results go: the replacement of the results file, or the program's output.
+class UscitaRisultati {
   public:
-    Esecuzione(const Tabella& t, const OpzioniLotto& o, std::vector<std::string> id,
-               std::vector<std::string> relazioni, std::vector<std::string> documenti)
-        : t_(t), o_(o), id_(std::move(id)), relazioni_(std::move(relazioni)),
-          documenti_(std::move(documenti)), righe_(id_.size()), errori_(id_.size()) {}
-
-    void esegui(std::ostream& err) {
-        const unsigned core = std::max(1u, std::thread::hardware_concurrency());
-        const std::size_t n = std::min<std::size_t>(o_.lavori ? o_.lavori : core, righe_.size());
-        std::vector<std::thread> lavoratori;
-        for (std::size_t i = 0; i < n; ++i)
-            lavoratori.emplace_back([this] { lavora(); });
-        attendi(err);
-        for (std::thread& l : lavoratori)
-            l.join();
+    UscitaRisultati(const fs::path& file, std::ostream& out) : out_(out) {
+        if (!file.empty()) file_.emplace(file);
+        buona_ = !file_ || file_->scrivi({});
     }
-
-    std::vector<std::string> prendi_righe() { return std::move(righe_); }
-    const std::vector<std::string>& errori() const { return errori_; }
+    bool buona() const { return buona_; }
+    bool terminale() const { return file_ && file_->terminale(); }
+    void scrivi(std::string_view byte) {
+        blocco_ += byte;
+        if (blocco_.size() >= BLOCCO_USCITA) svuota();
+    }
+    bool concludi() {
+        svuota();
+        if (file_) return buona_ && file_->concludi();
+        out_.flush();
+        return buona_;
+    }
 
   private:
-    void lavora() {
-        for (std::size_t i; (i = prossima_++) < righe_.size();) {
-            EsitoCaso e = valuta(i);
-            righe_[i] =
-                o_.json ? oggetto_json(e, o_.proponi) : riga_csv(e, t_.dialetto, o_.proponi);
-            if (e.fallito) errori_[i] = e.valori[risultato::errore];
-            if (++fatte_ == righe_.size()) {
-                std::lock_guard blocco(mutex_);
-                finito_.notify_all();
-            }
-        }
+    void svuota() {
+        if (file_)
+            buona_ = file_->scrivi(blocco_);
+        else
+            buona_ = static_cast<bool>(
+                out_.write(blocco_.data(), static_cast<std::streamsize>(blocco_.size())));
+        blocco_.clear();
+    }
+    std::optional<SostituzioneFile> file_;
+    std::ostream& out_;
+    std::string blocco_;
+    bool buona_ = true;
+};
+
+// A bar on the error stream that tells how far the rows are, past the first second.
+class Barra {
+  public:
+    Barra(std::ostream& err, bool attiva, std::size_t tutte)
+        : err_(err), attiva_(attiva), tutte_(tutte) {}
+    ~Barra() { cancella(); }
+    void mostra(std::size_t fatte) {
+        if (!attiva_ || std::chrono::steady_clock::now() - inizio_ < std::chrono::seconds(1))
+            return;
+        fatte = std::min(fatte, tutte_);
+        const std::size_t pieni = 40 * fatte / tutte_;
+        err_ << "\r[" << std::string(pieni, '#') << std::string(40 - pieni, '.') << "] " << fatte
+             << "/" << tutte_ << std::flush;
+        mostrata_ = true;
+    }
+    void cancella() {
+        if (mostrata_)
+            err_ << '\r' << std::string(60 + 2 * std::to_string(tutte_).size(), ' ') << '\r'
+                 << std::flush;
+        mostrata_ = false;
     }
 
-    EsitoCaso valuta(std::size_t i) const {
-        const Record& r = t_.record[i + 1];
+  private:
+    std::ostream& err_;
+    const bool attiva_;
+    const std::size_t tutte_;
+    const std::chrono::steady_clock::time_point inizio_ = std::chrono::steady_clock::now();
+    bool mostrata_ = false;
+};
+
+// A row handed to a worker.
+struct Lavoro {
+    std::size_t indice = 0; // in input order, 0 the first data row
+    Record record;
+    std::string id, nome; // the row's id and the base name of its files ("" when none)
+};
+
+// A row's results, formatted where it was computed.
+struct Uscita {
+    std::string testo;    // its row of the results table
+    std::string errore;   // its error, "" when none
+    std::size_t byte = 0; // the length of its record, in flight until it is written
+};
+
+// The rows read one at a time by the worker that takes them, in input order, at most a window
+// ahead of the writer; the results wait in the window until the rows before them are written.
+class Esecuzione {
+  public:
+    Esecuzione(const TabellaLotto& t, const OpzioniLotto& o)
+        : t_(t), o_(o), lettore_(o.ingresso, t.codifica) {
+        Record intestazione;
+        if (!lettore_.prossimo(intestazione))
+            throw LottoRifiutato{"impossibile leggere " + o.ingresso.string()};
+    }
+
+    // Evaluates every row on n threads and hands each row's results to `scrivi`, in input
+    // order. Throws LottoRifiutato when the run cannot go on (a thread not started, memory
+    // run out, the table not read).
+    template <class Scrivi> void esegui(std::size_t n, Barra& barra, Scrivi&& scrivi) {
+        finestra_.resize(RIGHE_PER_LAVORO * n);
+        Lavoratori lavoratori(*this);
         try {
-            std::string errore;
-            const auto c = celle(r.testo, t_.dialetto.separatore, errore);
-            if (!c)
-                return caso_illeggibile(id_[i], "riga " + std::to_string(r.riga) + ": " + errore);
-            const Caso caso = leggi_caso(*c, t_.colonne, t_.dialetto, r.riga, errore);
-            if (!errore.empty()) return caso_illeggibile(caso.id, errore);
-            return valuta_caso(caso, relazioni_.empty() ? "" : relazioni_[i],
-                               documenti_.empty() ? "" : documenti_[i], o_.scrivi_documenti,
-                               o_.proponi);
-        } catch (const std::exception& ex) {
-            return caso_illeggibile(id_[i], "riga " + std::to_string(r.riga) +
-                                                ": errore interno: " + ex.what());
+            for (std::size_t i = 0; i < n; ++i)
+                lavoratori.thread.emplace_back([this] { lavora(); });
+        } catch (const std::system_error& e) {
+            ferma("impossibile avviare i thread di calcolo: " + std::string(e.what()));
+        }
+        for (std::vector<Uscita> pronte; prossime_uscite(barra, pronte);)
+            for (const Uscita& u : pronte)
+                if (!scrivi(u)) {
+                    ferma({});
+                    break;
+                }
+        lavoratori.unisci();
+        if (!guasto_.empty()) throw LottoRifiutato{guasto_};
+    }
+
+  private:
+    // The workers stopped and joined however the run ends.
+    struct Lavoratori {
+        Esecuzione& e;
+        std::vector<std::thread> thread;
+        explicit Lavoratori(Esecuzione& es) : e(es) {}
+        ~Lavoratori() { unisci(); }
+        void unisci() {
+            e.ferma({});
+            for (std::thread& t : thread)
+                if (t.joinable()) t.join();
+        }
+    };
+
+    // Ends the run: the workers take no more rows, the writer writes no more.
+    void ferma(const std::string& perche) {
+        std::lock_guard blocco(mutex_);
+        if (guasto_.empty()) guasto_ = perche;
+        fermo_ = true;
+        lavoro_.notify_all();
+        scrittore_.notify_all();
+    }
+
+    void lavora() {
+        try {
+            for (;;) { // a row's record goes with it: a long one is not kept while waiting
+                Lavoro l;
+                if (!prendi(l)) return;
+                consegna(l.indice, valuta(l));
+            }
+        } catch (const std::bad_alloc&) {
+            ferma("memoria esaurita");
+        } catch (const std::exception& e) {
+            ferma(e.what());
         }
     }
 
-    // Waits for the workers; past the first second, a bar tells how far they are.
-    void attendi(std::ostream& err) {
-        using namespace std::chrono;
-        const auto inizio = steady_clock::now();
-        bool barra = false;
+    // The next row, when the window has room for it.
+    bool prendi(Lavoro& l) {
         std::unique_lock blocco(mutex_);
-        while (
-            !finito_.wait_for(blocco, milliseconds(200), [&] { return fatte_ == righe_.size(); })) {
-            if (!o_.barra || steady_clock::now() - inizio < seconds(1)) continue;
-            barra = true;
-            const std::size_t fatte = fatte_, tutte = righe_.size();
-            const std::size_t pieni = 40 * fatte / tutte;
-            err << "\r[" << std::string(pieni, '#') << std::string(40 - pieni, '.') << "] " << fatte
-                << "/" << tutte << std::flush;
+        const auto posto = [&] {
+            return fermo_ || letto_tutto_ ||
+                   (lette_ < scritte_ + finestra_.size() &&
+                    (byte_in_volo_ < BYTE_IN_VOLO || lette_ == scritte_));
+        };
+        if (!posto()) {
+            ++in_attesa_; // the writer is told when it is all that can free room
+            if (da_scrivere()) scrittore_.notify_one();
+            lavoro_.wait(blocco, posto);
+            --in_attesa_;
         }
-        if (barra)
-            err << '\r' << std::string(60 + 2 * std::to_string(righe_.size()).size(), ' ') << '\r'
-                << std::flush;
+        if (fermo_ || letto_tutto_) return false;
+        RigaTabella riga;
+        do {
+            if (!lettore_.prossimo(l.record)) {
+                if (lettore_.errore() && guasto_.empty())
+                    guasto_ = "impossibile leggere " + o_.ingresso.string();
+                letto_tutto_ = true;
+                lavoro_.notify_all();
+                scrittore_.notify_all();
+                return false;
+            }
+            riga = esamina_riga(t_, l.record.testo);
+        } while (riga.leggibile && riga.vuota);
+        l.indice = lette_++;
+        l.id = std::move(riga.id);
+        l.nome =
+            l.id.empty() || (o_.relazioni.empty() && o_.documenti.empty()) ? "" : nomi_.nome(l.id);
+        byte_in_volo_ += l.record.testo.size();
+        return true;
     }
 
-    const Tabella& t_;
+    void consegna(std::size_t indice, Uscita u) {
+        std::lock_guard blocco(mutex_);
+        finestra_[indice % finestra_.size()] = std::move(u);
+        ++consegnate_;
+        if (da_scrivere()) scrittore_.notify_one();
+    }
+
+    // Whether the writer has work: the run stopped or ended, or the next row in order ready
+    // with half a window behind it, or with every row taken so far (the workers wait for room,
+    // or the table is read to its end). Rows are written in runs, so that the writer and the
+    // workers do not wake each other at every row.
+    bool da_scrivere() const {
+        if (fermo_ || (letto_tutto_ && scritte_ == lette_)) return true;
+        if (!finestra_[scritte_ % finestra_.size()]) return false;
+        return consegnate_ - scritte_ >= finestra_.size() / 2 ||
+               (consegnate_ == lette_ && (letto_tutto_ || in_attesa_ > 0));
+    }
+
+    // The results of the next rows in input order that are computed; false when every row was
+    // written or the run was stopped.
+    bool prossime_uscite(Barra& barra, std::vector<Uscita>& pronte) {
+        pronte.clear();
+        std::unique_lock blocco(mutex_);
+        while (!scrittore_.wait_for(blocco, std::chrono::milliseconds(200),
+                                    [&] { return da_scrivere(); }))
+            barra.mostra(scritte_);
+        if (fermo_) return false;
+        for (auto* posto = &finestra_[scritte_ % finestra_.size()]; *posto;
+             posto = &finestra_[scritte_ % finestra_.size()]) {
+            byte_in_volo_ -= (*posto)->byte;
+            pronte.push_back(std::move(**posto));
+            posto->reset();
+            ++scritte_;
+        }
+        if (in_attesa_ > 0) lavoro_.notify_all();
+        return !pronte.empty();
+    }
+
+    Uscita valuta(const Lavoro& l) const {
+        EsitoCaso e = caso(l);
+        if (l.record.sostituiti) e.avvisi.push_back(SOSTITUITI);
+        Uscita u;
+        u.testo = o_.json ? oggetto_json(e, o_.proponi) : riga_csv(e, t_.dialetto, o_.proponi);
+        if (e.fallito) u.errore = e.valori[risultato::errore];
+        u.byte = l.record.testo.size();
+        return u;
+    }
+
+    EsitoCaso caso(const Lavoro& l) const {
+        const Record& r = l.record;
+        try {
+            std::vector<CellaCaso> celle;
+            std::string errore;
+            if (!celle_caso(t_, r.testo, celle, errore))
+                return caso_illeggibile(l.id, "riga " + std::to_string(r.riga) + ": " + errore);
+            const Caso caso = leggi_caso(celle, t_.dialetto, r.riga, errore);
+            if (!errore.empty()) return caso_illeggibile(caso.id, errore);
+            const auto file = [&](const fs::path& cartella, const char* finale) {
+                return cartella.empty() || l.nome.empty() ? std::string()
+                                                          : (cartella / (l.nome + finale)).string();
+            };
+            return valuta_caso(caso, file(o_.relazioni, ".txt"), file(o_.documenti, ""),
+                               o_.scrivi_documenti, o_.proponi);
+        } catch (const std::bad_alloc&) {
+            throw; // the run ends
+        } catch (const std::exception& ex) {
+            return caso_illeggibile(l.id, "riga " + std::to_string(r.riga) +
+                                              ": errore interno: " + ex.what());
+        }
+    }
+
+    const TabellaLotto& t_;
     const OpzioniLotto& o_;
-    const std::vector<std::string> id_, relazioni_, documenti_;
-    std::vector<std::string> righe_, errori_;
-    std::atomic<std::size_t> prossima_{0}, fatte_{0};
+    LettoreRecord lettore_;
+    NomiFile nomi_;
+    std::vector<std::optional<Uscita>> finestra_;
+    std::size_t lette_ = 0, consegnate_ = 0, scritte_ = 0, byte_in_volo_ = 0, in_attesa_ = 0;
+    bool letto_tutto_ = false, fermo_ = false;
+    std::string guasto_;
     std::mutex mutex_;
-    std::condition_variable finito_;
+    std::condition_variable lavoro_, scrittore_;
 };
 
 } // namespace
 
 int esegui_lotto(const OpzioniLotto& o, std::ostream& out, std::ostream& err) {
     try {
-        const Tabella t = leggi_tabella(o.ingresso);
-        std::vector<std::string> id = identificativi(t);
-        std::vector<std::string> relazioni = nomi_file(o.relazioni, id, ".txt");
-        std::vector<std::string> documenti = nomi_file(o.documenti, id, "");
-        Esecuzione esecuzione(t, o, std::move(id), std::move(relazioni), std::move(documenti));
-        esecuzione.esegui(err);
-
-        // A spreadsheet reads a CSV as UTF-8 only when it opens with the mark.
-        std::string testo = !o.json && (t.testo.bom || t.testo.cp1252) ? "\xEF\xBB\xBF" : "";
-        // Each row given up as soon as it is in the text: a large table is not held twice.
-        std::vector<std::string> righe = esecuzione.prendi_righe();
-        std::size_t lunghezza = 1024;
-        for (const std::string& r : righe)
-            lunghezza += r.size() + 2;
-        testo.reserve(lunghezza);
-        testo += o.json ? "[\n" : intestazione_csv(t.dialetto, o.proponi);
-        for (std::size_t i = 0; i < righe.size(); ++i) {
-            testo += righe[i];
-            if (o.json) testo += i + 1 < righe.size() ? ",\n" : "\n";
-            std::string().swap(righe[i]);
+        const TabellaLotto t = esamina_tabella(o);
+        for (const fs::path& cartella : {o.relazioni, o.documenti}) {
+            if (cartella.empty()) continue;
+            std::error_code ec;
+            fs::create_directories(cartella, ec);
+            if (ec || !fs::is_directory(cartella))
+                throw LottoRifiutato{"impossibile creare la cartella " + cartella.string()};
+            rimuovi_temporanei_abbandonati(cartella);
         }
-        if (o.json) testo += "]\n";
-        if (o.uscita.empty())
-            out << testo << std::flush;
-        else if (!sostituisci_file(o.uscita, testo))
-            throw TabellaRifiutata{"impossibile scrivere " + o.uscita.string()};
-        bool fallita = false;
-        for (const std::string& e : esecuzione.errori())
-            if (!e.empty()) {
-                err << "tessaro-cli: " << e << '\n';
+        if (!o.uscita.empty())
+            rimuovi_temporanei_abbandonati(o.uscita.has_parent_path() ? o.uscita.parent_path()
+                                                                      : fs::path("."));
+        UscitaRisultati uscita(o.uscita, out);
+        const auto non_scritti = [&] {
+            return LottoRifiutato{"impossibile scrivere " +
+                                  (o.uscita.empty() ? "i risultati" : o.uscita.string())};
+        };
+        if (!uscita.buona()) throw non_scritti();
+        // A spreadsheet reads a CSV as UTF-8 only when it opens with the mark.
+        if (!o.json && (t.codifica.bom || t.codifica.cp1252)) uscita.scrivi("\xEF\xBB\xBF");
+        uscita.scrivi(o.json ? "[\n" : intestazione_csv(t.dialetto, o.proponi));
+
+        const unsigned core = std::max(1u, std::thread::hardware_concurrency());
+        const std::size_t lavori =
+            std::min<std::size_t>({o.lavori ? o.lavori : core, MASSIMO_LAVORI, t.casi});
+        Barra barra(err, o.barra && !uscita.terminale(), t.casi);
+        bool fallita = false, prima = true;
+        Esecuzione(t, o).esegui(lavori, barra, [&](const Uscita& u) {
+            if (o.json && !prima) uscita.scrivi(",\n");
+            prima = false;
+            uscita.scrivi(u.testo);
+            if (!u.errore.empty()) {
+                barra.cancella();
+                err << "tessaro-cli: " << u.errore << '\n';
                 fallita = true;
             }
+            return uscita.buona();
+        });
+        if (o.json) uscita.scrivi("\n]\n");
+        if (!uscita.concludi()) throw non_scritti();
         return fallita ? 1 : 0;
-    } catch (const TabellaRifiutata& r) {
+    } catch (const LottoRifiutato& r) {
         err << "tessaro-cli: " << r.perche << '\n';
+        return r.stato;
+    } catch (const std::bad_alloc&) { // nothing is written
+        err << "tessaro-cli: memoria esaurita\n";
         return 1;
-    } catch (const std::exception& e) { // memory or the system failing: nothing is written
+    } catch (const std::exception& e) {
         err << "tessaro-cli: " << e.what() << '\n';
         return 1;
     }

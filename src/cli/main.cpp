@@ -13,7 +13,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <malloc.h>
 #include <string>
+#include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
 
@@ -23,7 +25,7 @@ int uso() {
     std::cerr
         << "uso: tessaro-cli run SCRIPT [--workdir DIR]\n"
            "     tessaro-cli batch INPUT [--out RESULTS] [--json] [--reports DIR] [--export DIR]\n"
-           "                           [--jobs N] [--propose]\n"
+           "                           [--jobs N] [--propose]   (N thread di calcolo, da 1 a 256)\n"
            "  righe dello script oltre agli eventi della finestra:\n"
            "    export FILE.pdf    la relazione di calcolo in PDF\n"
            "    export FILE.dxf    la chiodatura in DXF (unità cm)\n"
@@ -50,6 +52,14 @@ void prepara_qt() {
 }
 
 int lotto(int argc, char** argv) {
+    // A row of megabytes is read, copied and let go on any worker thread: its room goes back to
+    // the system when it goes, instead of staying for ever in the heap of each thread.
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+    // Under a limit of the address space (ulimit -v) the heap of each thread may not be
+    // reserved, and every allocation would try again: the threads share one heap instead.
+    rlimit spazio{};
+    if (::getrlimit(RLIMIT_AS, &spazio) == 0 && spazio.rlim_cur != RLIM_INFINITY)
+        mallopt(M_ARENA_MAX, 1);
     tessaro::OpzioniLotto o;
     o.ingresso = argv[2];
     for (int i = 3; i < argc; ++i) {
@@ -68,12 +78,15 @@ int lotto(int argc, char** argv) {
         } else if (opzione == "--jobs" && valore) {
             const std::string n = argv[++i];
             const auto [p, ec] = std::from_chars(n.data(), n.data() + n.size(), o.lavori);
-            if (ec != std::errc() || p != n.data() + n.size() || o.lavori == 0) return uso();
+            if (ec != std::errc() || p != n.data() + n.size() || o.lavori == 0 ||
+                o.lavori > tessaro::MASSIMO_LAVORI)
+                return uso();
         } else {
             return uso();
         }
     }
-    o.barra = ::isatty(STDERR_FILENO) == 1;
+    // The bar goes where the rows do not: printed on the same terminal, they would mix.
+    o.barra = ::isatty(STDERR_FILENO) == 1 && !(o.uscita.empty() && ::isatty(STDOUT_FILENO) == 1);
     if (o.documenti.empty()) return tessaro::esegui_lotto(o, std::cout, std::cerr);
     // The documents are written on this thread, by its event loop; the table runs beside it.
     prepara_qt();
@@ -81,10 +94,17 @@ int lotto(int argc, char** argv) {
     QGuiApplication app(qt_argc, argv);
     o.scrivi_documenti = tessaro::documenti_lotto();
     int stato = 0;
-    std::thread tabella([&] {
-        stato = tessaro::esegui_lotto(o, std::cout, std::cerr);
-        QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
-    });
+    std::thread tabella;
+    try {
+        tabella = std::thread([&] {
+            stato = tessaro::esegui_lotto(o, std::cout, std::cerr);
+            QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
+        });
+    } catch (const std::system_error& e) {
+        std::cerr << "tessaro-cli: impossibile avviare il thread della tabella: " << e.what()
+                  << '\n';
+        return 1;
+    }
     app.exec();
     tabella.join();
     return stato;
@@ -92,7 +112,7 @@ int lotto(int argc, char** argv) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv) try {
     if (argc >= 3 && std::string(argv[1]) == "batch") return lotto(argc, argv);
     if (argc != 3 && argc != 5) return uso();
     if (std::string(argv[1]) != "run") return uso();
@@ -123,4 +143,10 @@ int main(int argc, char** argv) {
     tessaro::Sessione sessione(std::cout, std::cerr, misura, tessaro::esporta,
                                tessaro::documenti_qt());
     return sessione.esegui(in);
+} catch (const std::bad_alloc&) { // memory refused: said, never an abort
+    std::cerr << "tessaro-cli: memoria esaurita\n";
+    return 1;
+} catch (const std::exception& e) {
+    std::cerr << "tessaro-cli: " << e.what() << '\n';
+    return 1;
 }

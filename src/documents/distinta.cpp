@@ -64,34 +64,41 @@ double angolo_gradi(const Traliccio& t) {
     return g;
 }
 
-std::string testo_distinta_csv(const Distinta& d) {
+std::string testo_distinta_csv(const Distinta& d, Sistema sistema) {
     std::size_t colonne = 0;
     for (const Traliccio& t : d.tralicci)
         colonne = std::max(colonne, t.chiodi.size());
-    std::string s = "traliccio;tipo;angolo (gradi);x inizio (cm);y inizio (cm);chiodi;"
-                    "diametro (mm);peso (kg)";
+    // Lengths in the unit system asked for: cm, or mm in SI, the point moved on the digits.
+    const std::string cm = std::string(" (") + nome_unita(Unita::lunghezza, sistema) + ")";
+    const auto l = [&](double x) {
+        std::string t = in_sistema(show(R(x, 2)), Unita::lunghezza, sistema);
+        std::replace(t.begin(), t.end(), '.', ',');
+        return t;
+    };
+    std::string s = "traliccio;tipo;angolo (gradi);x inizio" + cm + ";y inizio" + cm +
+                    ";chiodi;diametro (mm);peso (kg)";
     for (std::size_t i = 1; i <= colonne; ++i)
-        s += ";distanza chiodo " + std::to_string(i) + " (cm)";
-    s += ";lunghezza (cm)\r\n";
+        s += ";distanza chiodo " + std::to_string(i) + cm;
+    s += ";lunghezza" + cm + "\r\n";
     double lunghezze = 0; // of all rails, cm
     for (std::size_t r = 0; r < d.tralicci.size(); ++r) {
         const Traliccio& t = d.tralicci[r];
         s += nome_traliccio(r) + ";" + nome_tipo(t.tipo) + ";" + numero(angolo_gradi(t), 2) + ";" +
-             numero(t.origine.x, 2) + ";" + numero(t.origine.y, 2) + ";" +
-             std::to_string(t.chiodi.size()) + ";" + numero(d.diametro_mm, 1) + ";" +
+             l(t.origine.x) + ";" + l(t.origine.y) + ";" + std::to_string(t.chiodi.size()) + ";" +
+             numero(d.diametro_mm, 1) + ";" +
              numero(static_cast<double>(t.chiodi.size()) * d.peso_chiodo_kg(), 3);
         for (std::size_t i = 0; i < colonne; ++i)
-            s += ";" + (i < t.chiodi.size() ? numero(t.chiodi[i], 2) : std::string());
-        s += ";" + numero(lunghezza(t), 2) + "\r\n";
+            s += ";" + (i < t.chiodi.size() ? l(t.chiodi[i]) : std::string());
+        s += ";" + l(lunghezza(t)) + "\r\n";
         lunghezze += lunghezza(t);
     }
     s += "totale;;;;;" + std::to_string(d.chiodi) + ";" + numero(d.diametro_mm, 1) + ";" +
-         numero(d.peso_kg, 3) + std::string(colonne, ';') + ";" + numero(lunghezze, 2) + "\r\n";
+         numero(d.peso_kg, 3) + std::string(colonne, ';') + ";" + l(lunghezze) + "\r\n";
     return s;
 }
 
 bool esporta_distinta_csv(const CalcoTess& f, const std::string& percorso) {
-    return sostituisci_file(percorso, testo_distinta_csv(distinta(f)));
+    return sostituisci_file(percorso, testo_distinta_csv(distinta(f), f.sistema));
 }
 
 } // namespace tessaro

@@ -2,6 +2,7 @@
 // weight of the studs; in the PDF report and as a CSV file.
 #pragma once
 
+#include "form/grandezze.h"
 #include "reinforcement/schema.h"
 
 #include <string>
@@ -38,8 +39,9 @@ double angolo_gradi(const Traliccio& t);
 
 // The CSV text: a header row, one row per rail (its name, kind, direction, start, studs,
 // their diameter and weight, their distances from the column face, its length), a last row
-// "totale"; fields separated by ";", decimal point, CR LF line ends.
-std::string testo_distinta_csv(const Distinta& d);
+// "totale"; fields separated by ";", decimal comma, CR LF line ends; lengths in cm, or in mm
+// in SI.
+std::string testo_distinta_csv(const Distinta& d, Sistema sistema = Sistema::tecnico);
 
 // Writes the stud schedule of the current design to `percorso` through the file replacement;
 // false when the file could not be written (the previous file is then left as it was).

@@ -1,5 +1,5 @@
-// The DXF of the stud layout, written with dxflib into a private temporary file whose bytes
-// then replace the destination.
+// The DXF of the stud layout, written with dxflib into memory, whose bytes then replace the
+// destination.
 #include "documents/dxf.h"
 
 #include "documents/annotazioni_pianta.h"
@@ -13,19 +13,16 @@
 #include <dl_dxf.h>
 #include <dl_writer_ascii.h>
 
-#include <QFile>
 #include <QLineF>
 #include <QPointF>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 namespace tessaro {
 namespace {
 
-constexpr int INSUNITS_CM = 5;   // $INSUNITS: centimetres
+constexpr int INSUNITS_CM = 5, INSUNITS_MM = 4; // $INSUNITS
 constexpr double TESTO_MM = 2.5; // texts and dimensions on paper, height of the capitals
 constexpr double TESTA = 3;      // head diameter over shank diameter of a headed stud
 
@@ -33,16 +30,42 @@ constexpr double TESTA = 3;      // head diameter over shank diameter of a heade
 constexpr int COLORE_LAYER[] = {7, 8, 4, 5, 6, 3, 1, 2, 7, 3};
 static_assert(std::size(COLORE_LAYER) == std::size(LAYER_DXF));
 
-// The drawing's scale, the report's plan's: what a millimetre of paper holds of the plan.
+// dxflib's text writer with its file replaced by memory: every group code and value as the
+// library formats it (its reals and handles are formatted there and handed to dxfString), none
+// of it lost to a file that could not take it, since the library never reports its stream's
+// write errors.
+class ScritturaInMemoria : public DL_WriterA {
+  public:
+    ScritturaInMemoria() : DL_WriterA("", DL_Codes::AC1015) {} // "": no file is opened
+    void dxfInt(int gc, int value) const override { dxfString(gc, std::to_string(value)); }
+    void dxfString(int gc, const char* value) const override {
+        if (value) dxfString(gc, std::string(value));
+    }
+    void dxfString(int gc, const std::string& value) const override {
+        byte_ += gc < 10 ? "  " : gc < 100 ? " " : "";
+        byte_ += std::to_string(gc);
+        byte_ += '\n';
+        byte_ += value;
+        byte_ += '\n';
+    }
+    const std::string& byte() const { return byte_; }
+
+  private:
+    mutable std::string byte_;
+};
+
+// The drawing's scale, the report's plan's: what a millimetre of paper holds of the plan; and
+// its unit, the centimetre of the plan or, in SI, the millimetre (k drawing units a cm).
 struct Scala {
     int denominatore;
     double cm_per_mm;
+    double k;
     double testo() const { return TESTO_MM * cm_per_mm; } // height of a text, cm
 };
 
 Scala scala(const CalcoTess& f) {
     const int s = scala_relazione(f);
-    return {s, s / 10.0};
+    return {s, s / 10.0, f.sistema == Sistema::SI ? 10.0 : 1.0};
 }
 
 // The block of a stud of the design's diameter, mm: "CHIODO_D14", "CHIODO_D12_5".
@@ -67,35 +90,38 @@ std::string blocco_quota(std::size_t i) {
     return "*D" + std::to_string(i + 1);
 }
 
+// What it is given in cm of the plan it writes in the drawing's unit (times k).
 class Disegno {
   public:
-    Disegno(DL_Dxf& dxf, DL_WriterA& dw) : dxf_(dxf), dw_(dw) {}
+    Disegno(DL_Dxf& dxf, DL_WriterA& dw, double k) : dxf_(dxf), dw_(dw), k_(k) {}
 
     void linea(const char* layer, Punto a, Punto b) {
-        dxf_.writeLine(dw_, DL_LineData(a.x, a.y, 0, b.x, b.y, 0), attributi(layer));
+        dxf_.writeLine(dw_, DL_LineData(k_ * a.x, k_ * a.y, 0, k_ * b.x, k_ * b.y, 0),
+                       attributi(layer));
     }
     void cerchio(const char* layer, Punto c, double r) {
-        dxf_.writeCircle(dw_, DL_CircleData(c.x, c.y, 0, r), attributi(layer));
+        dxf_.writeCircle(dw_, DL_CircleData(k_ * c.x, k_ * c.y, 0, k_ * r), attributi(layer));
     }
     void polilinea(const char* layer, const Polilinea& p) {
         dxf_.writePolyline(
             dw_, DL_PolylineData(static_cast<int>(p.punti.size()), 0, 0, p.chiusa ? 1 : 0),
             attributi(layer));
         for (const Punto& q : p.punti)
-            dxf_.writeVertex(dw_, DL_VertexData(q.x, q.y, 0, 0));
+            dxf_.writeVertex(dw_, DL_VertexData(k_ * q.x, k_ * q.y, 0, 0));
         dxf_.writePolylineEnd(dw_);
     }
     // Text `altezza` cm high at p, turned by angolo rad (dxflib writes it in degrees): centred
     // on p (horizontal centre, middle), or starting at p.
     void testo(const char* layer, Punto p, const std::string& t, double altezza, double angolo = 0,
                bool centrato = true) {
+        const double x = k_ * p.x, y = k_ * p.y;
         dxf_.writeText(dw_,
-                       DL_TextData(p.x, p.y, 0, p.x, p.y, 0, altezza, 1, 0, centrato ? 1 : 0,
+                       DL_TextData(x, y, 0, x, y, 0, k_ * altezza, 1, 0, centrato ? 1 : 0,
                                    centrato ? 2 : 0, t, "Standard", angolo),
                        attributi(layer));
     }
     void inserto(const char* layer, const std::string& blocco, Punto p) {
-        dxf_.writeInsert(dw_, DL_InsertData(blocco, p.x, p.y, 0, 1, 1, 1, 0, 1, 1, 0, 0),
+        dxf_.writeInsert(dw_, DL_InsertData(blocco, k_ * p.x, k_ * p.y, 0, 1, 1, 1, 0, 1, 1, 0, 0),
                          attributi(layer));
     }
     // A dimension entity, its picture in `blocco`: the measured points, its line through
@@ -115,7 +141,7 @@ class Disegno {
         dw_.dxfInt(71, 5);                              // text anchored at its middle
         dw_.dxfInt(72, 1);
         dw_.dxfReal(41, 1.0);
-        dw_.dxfReal(42, q.misura);
+        dw_.dxfReal(42, k_ * q.misura);
         dw_.dxfString(1, testo_cad(q.prefisso) + "<>");
         dw_.dxfString(3, "Standard");
         dw_.dxfString(100, "AcDbAlignedDimension");
@@ -134,19 +160,20 @@ class Disegno {
 
   private:
     void punto(int codice, Punto p) {
-        dw_.dxfReal(codice, p.x);
-        dw_.dxfReal(codice + 10, p.y);
+        dw_.dxfReal(codice, k_ * p.x);
+        dw_.dxfReal(codice + 10, k_ * p.y);
         dw_.dxfReal(codice + 20, 0.0);
     }
 
     DL_Dxf& dxf_;
     DL_WriterA& dw_;
+    double k_;
 };
 
 // The stud: its shank and its head, on layer 0 so that each insert takes the layer it is on.
-void blocco_chiodo(DL_Dxf& dxf, DL_WriterA& dw, const CalcoTess& f) {
+void blocco_chiodo(DL_Dxf& dxf, DL_WriterA& dw, const CalcoTess& f, const Scala& s) {
     const std::string nome = nome_blocco(f);
-    const double r = lenient(f.fichiodo.Text) / 20; // cm
+    const double r = s.k * lenient(f.fichiodo.Text) / 20; // cm times k
     dxf.writeBlock(dw, DL_BlockData(nome, 0, 0, 0, 0));
     for (const double raggio : {r, TESTA * r})
         dxf.writeCircle(dw, DL_CircleData(0, 0, 0, raggio), Disegno::attributi("0"));
@@ -162,24 +189,25 @@ void disegno_quota(DL_Dxf& dxf, DL_WriterA& dw, const std::string& nome, const Q
     const auto linea = [&](QPointF da, QPointF a_) {
         dxf.writeLine(dw, DL_LineData(da.x(), da.y(), 0, a_.x(), a_.y(), 0), a);
     };
-    const QPointF A(q.da.x, q.da.y), B(q.a.x, q.a.y), A1(q.linea_da.x, q.linea_da.y),
-        B1(q.linea_a.x, q.linea_a.y), T(q.testo.centro.x, q.testo.centro.y);
+    const auto k = [&](Punto p) { return QPointF(s.k * p.x, s.k * p.y); };
+    const QPointF A = k(q.da), B = k(q.a), A1 = k(q.linea_da), B1 = k(q.linea_a),
+                  T = k(q.testo.centro);
     const auto unitario = [](QPointF v) {
         const double l = std::hypot(v.x(), v.y());
         return l > 0 ? v / l : QPointF(0, 0);
     };
     const QPointF n = unitario(A1 - A), u = unitario(B1 - A1);
-    const double mm = s.cm_per_mm;
+    const double mm = s.k * s.cm_per_mm;
     dxf.writeBlock(dw, DL_BlockData(nome, 1, 0, 0, 0)); // anonymous
     for (const auto& [punto, piede] : {std::pair{A, A1}, {B, B1}})
         if (QLineF(punto, piede).length() > mm) linea(punto + n * mm, piede + n * 1.5 * mm);
-    const double lungo = QPointF::dotProduct(T - A1, u), meta = q.testo.larghezza / 2;
+    const double lungo = QPointF::dotProduct(T - A1, u), meta = s.k * q.testo.larghezza / 2;
     linea(A1 + u * std::min(0.0, lungo - meta),
           A1 + u * std::max(QLineF(A1, B1).length(), lungo + meta));
     for (const QPointF& piede : {A1, B1})
         linea(piede - (u + n) * mm, piede + (u + n) * mm);
     dxf.writeText(dw,
-                  DL_TextData(T.x(), T.y(), 0, T.x(), T.y(), 0, s.testo(), 1, 0, 1, 2,
+                  DL_TextData(T.x(), T.y(), 0, T.x(), T.y(), 0, s.k * s.testo(), 1, 0, 1, 2,
                               testo_cad(q.prefisso + q.valore), "Standard", q.testo.angolo),
                   a);
     dxf.writeEndBlock(dw, nome);
@@ -191,7 +219,7 @@ void intestazione_e_tabelle(DL_Dxf& dxf, DL_WriterA& dw, const CalcoTess& f) {
     const AnnotazioniPianta a = annotazioni(f, geometria_pianta(f));
     dxf.writeHeader(dw);
     dw.dxfString(9, "$INSUNITS");
-    dw.dxfInt(70, INSUNITS_CM);
+    dw.dxfInt(70, f.sistema == Sistema::SI ? INSUNITS_MM : INSUNITS_CM);
     dw.dxfString(9, "$MEASUREMENT");
     dw.dxfInt(70, 1); // metric
     dw.sectionEnd();
@@ -209,7 +237,7 @@ void intestazione_e_tabelle(DL_Dxf& dxf, DL_WriterA& dw, const CalcoTess& f) {
                        DL_Attributes("", COLORE_LAYER[i], 100, "CONTINUOUS", 1));
     dw.tableEnd();
     dw.tableStyle(1);
-    dxf.writeStyle(dw, DL_StyleData("Standard", 0, 0, 1, 0, 0, s.testo(), "txt", ""));
+    dxf.writeStyle(dw, DL_StyleData("Standard", 0, 0, 1, 0, 0, s.k * s.testo(), "txt", ""));
     dw.tableEnd();
     dxf.writeView(dw);
     dxf.writeUcs(dw);
@@ -218,8 +246,8 @@ void intestazione_e_tabelle(DL_Dxf& dxf, DL_WriterA& dw, const CalcoTess& f) {
     dw.tableEnd();
     // Arrows 2 mm, extension lines 1.5 mm past the line and 1 mm off the points, the text
     // 0.8 mm off the line and as high as the others, all on paper at the drawing's scale.
-    dxf.writeDimStyle(dw, 2 * s.cm_per_mm, 1.5 * s.cm_per_mm, s.cm_per_mm, 0.8 * s.cm_per_mm,
-                      s.testo());
+    const double mm = s.k * s.cm_per_mm;
+    dxf.writeDimStyle(dw, 2 * mm, 1.5 * mm, mm, 0.8 * mm, s.k * s.testo());
     dxf.writeBlockRecord(dw);
     if (chiodi) dxf.writeBlockRecord(dw, nome_blocco(f));
     for (std::size_t i = 0; i < a.quote.size(); ++i)
@@ -231,7 +259,7 @@ void intestazione_e_tabelle(DL_Dxf& dxf, DL_WriterA& dw, const CalcoTess& f) {
         dxf.writeBlock(dw, DL_BlockData(blocco, 0, 0, 0, 0));
         dxf.writeEndBlock(dw, blocco);
     }
-    if (chiodi) blocco_chiodo(dxf, dw, f);
+    if (chiodi) blocco_chiodo(dxf, dw, f, s);
     for (std::size_t i = 0; i < a.quote.size(); ++i)
         disegno_quota(dxf, dw, blocco_quota(i), a.quote[i], s);
     dw.sectionEnd();
@@ -282,8 +310,8 @@ void entita(Disegno& d, const CalcoTess& f, const GeometriaPianta& g) {
             if (!u1 || q.x + q.y > u1->x + u1->y) u1 = &q;
     if (u1) d.testo("TESTI", {u1->x + h, u1->y + h}, "u1", h);
     // The title under the plan, below the column's dimension, with the scale it plots at.
-    std::string titolo =
-        "Pianta della chiodatura - scala 1:" + std::to_string(s.denominatore) + " (quote in cm)";
+    std::string titolo = "Pianta della chiodatura - scala 1:" + std::to_string(s.denominatore) +
+                         " (quote in " + nome_unita(Unita::lunghezza, f.sistema) + ")";
     if (!g.tralicci.empty())
         titolo += " - " + std::to_string(g.tralicci.size()) + " tralicci, chiodi %%c " +
                   testo_campo(f.fichiodo.Text) + " mm";
@@ -293,28 +321,17 @@ void entita(Disegno& d, const CalcoTess& f, const GeometriaPianta& g) {
 } // namespace
 
 bool esporta_dxf(const CalcoTess& f, const std::string& percorso) {
-    const QTemporaryDir cartella;
-    if (!cartella.isValid()) return false;
-    const QString temporaneo = cartella.filePath(QStringLiteral("pianta.dxf"));
-    {
-        DL_Dxf dxf;
-        const std::unique_ptr<DL_WriterA> dw(
-            dxf.out(temporaneo.toLocal8Bit().constData(), DL_Codes::AC1015));
-        if (!dw || dw->openFailed()) return false;
-        intestazione_e_tabelle(dxf, *dw, f);
-        dw->sectionEntities();
-        Disegno disegno(dxf, *dw);
-        entita(disegno, f, geometria_pianta(f));
-        dw->sectionEnd();
-        dxf.writeObjects(*dw);
-        dxf.writeObjectsEnd(*dw);
-        dw->dxfEOF();
-        dw->close();
-    }
-    QFile letto(temporaneo);
-    if (!letto.open(QIODevice::ReadOnly)) return false;
-    const QByteArray byte = letto.readAll();
-    return !byte.isEmpty() && salva(percorso, byte);
+    DL_Dxf dxf; // AutoCAD 2000 (AC1015), its default
+    ScritturaInMemoria dw;
+    intestazione_e_tabelle(dxf, dw, f);
+    dw.sectionEntities();
+    Disegno disegno(dxf, dw, scala(f).k);
+    entita(disegno, f, geometria_pianta(f));
+    dw.sectionEnd();
+    dxf.writeObjects(dw);
+    dxf.writeObjectsEnd(dw);
+    dw.dxfEOF();
+    return salva(percorso, QByteArray::fromStdString(dw.byte()));
 }
 
 } // namespace tessaro

@@ -4,6 +4,7 @@
 
 #include "documents/geometria_pianta.h"
 #include "documents/pianta_quotata.h"
+#include "form/CalcoTess.h"
 #include "verification/stato_caso.h"
 
 #include <QFont>
@@ -154,7 +155,9 @@ int disegna_foglio_pianta(QPainter& p, const CalcoTess& f, const Intestazione& i
     p.setFont(carattere(4, ppm));
     p.setPen(Qt::black);
     p.drawText(dispositivo(d.titolo), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Pianta della chiodatura – scala 1:%1 (quote in cm)").arg(scala));
+               QStringLiteral("Pianta della chiodatura – scala 1:%1 (quote in %2)")
+                   .arg(scala)
+                   .arg(nome_unita(Unita::lunghezza, f.sistema)));
     p.restore();
 
     const QRectF e = ingombro(geometria_pianta(f));
@@ -168,8 +171,8 @@ int disegna_foglio_pianta(QPainter& p, const CalcoTess& f, const Intestazione& i
     p.setClipRect(disegno); // an opening's shadow runs to the frame, not over the legend
     disegna_pianta_quotata(p, f, T, ppm, disegno);
     p.restore();
-    disegna_legenda(p, area.topLeft() + d.legenda * ppm, ppm);
-    disegna_scala_grafica(p, area.topLeft() + d.scala * ppm, T, ppm);
+    disegna_legenda(p, area.topLeft() + d.legenda * ppm, ppm, f.sistema);
+    disegna_scala_grafica(p, area.topLeft() + d.scala * ppm, T, ppm, f.sistema);
     cartiglio(p, dispositivo(d.cartiglio), f, intestazione, scala, ppm);
     return scala;
 }

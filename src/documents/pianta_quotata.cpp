@@ -227,7 +227,7 @@ const VoceLegenda LEGENDA[] = {
     {"Chiodi", VoceLegenda::punto, COLORE_CHIODI},
     {"Bordo libero della soletta", VoceLegenda::tratteggio, Qt::black},
     {"Foro e sua zona d'ombra", VoceLegenda::riempito, COLORE_OMBRA},
-    {"Quote (cm)", VoceLegenda::linea, COLORE_QUOTE},
+    {"Quote", VoceLegenda::linea, COLORE_QUOTE},
 };
 
 } // namespace
@@ -265,7 +265,7 @@ void disegna_pianta_quotata(QPainter& p, const CalcoTess& f, const QTransform& c
     p.restore();
 }
 
-QSizeF disegna_legenda(QPainter& p, QPointF dove, double punti_per_mm) {
+QSizeF disegna_legenda(QPainter& p, QPointF dove, double punti_per_mm, Sistema sistema) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     Pittore d{p, QTransform(), punti_per_mm, {}};
@@ -299,7 +299,9 @@ QSizeF disegna_legenda(QPainter& p, QPointF dove, double punti_per_mm) {
             p.drawEllipse(c.center(), d.mm(0.9), d.mm(0.9));
             break;
         }
-        const QString nome = QString::fromUtf8(v.nome);
+        QString nome = QString::fromUtf8(v.nome);
+        if (v.colore == COLORE_QUOTE)
+            nome += QStringLiteral(" (%1)").arg(nome_unita(Unita::lunghezza, sistema));
         p.setPen(Qt::black);
         p.drawText(QPointF(c.right() + spazio, c.center().y() + (fm.ascent() - fm.descent()) / 2),
                    nome);
@@ -311,7 +313,7 @@ QSizeF disegna_legenda(QPainter& p, QPointF dove, double punti_per_mm) {
 }
 
 void disegna_scala_grafica(QPainter& p, QPointF dove, const QTransform& cm_a_dispositivo,
-                           double punti_per_mm) {
+                           double punti_per_mm, Sistema sistema) {
     const QLineF un_cm(cm_a_dispositivo.map(QPointF(0, 0)), cm_a_dispositivo.map(QPointF(1, 0)));
     const double per_cm = un_cm.length(); // device units per plan cm
     if (!(per_cm > 0)) return;
@@ -332,7 +334,9 @@ void disegna_scala_grafica(QPainter& p, QPointF dove, const QTransform& cm_a_dis
     const double y = dove.y() + h + fm.ascent() + punti_per_mm * 0.5;
     p.drawText(QPointF(dove.x() - fm.horizontalAdvance(QStringLiteral("0")) / 2, y),
                QStringLiteral("0"));
-    const QString fine = QString::fromStdString(show(lunghezza)) + QStringLiteral(" cm");
+    const QString fine =
+        QString::fromStdString(in_sistema(show(lunghezza), Unita::lunghezza, sistema) + " " +
+                               nome_unita(Unita::lunghezza, sistema));
     p.drawText(QPointF(dove.x() + L - fm.horizontalAdvance(fine) / 2, y), fine);
     p.restore();
 }

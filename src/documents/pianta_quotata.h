@@ -4,6 +4,8 @@
 // legend and scale bar. The report, the plan PDF and the plan window all draw it here.
 #pragma once
 
+#include "form/grandezze.h"
+
 #include <QPainter>
 #include <QPointF>
 #include <QRectF>
@@ -28,12 +30,13 @@ void disegna_pianta_quotata(QPainter& p, const CalcoTess& f, const QTransform& c
                             double punti_per_mm, const QRectF& ritaglio = {});
 
 // The legend (colour and name of each perimeter/element) with its top-left corner at `dove`
-// in device coordinates; returns its size.
-QSizeF disegna_legenda(QPainter& p, QPointF dove, double punti_per_mm);
+// in device coordinates, the dimensions' unit that of the system; returns its size.
+QSizeF disegna_legenda(QPainter& p, QPointF dove, double punti_per_mm,
+                       Sistema sistema = Sistema::tecnico);
 
 // Scale bar with its left end at `dove` (device coordinates): a round length of plan cm (1, 2
 // or 5 times a power of ten) that is 25 to 60 mm long on the device, in four bands.
 void disegna_scala_grafica(QPainter& p, QPointF dove, const QTransform& cm_a_dispositivo,
-                           double punti_per_mm);
+                           double punti_per_mm, Sistema sistema = Sistema::tecnico);
 
 } // namespace tessaro

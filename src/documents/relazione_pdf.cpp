@@ -40,18 +40,31 @@ QString h(const std::string& t) {
 QString h(const char* t) {
     return QString::fromUtf8(t).toHtmlEscaped();
 }
-// The text that the control of a quantity shows, as HTML.
+// The text that the control of a quantity shows in the documents' unit system, as HTML.
 QString valore(const CalcoTess& f, const Grandezza& g) {
-    return h(QString::fromStdString(f.testo(g)).trimmed().toStdString());
+    return h(QString::fromStdString(testo_vista(f, g)).trimmed().toStdString());
 }
 QString html(const CalcoTess& f, Dato d) {
-    return h(f.Text1[d].Text);
+    return h(testo_vista(f, grandezza(d)));
 }
 QString html(const CalcoTess& f, Risultato r) {
     return valore(f, grandezza(r));
 }
-QString unita(const Grandezza& g) {
-    return g.unita == Unita::nessuna ? h("–") : h(unita_di(g.unita).nome);
+// A unit's name in the documents' system, "–" for a pure number.
+QString unita(const CalcoTess& f, Unita u) {
+    const std::string nome = nome_unita(u, f.sistema);
+    return nome.empty() ? h("–") : h(nome);
+}
+QString unita(const CalcoTess& f, const Grandezza& g) {
+    return unita(f, g.unita);
+}
+// A value computed beside the fields, rounded in the model's unit, in the documents' system.
+QString numero(const CalcoTess& f, double x, int decimali, Unita u) {
+    return h(in_sistema(show(R(x, decimali)), u, f.sistema));
+}
+// The same with its unit: "200000 kg", "2000 kN".
+QString misura_html(const CalcoTess& f, double x, int decimali, Unita u) {
+    return h(misura(f, x, decimali, u));
 }
 
 // A table with a header row; each row's cells already HTML.
@@ -81,14 +94,20 @@ QString titolo(const char* t) {
     return "<h3>" + h(t) + "</h3>";
 }
 
-QString intestazione_html(const Intestazione& i) {
+QString intestazione_html(const CalcoTess& f, const Intestazione& i) {
     return "<h2>Relazione di calcolo: punzonamento della soletta</h2>" +
            Tabella({"Progetto", "Elemento", "Progettista", "Data"})
                .riga({h(i.progetto), h(i.elemento), h(i.progettista), h(i.data)})
                .fine() +
-           "<p>Unità di misura: forze in kg, lunghezze in cm, tensioni in kg/cm², aree in cm², "
-           "momenti in kg·m, carichi ripartiti in kg/m², diametri dei chiodi in mm "
-           "(1 MPa = 10 kg/cm²).</p>";
+           (f.sistema == Sistema::SI
+                ? "<p>Unità di misura: forze in kN, lunghezze in mm, tensioni in N/mm², aree in "
+                  "mm², superfici della soletta in m², momenti in kNm, carichi ripartiti in "
+                  "kN/m², diametri dei chiodi in mm. Il calcolo è svolto in kg, cm e kg/cm² "
+                  "(1 kg = 1 daN, 1 MPa = 10 kg/cm²): ogni valore è quello del calcolo con la "
+                  "virgola spostata.</p>"
+                : "<p>Unità di misura: forze in kg, lunghezze in cm, tensioni in kg/cm², aree "
+                  "in cm², momenti in kg·m, carichi ripartiti in kg/m², diametri dei chiodi in "
+                  "mm (1 MPa = 10 kg/cm²).</p>");
 }
 
 QString metodo_html() {
@@ -122,7 +141,7 @@ QString dati_html(const CalcoTess& f) {
         Dato::Rck, Dato::gamma_c, Dato::fyk,     Dato::gamma_f, Dato::N_totali, Dato::N_diag,
         Dato::S1,  Dato::S};
     const auto riga = [&](const Grandezza& g) {
-        t.riga({h(g.descrizione), h(g.simbolo), h(f.testo(g)), unita(g)});
+        t.riga({h(g.descrizione), h(g.simbolo), h(testo_vista(f, g)), unita(f, g)});
     };
     for (const Dato d : ingressi)
         riga(grandezza(d));
@@ -162,15 +181,15 @@ QString nome(const CalcoTess& f, const Grandezza& g) {
 }
 
 // A row of a quantity of the form: its name, the formula, the value shown and its unit.
-template <class Nome>
-void riga(Tabella& t, const CalcoTess& f, Nome n, const char* formula) {
+template <class Nome> void riga(Tabella& t, const CalcoTess& f, Nome n, const char* formula) {
     const Grandezza& g = grandezza(n);
-    t.riga({nome(f, g), h(formula), html(f, n), unita(g)});
+    t.riga({nome(f, g), h(formula), html(f, n), unita(f, g)});
 }
 
 QString intermedi_html(const CalcoTess& f) {
     Tabella t({"Grandezza", "Formula", "Valore", "Unità"});
-    t.riga({"fck", h("0.83·Rck"), h(show(R(f.dati.fck, 1))), h("kg/cm²")});
+    t.riga({"fck", h("0.83·Rck"), numero(f, f.dati.fck, 1, Unita::tensione),
+            unita(f, Unita::tensione)});
     riga(t, f, Dato::k, "1 + √(200/d), d in mm, ≤ 2.0 (6.4.4 (1))");
     riga(t, f, Dato::ro_eff, "√(ρlx·ρly) ≤ 2 % (6.4.4 (1))");
     riga(t, f, Dato::nu, "0.6·(1 − fck/250), fck in MPa (6.4.5 (3))");
@@ -188,8 +207,10 @@ QString intermedi_html(const CalcoTess& f) {
          "k·|Myd − Nd·xG|/|Nd|·u1/W1y (6.4.3 (6.39), k dalla Tabella 6.1), fuso con i casi di "
          "bordo e d'angolo");
     riga(t, f, Dato::beta, "1 + βx + βy");
-    t.riga({"Veff", h("β·|Nd|"), h(show(R(f.dati.Veff, 0))), h("kg")});
-    riga(t, f, Risultato::Veff1, "Veff − qd·Aq/10000, qd in kg/m², Aq in cm² (6.4.4 (2))");
+    t.riga({"Veff", h("β·|Nd|"), numero(f, f.dati.Veff, 0, Unita::forza), unita(f, Unita::forza)});
+    riga(t, f, Risultato::Veff1,
+         f.sistema == Sistema::SI ? "Veff − qd·Aq, qd in kN/m², Aq in m² (6.4.4 (2))"
+                                  : "Veff − qd·Aq/10000, qd in kg/m², Aq in cm² (6.4.4 (2))");
     riga(t, f, Risultato::vmin, "0.035·k^1.5·fck^0.5, fck in MPa (6.4.4 (6.3N))");
     riga(t, f, Risultato::TAUrdc,
          "max(CRd,c·k·(100·ρl·fck)^(1/3), vmin), CRd,c = 0.18/γC (6.4.4 (6.47))");
@@ -216,25 +237,26 @@ QString esito(const std::optional<double>& u, const std::string& testo) {
 
 QString verifiche_html(const CalcoTess& f, const StatoCaso& s) {
     Tabella t({"Verifica", "Effetto", "Resistenza", "Esito", "Utilizzo"});
-    t.riga({h("Faccia del pilastro (6.4.5 (3))"), "Veff = " + h(show(R(f.dati.Veff, 0))) + " kg",
-            "VRd,max = " + html(f, Risultato::Vrd_max) + " kg",
+    const QString kg = " " + unita(f, Unita::forza), cm2 = " " + unita(f, Unita::area);
+    t.riga({h("Faccia del pilastro (6.4.5 (3))"),
+            "Veff = " + misura_html(f, f.dati.Veff, 0, Unita::forza),
+            "VRd,max = " + html(f, Risultato::Vrd_max) + kg,
             esito(s.utilizzo_faccia, f.Label4[Verdetto::Vrd_max].Caption),
             utilizzo(s.utilizzo_faccia)});
-    t.riga({h("Perimetro u1 senza armatura (6.4.4)"),
-            "VEd,red = " + html(f, Risultato::Veff1) + " kg",
-            "VRd,c = " + html(f, Risultato::Vrdc) + " kg",
+    t.riga({h("Perimetro u1 senza armatura (6.4.4)"), "VEd,red = " + html(f, Risultato::Veff1) + kg,
+            "VRd,c = " + html(f, Risultato::Vrdc) + kg,
             esito(s.utilizzo_perimetro, f.Label4[Verdetto::Vrdc].Caption),
             utilizzo(s.utilizzo_perimetro)});
     if (s.utilizzo_chiodi)
         t.riga({h("Armatura a punzonamento (6.4.5 (1))"),
-                "Asw,req = " + html(f, Risultato::Aftot_teor) + " cm²",
-                "Asw = " + html(f, Risultato::Aftot) + " cm²",
+                "Asw,req = " + html(f, Risultato::Aftot_teor) + cm2,
+                "Asw = " + html(f, Risultato::Aftot) + cm2,
                 h(f.Label3[Risultato::Vrds].ForeColor == ROSSO_SCURO ? "insufficiente" : "OK"),
                 utilizzo(s.utilizzo_chiodi)});
     if (s.utilizzo_esterno)
         t.riga({h("Perimetro esterno uout (6.4.5 (4))"),
-                "VEd,red,out = " + html(f, Risultato::Veff1_est) + " kg",
-                "VRd,c,out = " + html(f, Risultato::Vrdc_est) + " kg",
+                "VEd,red,out = " + html(f, Risultato::Veff1_est) + kg,
+                "VRd,c,out = " + html(f, Risultato::Vrdc_est) + kg,
                 h(f.Label3[Risultato::Vrdc_est].ForeColor == NERO ? "OK" : "non verificata"),
                 utilizzo(s.utilizzo_esterno)});
     return titolo("Verifiche") + t.fine() +
@@ -262,42 +284,47 @@ QString armatura_html(const CalcoTess& f, const Distinta& d) {
     t.riga({h("Strati di chiodi"), "", h(std::to_string(strati)), h("–")});
     riga(t, f, Risultato::Aftot_teor, "(VEd,red − 0.75·VRd,c)/fywd,ef");
     riga(t, f, Risultato::Vrds_teor, "0.75·VRd,c + Asw,req·fywd,ef");
-    riga(t, f, Risultato::Af_teor,
-         "Asw,req·sr/(N·1.5·d); Asw,req/(N·strati) se 1.5·d > L + sr");
+    riga(t, f, Risultato::Af_teor, "Asw,req·sr/(N·1.5·d); Asw,req/(N·strati) se 1.5·d > L + sr");
     riga(t, f, Risultato::fi_teor, "√(4·Af,req/π)");
-    t.riga({h("φ adottato"), "", h(f.fichiodo.Text), h("mm")});
+    t.riga({h("φ adottato"), "", h(f.fichiodo.Text), unita(f, Unita::diametro)});
     riga(t, f, Risultato::Af, "π·φ²/4");
     riga(t, f, Risultato::Aftot, "N·Af·1.5·d/sr; N·Af·strati se 1.5·d > L + sr");
     riga(t, f, Risultato::Vrds, "0.75·VRd,c + Asw·fywd,ef (6.4.5 (6.52))");
     riga(t, f, Risultato::beta_est, "1 + βx + βy");
-    riga(t, f, Risultato::Veff1_est, "β·|Nd| − qd·Aest/10000");
+    riga(t, f, Risultato::Veff1_est,
+         f.sistema == Sistema::SI ? "β·|Nd| − qd·Aest" : "β·|Nd| − qd·Aest/10000");
     t.riga({"uout", h("perimetro a 1.5·d oltre l'ultimo chiodo (6.4.5 (4))"),
-            h(show(R(f.dati.uest, 1))), h("cm")});
+            numero(f, f.dati.uest, 1, Unita::lunghezza), unita(f, Unita::lunghezza)});
     riga(t, f, Risultato::Vrdc_est, "vRd,c·uout·d (6.4.5 (4))");
     return titolo("Armatura a punzonamento") + t.fine();
 }
 
-QString distinta_html(const Distinta& d) {
+QString distinta_html(const CalcoTess& f, const Distinta& d) {
     if (d.tralicci.empty()) return {};
-    Tabella t({"Traliccio", "Tipo", "Angolo (°)", "Inizio x; y (cm)", "Chiodi",
-               "Distanze dei chiodi dalla faccia (cm)", "Lunghezza (cm)"});
+    const std::string cm = nome_unita(Unita::lunghezza, f.sistema);
+    const std::string inizio = "Inizio x; y (" + cm + ")",
+                      distanze_cm = "Distanze dei chiodi dalla faccia (" + cm + ")",
+                      lunghezza_cm = "Lunghezza (" + cm + ")";
+    Tabella t({"Traliccio", "Tipo", "Angolo (°)", inizio.c_str(), "Chiodi", distanze_cm.c_str(),
+               lunghezza_cm.c_str()});
+    const auto l = [&](double x, int decimali) { return numero(f, x, decimali, Unita::lunghezza); };
     double lunghezze = 0; // of all rails, cm
     for (std::size_t n = 0; n < d.tralicci.size(); ++n) {
         const Traliccio& r = d.tralicci[n];
         QString distanze;
         for (const double x : r.chiodi)
-            distanze += (distanze.isEmpty() ? "" : "  ") + h(show(R(x, 2)));
+            distanze += (distanze.isEmpty() ? "" : "  ") + l(x, 2);
         t.riga({h(nome_traliccio(n)), h(nome_tipo(r.tipo)), h(show(R(angolo_gradi(r), 2))),
-                h(show(R(r.origine.x, 2)) + "; " + show(R(r.origine.y, 2))),
-                QString::number(r.chiodi.size()), distanze, h(show(R(lunghezza(r), 2)))});
+                l(r.origine.x, 2) + "; " + l(r.origine.y, 2), QString::number(r.chiodi.size()),
+                distanze, l(lunghezza(r), 2)});
         lunghezze += lunghezza(r);
     }
     return titolo("Distinta dei chiodi") + t.fine() + "<p>Totale: " + QString::number(d.chiodi) +
-           " chiodi φ " + h(show(d.diametro_mm)) +
-           " mm; lunghezza assunta H − 2·(H − d) = " + h(show(R(d.lunghezza_cm, 1))) +
-           " cm; peso dell'acciaio dei chiodi (gambo, 7850 kg/m³) " + h(show(R(d.peso_kg, 2))) +
-           " kg; lunghezza dei tralicci, dal primo all'ultimo chiodo, " + h(show(R(lunghezze, 2))) +
-           " cm in tutto.</p>";
+           " chiodi φ " + h(show(d.diametro_mm)) + " mm; lunghezza assunta H − 2·(H − d) = " +
+           misura_html(f, d.lunghezza_cm, 1, Unita::lunghezza) +
+           "; peso dell'acciaio dei chiodi (gambo, 7850 kg/m³) " + h(show(R(d.peso_kg, 2))) +
+           " kg; lunghezza dei tralicci, dal primo all'ultimo chiodo, " +
+           misura_html(f, lunghezze, 2, Unita::lunghezza) + " in tutto.</p>";
 }
 
 // The overall verdict on top, as the window's banner says it.
@@ -326,10 +353,10 @@ QString documento_html(const CalcoTess& f, const Intestazione& i) {
     const StatoCaso s = stato_caso(f);
     const Distinta d = distinta(f);
     // The warnings beside the verdict they qualify; the plan's page named at the start.
-    return "<html><body>" + intestazione_html(i) + esito_html(s) + avvisi_html(s) +
+    return "<html><body>" + intestazione_html(f, i) + esito_html(s) + avvisi_html(s) +
            "<p>La pianta in scala è nell'ultima pagina.</p>" + metodo_html() + dati_html(f) +
            pilastro_html(f) + intermedi_html(f) + verifiche_html(f, s) + armatura_html(f, d) +
-           distinta_html(d) + "</body></html>";
+           distinta_html(f, d) + "</body></html>";
 }
 
 QFont carattere(double punti) {

@@ -13,7 +13,9 @@ constexpr std::array<char32_t, 32> alti{
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-// Reads one code point; a malformed sequence gives U+FFFD and consumes one byte.
+// Reads one code point; a malformed sequence gives U+FFFD and consumes one byte. Well-formed
+// means the shortest form of a character (no overlong form), no surrogate, nothing above
+// U+10FFFF: what a JSON or XML reader accepts.
 char32_t leggi_utf8(std::string_view s, std::size_t& i) {
     const auto c = static_cast<unsigned char>(s[i]);
     const int n = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
@@ -33,6 +35,11 @@ char32_t leggi_utf8(std::string_view s, std::size_t& i) {
             return 0xFFFD;
         }
         cp = (cp << 6) | (t & 0x3F);
+    }
+    constexpr char32_t minimo[] = {0, 0x80, 0x800, 0x10000}; // below: an overlong form
+    if (cp < minimo[n] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+        ++i;
+        return 0xFFFD;
     }
     i += static_cast<std::size_t>(n) + 1;
     return cp;
@@ -94,6 +101,14 @@ bool utf8_valido(std::string_view testo) {
     return true;
 }
 
+std::string utf8_sanato(std::string_view testo) {
+    if (utf8_valido(testo)) return std::string(testo);
+    std::string out;
+    for (std::size_t i = 0; i < testo.size();)
+        scrivi_utf8(out, leggi_utf8(testo, i));
+    return out;
+}
+
 std::string maiuscole(std::string_view testo) {
     std::string out(testo);
     for (char& c : out)
@@ -103,7 +118,8 @@ std::string maiuscole(std::string_view testo) {
 
 std::size_t caratteri(std::string_view utf8) {
     std::size_t n = 0;
-    for (std::size_t i = 0; i < utf8.size(); ++n) leggi_utf8(utf8, i);
+    for (std::size_t i = 0; i < utf8.size(); ++n)
+        leggi_utf8(utf8, i);
     return n;
 }
 

@@ -1,4 +1,4 @@
-// Text files: print-zone lines, safe replacement, reading a regular file.
+// Text files: print-zone lines, reading a regular file, a text file written whole.
 #include "files/file_testo.h"
 
 #include "files/codifica.h"
@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -41,106 +40,11 @@ RigaZone& RigaZone::zona() {
 
 namespace {
 
-constexpr std::string_view SUFFISSO_TEMPORANEO = ".scrittura-";
-constexpr std::size_t CIFRE_TEMPORANEO = 12;
-constexpr std::string_view ALFABETO =
-    "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-
 bool con_nul(const std::filesystem::path& p) {
     return p.native().find('\0') != std::string::npos;
 }
 
-// A temporary beside the destination under a name nobody can guess, created by this call
-// alone: an existing file or a planted link of that name makes the creation fail, never
-// writes through it. -1 when it cannot be created.
-int crea_temporaneo(const std::filesystem::path& destinazione, std::filesystem::path& nome) {
-    thread_local std::random_device casuale; // reports may be written from several threads
-    for (int tentativo = 0; tentativo < 16; ++tentativo) {
-        std::string coda(SUFFISSO_TEMPORANEO);
-        std::uniform_int_distribution<std::size_t> cifra(0, ALFABETO.size() - 1);
-        for (std::size_t i = 0; i < CIFRE_TEMPORANEO; ++i) coda += ALFABETO[cifra(casuale)];
-        nome = destinazione;
-        nome += coda;
-        const int fd = ::open(nome.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                              0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
-
-bool scrivi_tutto(int fd, std::string_view byte) {
-    while (!byte.empty()) {
-        const ssize_t n = ::write(fd, byte.data(), byte.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        byte.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-// The replaced file keeps its permissions (a file the user shared with a group stays shared),
-// the set-id bits aside.
-bool stessi_permessi(int fd, const std::filesystem::path& destinazione) {
-    struct stat st {};
-    if (::stat(destinazione.c_str(), &st) != 0) return errno == ENOENT;
-    return ::fchmod(fd, st.st_mode & 0777) == 0;
-}
-
-// The rename itself reaches the disk only with its folder. A folder that may be written but
-// not read cannot be opened for it: the rename is then left to the system.
-bool sincronizza_cartella(const std::filesystem::path& destinazione) {
-    const std::filesystem::path cartella =
-        destinazione.has_parent_path() ? destinazione.parent_path() : ".";
-    const int fd = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return true;
-    const bool buono = ::fsync(fd) == 0 || errno == EINVAL; // some file systems sync no folder
-    ::close(fd);
-    return buono;
-}
-
 } // namespace
-
-bool sostituisci_file(const std::filesystem::path& destinazione, std::string_view byte) {
-    if (con_nul(destinazione)) return false;
-    std::filesystem::path temporaneo;
-    const int fd = crea_temporaneo(destinazione, temporaneo);
-    if (fd < 0) return false;
-    // The bytes are on the disk before the rename: a crash leaves the old file or the new one.
-    bool buono = scrivi_tutto(fd, byte) && stessi_permessi(fd, destinazione) && ::fsync(fd) == 0;
-    buono = ::close(fd) == 0 && buono;
-    buono = buono && ::rename(temporaneo.c_str(), destinazione.c_str()) == 0;
-    if (!buono) {
-        ::unlink(temporaneo.c_str());
-        return false;
-    }
-    return sincronizza_cartella(destinazione);
-}
-
-bool temporaneo_di_sostituzione(const std::string& nome) {
-    const auto i = nome.rfind(SUFFISSO_TEMPORANEO);
-    if (i == std::string::npos || i == 0) return false;
-    const std::string_view coda = std::string_view(nome).substr(i + SUFFISSO_TEMPORANEO.size());
-    if (coda.size() == CIFRE_TEMPORANEO &&
-        coda.find_first_not_of(ALFABETO) == std::string_view::npos)
-        return true;
-    // Earlier versions named it after the process and a counter: PID-N.
-    const auto trattino = coda.find('-');
-    const auto cifre = [](std::string_view t) {
-        return !t.empty() && t.find_first_not_of("0123456789") == std::string_view::npos;
-    };
-    return trattino != std::string_view::npos && cifre(coda.substr(0, trattino)) &&
-           cifre(coda.substr(trattino + 1));
-}
-
-void rimuovi_temporanei_abbandonati(const std::filesystem::path& cartella) {
-    std::error_code ec;
-    for (auto it = std::filesystem::directory_iterator(cartella, ec);
-         !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-        const std::string nome = it->path().filename().string();
-        if (temporaneo_di_sostituzione(nome) && it->is_regular_file(ec) && !it->is_symlink(ec))
-            elimina_file(it->path());
-    }
-}
 
 std::optional<std::string> leggi_file_regolare(const std::filesystem::path& nome,
                                                std::size_t massimo) {
@@ -154,8 +58,7 @@ std::optional<std::string> leggi_file_regolare(const std::filesystem::path& nome
         letto.emplace();
         char blocco[65536];
         while (letto->size() < massimo) {
-            const ssize_t n =
-                ::read(fd, blocco, std::min(sizeof blocco, massimo - letto->size()));
+            const ssize_t n = ::read(fd, blocco, std::min(sizeof blocco, massimo - letto->size()));
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) letto.reset();
             if (n <= 0) break;
@@ -166,8 +69,7 @@ std::optional<std::string> leggi_file_regolare(const std::filesystem::path& nome
     return letto;
 }
 
-FileTesto::FileTesto(std::filesystem::path destinazione)
-    : destinazione_(std::move(destinazione)) {}
+FileTesto::FileTesto(std::filesystem::path destinazione) : destinazione_(std::move(destinazione)) {}
 
 void FileTesto::riga(std::string_view utf8) {
     byte_ += a_cp1252(utf8);

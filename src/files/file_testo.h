@@ -2,6 +2,7 @@
 // and a replacement that never destroys the previous file.
 #pragma once
 
+#include "files/sostituzione_file.h"
 #include "form/Piattaforma.h"
 
 #include <filesystem>
@@ -14,33 +15,17 @@ namespace tessaro {
 // One line built from items; a zone move starts the next text at the next multiple of 14
 // columns greater than the current column.
 class RigaZone {
-public:
+  public:
     RigaZone& testo(std::string_view utf8);
     RigaZone& numero(double x); // short form followed by one blank
     RigaZone& zona();
     const std::string& str() const& { return riga_; }
     std::string str() && { return std::move(riga_); } // the line taken, without a copy
 
-private:
+  private:
     std::string riga_;
     std::size_t colonna_ = 0;
 };
-
-// Replaces a file with the given bytes: they go to a temporary file beside the destination,
-// created exclusively under an unpredictable name, which is renamed over it only when every
-// byte was written and flushed to the disk; the file keeps the permissions of the one it
-// replaces. False on any failure (a path with a NUL byte included); the destination is then
-// left as it was and no temporary file stays behind. Every file the program writes goes
-// through here.
-bool sostituisci_file(const std::filesystem::path& destinazione, std::string_view byte);
-
-// Whether a file name is that of a temporary of sostituisci_file ("DEST.scrittura-" and its
-// random tail, or the PID-N tail of earlier versions).
-bool temporaneo_di_sostituzione(const std::string& nome);
-
-// Deletes the temporaries of sostituisci_file that a killed run left in a folder: regular
-// files whose name is one of them, nothing else.
-void rimuovi_temporanei_abbandonati(const std::filesystem::path& cartella);
 
 // The bytes of a regular file, at most massimo of them; nothing for a file that cannot be
 // opened or read, a path with a NUL byte, or anything but a regular file (a FIFO, a device, a
@@ -51,7 +36,7 @@ std::optional<std::string> leggi_file_regolare(const std::filesystem::path& nome
 // A text file being written line by line, in the Windows code page with CR LF: the lines are
 // kept until chiudi(), which replaces the destination with them (sostituisci_file).
 class FileTesto {
-public:
+  public:
     explicit FileTesto(std::filesystem::path destinazione);
     ~FileTesto() = default; // an unclosed file is abandoned: the destination is untouched
     FileTesto(const FileTesto&) = delete;
@@ -64,7 +49,7 @@ public:
     // in silence.
     bool chiudi(Piattaforma& piattaforma);
 
-private:
+  private:
     std::filesystem::path destinazione_;
     std::string byte_;
     bool buono_ = false;

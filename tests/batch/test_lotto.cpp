@@ -1,19 +1,18 @@
 // The batch: CSV reading (quotes, dialects, encodings), each row against the same case run as a
 // session script, the results identical whatever the threads, errors of rows and of tables.
-#include "support/script_prova.h"
-
-#include "batch/lotto.h"
-#include "batch/tabella_csv.h"
+#include "batch/lotto_prova.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <mutex>
 
 namespace tessaro {
 namespace {
 
 namespace fs = std::filesystem;
+using prova::celle_di;
+using prova::Lotto;
+using prova::record_di;
 
 TEST(TabellaCsv, CellsFollowRfc4180) {
     const struct {
@@ -30,71 +29,73 @@ TEST(TabellaCsv, CellsFollowRfc4180) {
         {"mez\"zo,1", ',', {}},
     };
     for (const auto& c : casi) {
-        std::string errore;
-        const auto celle_lette = celle(c.record, c.separatore, errore);
+        const auto lette = celle_di(c.record, c.separatore);
         if (c.attese.empty()) {
-            EXPECT_FALSE(celle_lette) << c.record;
-            EXPECT_FALSE(errore.empty()) << c.record;
+            EXPECT_FALSE(lette) << c.record;
         } else {
-            ASSERT_TRUE(celle_lette) << c.record << ": " << errore;
-            EXPECT_EQ(*celle_lette, c.attese) << c.record;
+            ASSERT_TRUE(lette) << c.record;
+            EXPECT_EQ(*lette, c.attese) << c.record;
         }
     }
     EXPECT_EQ(cella_csv("1,5", ';'), "1,5");
     EXPECT_EQ(cella_csv("a;\"b\"", ';'), "\"a;\"\"b\"\"\"");
 }
 
-TEST(TabellaCsv, RecordsKeepTheSpreadsheetRows) {
-    const auto r = dividi_record("id,Nd\r\nP1,\"-1\n\"\r\n\r\nP2,3\rP3,4");
+TEST(TabellaCsv, RecordsKeepTheSpreadsheetRowsAcrossTheBlocksOfTheFile) {
+    const auto r = record_di("id,Nd\r\nP1,\"-1\n\"\r\n\r\nP2,3\rP3,4");
     ASSERT_EQ(r.size(), 4u);
     EXPECT_EQ(r[1].testo, "P1,\"-1\n\"");
     EXPECT_EQ(r[1].riga, 2);
     EXPECT_EQ(r[2].riga, 4); // the empty row 3 left out
     EXPECT_EQ(r[3].riga, 5);
+    EXPECT_EQ(r[3].testo, "P3,4");
+    // A CR LF, and a quoted line break, split by the end of a block read from the file: each
+    // still one line end, one row.
+    for (const std::size_t x : {65527u, 65530u}) { // the CR LF at 65535, or the quoted one
+        const std::string cella = std::string(x, 'x') + "\"\r\n\"";
+        const auto s = record_di("id\r\n" + cella + "\r\nP2");
+        ASSERT_EQ(s.size(), 3u) << x;
+        EXPECT_EQ(s[1].testo, cella) << x;
+        EXPECT_EQ(s[2].testo, "P2");
+        EXPECT_EQ(s[2].riga, 3);
+    }
     EXPECT_EQ(dialetto_di("id;\"a,b\"").separatore, ';');
     EXPECT_EQ(dialetto_di("id,\"a;b\"").separatore, ',');
 }
 
-TEST(TabellaCsv, EncodingsBecomeUtf8) {
-    const TestoTabella bom = decodifica_tabella("\xEF\xBB\xBFid;forma\r\n");
-    EXPECT_TRUE(bom.bom);
-    EXPECT_EQ(bom.utf8, "id;forma\r\n");
-    const TestoTabella cp = decodifica_tabella("id\r\nPil\xE8\x80");
-    EXPECT_TRUE(cp.cp1252);
-    EXPECT_EQ(cp.utf8, "id\r\nPilè€");
-    EXPECT_FALSE(decodifica_tabella("Pilè").cp1252);
+TEST(TabellaCsv, OnlyWellFormedUtf8IsReadAsUtf8TheRestAsWindows1252) {
+    const struct {
+        std::string byte;
+        bool bom, cp1252;
+        std::string riga; // the second record as read
+    } casi[] = {
+        {"\xEF\xBB\xBFid;forma\r\nPil\xC3\xA8", true, false, "Pilè"},
+        {"id\r\nPil\xE8\x80", false, true, "Pilè€"},
+        {"id\r\nPil\xC3\xA8", false, false, "Pilè"},
+        {"id\r\nP\xC0\x80", false, true, "PÀ€"},             // an overlong NUL
+        {"id\r\nP\xE0\x80\xAF", false, true, "Pà€¯"},        // an overlong "/"
+        {"id\r\nP\xED\xA0\x80", false, true, "Pí\xC2\xA0€"}, // a surrogate
+        {"id\r\nP\xF4\x9F\xBF\xBF", false, true, "PôŸ¿¿"},   // above U+10FFFF
+        {"id\r\nP\xF0\x9F\x98\x80", false, false, "P\xF0\x9F\x98\x80"},
+    };
+    for (const auto& c : casi) {
+        prova::CartellaProva cartella;
+        std::ofstream("t.csv", std::ios::binary) << c.byte;
+        const auto codifica = codifica_tabella("t.csv");
+        ASSERT_TRUE(codifica);
+        EXPECT_EQ(codifica->bom, c.bom) << c.riga;
+        EXPECT_EQ(codifica->cp1252, c.cp1252) << c.riga;
+        const auto r = record_di(c.byte, *codifica);
+        ASSERT_EQ(r.size(), 2u);
+        EXPECT_EQ(r[1].testo, c.riga);
+        EXPECT_FALSE(r[1].sostituiti);
+    }
+    // The five bytes Windows-1252 leaves undefined become U+FFFD, and the record says so.
+    const auto r = record_di("id\r\nP\x81\xE8", {false, true});
+    EXPECT_EQ(r.at(1).testo, "P\uFFFDè");
+    EXPECT_TRUE(r.at(1).sostituiti);
+    EXPECT_FALSE(codifica_tabella("manca.csv"));
 }
-
-// A batch run in a folder of its own.
-struct Lotto {
-    prova::CartellaProva cartella;
-    std::string out, err;
-
-    int esegui(const std::string& tabella, OpzioniLotto o = {}) {
-        std::ofstream(cartella.percorso() / "casi.csv", std::ios::binary) << tabella;
-        o.ingresso = cartella.percorso() / "casi.csv";
-        std::ostringstream o_out, o_err;
-        const int stato = esegui_lotto(o, o_out, o_err);
-        out = o_out.str();
-        err = o_err.str();
-        return stato;
-    }
-    // The results table as rows of named cells.
-    std::vector<std::map<std::string, std::string>> risultati(char separatore = ',') const {
-        std::vector<std::map<std::string, std::string>> righe;
-        const auto record = dividi_record(out);
-        std::string errore;
-        const auto nomi = *celle(record.at(0).testo, separatore, errore);
-        for (std::size_t i = 1; i < record.size(); ++i) {
-            const auto c = *celle(record[i].testo, separatore, errore);
-            std::map<std::string, std::string> riga;
-            for (std::size_t k = 0; k < nomi.size(); ++k)
-                riga[nomi[k]] = c.at(k);
-            righe.push_back(riga);
-        }
-        return righe;
-    }
-};
 
 // A case as table cells and as the same inputs given to the window by a session script.
 struct CasoProva {
@@ -254,7 +255,8 @@ TEST(Lotto, TheOutputIsTheSameWhateverTheThreads) {
     o.lavori = 3;
     ASSERT_EQ(due.esegui(tabella(molti, ',', '.'), o), 0);
     EXPECT_EQ(uno.out, due.out);
-    EXPECT_TRUE(uno.out.starts_with("[\n{\"id\": \"P0\", \"posizione\": 0, \"u0\": 200,"))
+    EXPECT_TRUE(
+        uno.out.starts_with("[\n{\"id\": \"P0\", \"file\": null, \"posizione\": 0, \"u0\": 200,"))
         << uno.out.substr(0, 80);
     EXPECT_NE(uno.out.find("\"avvisi\": []"), std::string::npos);
 }
@@ -413,6 +415,12 @@ TEST(Lotto, ReportsAreThoseOfTheWindowAndNoWorkingFileIsWritten) {
     ASSERT_FALSE(atteso.empty());
     EXPECT_EQ(prova::leggi_file(cartella / "P_1.txt"), atteso);
     EXPECT_NE(prova::leggi_file(cartella / "P_1_2.txt"), "");
+    // The column `file` tells whose report is whose; a row that wrote none has it empty.
+    l.out = prova::leggi_file(l.cartella.percorso() / "r.csv");
+    const auto r = l.risultati();
+    EXPECT_EQ(r.at(0).at("file"), "P_1");
+    EXPECT_EQ(r.at(1).at("file"), "P_1_2");
+    EXPECT_EQ(r.at(2).at("file"), "");
 }
 
 // --export hands each case that may be reported to the documents' writer, under the row's name,
@@ -431,9 +439,11 @@ TEST(Lotto, DocumentsAreAskedForEachReportableCaseAndAFailedOneFailsItsRow) {
             return riesce;
         };
         const int stato = l.esegui("id,Nd,forma\r\nP/1,-60000,\r\nP 2,-20000,\r\nX,-20000,3\r\n"
-                                   "Y,0,\r\n", o);
+                                   "Y,0,\r\n",
+                                   o);
         EXPECT_TRUE(fs::is_directory(o.documenti));
-        EXPECT_EQ(chiesti, (std::map<std::string, std::string>{{"P_1", "-60000"}, {"P_2", "-20000"}}))
+        EXPECT_EQ(chiesti,
+                  (std::map<std::string, std::string>{{"P_1", "-60000"}, {"P_2", "-20000"}}))
             << "an octagon and a case with Nd = 0 have no documents";
         const auto r = l.risultati();
         EXPECT_EQ(stato, 1); // the row with Nd = 0 fails in any case
@@ -456,8 +466,8 @@ TEST(Lotto, TheShippedTemplatesRunCleanInBothDialects) {
         uscite[i] = out.str();
         EXPECT_EQ(std::count(uscite[i].begin(), uscite[i].end(), '\n'), 7);
     }
-    EXPECT_NE(uscite[0].find("P2 con chiodi,0,200,664.956,"), std::string::npos);
-    EXPECT_NE(uscite[1].find("P2 con chiodi;0;200;664,956;"), std::string::npos);
+    EXPECT_NE(uscite[0].find("P2 con chiodi,,0,200,664.956,"), std::string::npos);
+    EXPECT_NE(uscite[1].find("P2 con chiodi;;0;200;664,956;"), std::string::npos);
 }
 
 } // namespace

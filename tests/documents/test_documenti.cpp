@@ -10,9 +10,11 @@
 #include "documents/pianta_quotata.h"
 #include "documents/relazione_pdf.h"
 #include "numeric/conversioni.h"
+#include "numeric/virgola.h"
 #include "pdf_letto.h"
 #include "reinforcement/schema.h"
 #include "support/applicazione_qt.h"
+#include "support/file_ostili.h"
 #include "support/script_prova.h"
 #include "verification/stato_caso.h"
 
@@ -501,6 +503,27 @@ TEST(RelazionePdf, AFileThatCannotBeWrittenIsNeverReportedAsWritten) {
     EXPECT_FALSE(esporta_distinta_csv(*w.f, assente + ".csv"));
 }
 
+// A disk that fills (the system's temporary folder or the destination's) never gives a cut DXF
+// reported as written: the export fails, the script line with it, and the old file stays whole.
+TEST(Dxf, AFullDiskFailsTheExportAndKeepsTheOldFileWhole) {
+    FinestraProva w;
+    w.digita(1, "-200000");
+    ASSERT_TRUE(esporta_dxf(*w.f, "pianta.dxf"));
+    const std::string intero = leggi_file("pianta.dxf");
+    ASSERT_GT(intero.size(), 20000u);
+    ASSERT_TRUE(intero.ends_with("EOF\n"));
+    std::ofstream("vecchia.dxf") << "vecchia";
+    {
+        prova::DiscoPieno pieno(intero.size() / 2);
+        EXPECT_FALSE(esporta_dxf(*w.f, "vecchia.dxf"));
+        const prova::EsitoScript e = prova::esegui_script(
+            "start\ntype Text1(1) -200000\nleave Text1(1)\nexport vecchia.dxf\n", documenti_qt());
+        EXPECT_EQ(e.stato, 1);
+        EXPECT_NE(e.err.find("impossibile scrivere vecchia.dxf"), std::string::npos) << e.err;
+    }
+    EXPECT_EQ(leggi_file("vecchia.dxf"), "vecchia");
+}
+
 // The script lines, run as tessaro-cli runs them.
 prova::EsitoScript esegui(const std::string& script) {
     return prova::esegui_script(script, documenti_qt());
@@ -537,6 +560,86 @@ TEST(RigheScript, ExportFailsAndSaysWhyWhenItCannotWriteOrTheResultsAreStale) {
         EXPECT_EQ(e.stato, c.stato) << c.script;
         EXPECT_NE(e.err.find(c.messaggio), std::string::npos) << c.script << e.err;
         EXPECT_FALSE(std::filesystem::exists("r.pdf")) << c.script;
+    }
+}
+
+} // namespace
+} // namespace tessaro
+
+namespace tessaro {
+namespace {
+
+// The documents of a case in SI are those in technical units with each value's point moved:
+// the report's numbers with their SI units, the schedule's lengths in mm, the DXF in mm.
+TEST(DocumentiSI, EachValueIsTheTechnicalOneWithThePointMoved) {
+    FinestraProva w;
+    w.digita(1, "-200000");
+    const auto scrivi = [&](Sistema s, const std::string& nome) {
+        w.f->sistema = s;
+        EXPECT_TRUE(esporta_relazione_pdf(*w.f, {}, nome + ".pdf"));
+        EXPECT_TRUE(esporta_dxf(*w.f, nome + ".dxf"));
+        EXPECT_TRUE(esporta_distinta_csv(*w.f, nome + ".csv"));
+    };
+    scrivi(Sistema::tecnico, "tecnico");
+    scrivi(Sistema::SI, "si");
+    w.f->sistema = Sistema::tecnico;
+
+    const std::string testo = testo_pdf("si.pdf");
+    if (!testo.empty()) {
+        EXPECT_NE(testo.find("forze in kN, lunghezze in mm, tensioni in N/mm²"), std::string::npos);
+        for (const Grandezza* g :
+             {&grandezza(Dato::Nd), &grandezza(Dato::deff), &grandezza(Dato::Rck),
+              &grandezza(Dato::u1), &grandezza(Dato::Aq), &grandezza(Dato::W1x),
+              &grandezza(Risultato::TAUrdc), &grandezza(Risultato::Vrdc),
+              &grandezza(Risultato::Veff1), &grandezza(Risultato::Aftot),
+              &grandezza(Risultato::Vrds), &grandezza(Risultato::L_tral)}) {
+            const std::string tecnico =
+                QString::fromStdString(w.f->testo(*g)).trimmed().toStdString();
+            EXPECT_TRUE(riga_con(
+                testo, " " + sposta_virgola(tecnico, unita_di(g->unita).esponente_si) + " ",
+                unita_di(g->unita).nome_si))
+                << g->nome << " = " << tecnico;
+        }
+    }
+
+    // The schedule: every cell the same but the lengths, moved to mm.
+    const auto righe = [](const std::string& csv) {
+        std::vector<std::vector<std::string>> r;
+        std::istringstream in(csv);
+        for (std::string riga; std::getline(in, riga);) {
+            r.emplace_back();
+            std::istringstream celle(riga.substr(0, riga.find('\r')));
+            for (std::string c; std::getline(celle, c, ';');)
+                r.back().push_back(c);
+        }
+        return r;
+    };
+    const auto t = righe(leggi_file("tecnico.csv")), s = righe(leggi_file("si.csv"));
+    ASSERT_EQ(t.size(), s.size());
+    ASSERT_GT(t.size(), 2u);
+    for (std::size_t i = 1; i < t.size(); ++i) {
+        ASSERT_EQ(t[i].size(), s[i].size());
+        for (std::size_t j = 0; j < t[i].size(); ++j) {
+            const bool cm = t[0].size() > j && t[0][j].ends_with("(cm)");
+            std::string atteso = t[i][j];
+            std::replace(atteso.begin(), atteso.end(), ',', '.');
+            atteso = sposta_virgola(atteso, cm ? 1 : 0);
+            std::replace(atteso.begin(), atteso.end(), '.', ',');
+            EXPECT_EQ(s[i][j], atteso) << t[0][j] << " row " << i;
+        }
+    }
+
+    // The DXF: millimetres, every stud ten times as far from the column's centre.
+    LettoDxf dt, ds;
+    DL_Dxf lettore_t, lettore_s;
+    ASSERT_TRUE(lettore_t.in("tecnico.dxf", &dt));
+    ASSERT_TRUE(lettore_s.in("si.dxf", &ds));
+    EXPECT_EQ(dt.insunits, 5);
+    EXPECT_EQ(ds.insunits, 4);
+    ASSERT_EQ(dt.inserti.size(), ds.inserti.size());
+    for (std::size_t i = 0; i < dt.inserti.size(); ++i) {
+        EXPECT_NEAR(ds.inserti[i].x, 10 * dt.inserti[i].x, 1e-9);
+        EXPECT_NEAR(ds.inserti[i].y, 10 * dt.inserti[i].y, 1e-9);
     }
 }
 

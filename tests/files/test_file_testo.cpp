@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <functional>
 #include <limits>
 #include <sys/stat.h>
@@ -89,15 +90,76 @@ TEST(FileTesto, APlantedLinkIsNeverWrittenThroughAndPermissionsStay) {
     EXPECT_EQ(modo("nuovo.CSE"), 0644u);
 }
 
+// A destination is written as what it is: a link's target replaced and the link kept, a FIFO
+// or a device written in place, never replaced by a regular file.
+TEST(FileTesto, ADestinationIsWrittenAsWhatItIs) {
+    prova::CartellaProva c;
+    namespace fs = std::filesystem;
+    fs::create_directory("vero");
+    std::ofstream("vero/dati.CSE") << "vecchio";
+    ::chmod("vero/dati.CSE", 0640);
+    fs::create_symlink("vero/dati.CSE", "dati.CSE");
+    fs::create_symlink("vero/nuovo.CSE", "nuovo.CSE"); // leads nowhere yet
+    fs::create_symlink("/dev/null", "nulla");
+    fs::create_symlink("/dev/full", "pieno");
+    fs::create_symlink("giro2", "giro1");
+    fs::create_symlink("giro1", "giro2");
+    ASSERT_EQ(::mkfifo("fifo", 0600), 0);
+    const int tenuta = ::open("fifo", O_RDWR | O_NONBLOCK); // a reader that lets the open return
+    ASSERT_GE(tenuta, 0);
+    const struct {
+        const char* destinazione;
+        bool scritto;
+    } casi[] = {{"dati.CSE", true}, {"nuovo.CSE", true}, {"nulla", true}, {"fifo", true},
+                {"pieno", false},   {"vero", false},     {"giro1", false}};
+    for (const auto& k : casi)
+        EXPECT_EQ(sostituisci_file(k.destinazione, "nuovo"), k.scritto) << k.destinazione;
+    for (const char* link : {"dati.CSE", "nuovo.CSE", "nulla", "pieno", "giro1"})
+        EXPECT_TRUE(fs::is_symlink(link)) << link;
+    EXPECT_EQ(prova::leggi_file("vero/dati.CSE"), "nuovo");
+    EXPECT_EQ(prova::leggi_file("vero/nuovo.CSE"), "nuovo");
+    struct stat st {};
+    ASSERT_EQ(::stat("vero/dati.CSE", &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    char letti[16] = {};
+    EXPECT_EQ(::read(tenuta, letti, sizeof letti), 5);
+    EXPECT_EQ(std::string(letti), "nuovo");
+    ::close(tenuta);
+    EXPECT_TRUE(fs::is_fifo("fifo"));
+    EXPECT_TRUE(fs::is_directory("vero"));
+    EXPECT_EQ(c.nomi(), (std::set<std::string>{"dati.CSE", "nuovo.CSE", "nulla", "pieno", "giro1",
+                                               "giro2", "fifo", "vero"}));
+}
+
+// The temporary of a replacement still being written is locked: the cleaning of a later run
+// leaves it, and removes only what a killed run left.
+TEST(FileTesto, ACleaningRemovesAKilledRunsTemporaryNeverARunningOne) {
+    prova::CartellaProva c;
+    std::ofstream("dati.CSE.scrittura-AbCdEfGhIjKl") << "abbandonato";
+    SostituzioneFile in_corso("dati.CSE");
+    ASSERT_TRUE(in_corso.scrivi("nuovo"));
+    rimuovi_temporanei_abbandonati(".");
+    EXPECT_EQ(c.nomi().size(), 1u); // its own temporary alone
+    ASSERT_TRUE(in_corso.concludi());
+    EXPECT_EQ(prova::leggi_file("dati.CSE"), "nuovo");
+    EXPECT_EQ(c.nomi(), std::set<std::string>{"dati.CSE"});
+}
+
 TEST(FileTesto, OnlyTheNamesOfItsOwnTemporariesAreRecognised) {
-    const std::pair<const char*, bool> casi[] = {
-        {"ZR_tessa.tmp.scrittura-Ab3dEf9hIjK0", true}, {"r.txt.scrittura-1234-0", true},
-        {"chiodi.tmp.scrittura-77-12", true},         {".scrittura-Ab3dEf9hIjK0", false},
-        {"x.scrittura-Ab3dEf9hIjK", false},           {"x.scrittura-Ab3dEf9hIjK0Z", false},
-        {"x.scrittura-Ab3dEf9hIj_0", false},          {"x.scrittura-12-", false},
-        {"x.scrittura--3", false},                    {"x.scrittura-1a-3", false},
-        {"relazione.scrittura.txt", false},           {"ZR_tessa.tmp", false}};
-    for (const auto& [nome, suo] : casi) EXPECT_EQ(temporaneo_di_sostituzione(nome), suo) << nome;
+    const std::pair<const char*, bool> casi[] = {{"ZR_tessa.tmp.scrittura-Ab3dEf9hIjK0", true},
+                                                 {"r.txt.scrittura-1234-0", true},
+                                                 {"chiodi.tmp.scrittura-77-12", true},
+                                                 {".scrittura-Ab3dEf9hIjK0", false},
+                                                 {"x.scrittura-Ab3dEf9hIjK", false},
+                                                 {"x.scrittura-Ab3dEf9hIjK0Z", false},
+                                                 {"x.scrittura-Ab3dEf9hIj_0", false},
+                                                 {"x.scrittura-12-", false},
+                                                 {"x.scrittura--3", false},
+                                                 {"x.scrittura-1a-3", false},
+                                                 {"relazione.scrittura.txt", false},
+                                                 {"ZR_tessa.tmp", false}};
+    for (const auto& [nome, suo] : casi)
+        EXPECT_EQ(temporaneo_di_sostituzione(nome), suo) << nome;
 }
 
 TEST(FileTesto, OnlyARegularFileIsReadAndNothingWaitsOnAFifo) {
@@ -124,23 +186,45 @@ TEST(Formati, FixedAndUnitFormsWithTheirHalvesAndOverflow) {
         double x;
         const char* testo;
     };
-    const Caso casi[] = {
-        // The fixed masks round the fifteen digits half away from zero.
-        {f1, 123.45, "    123.5"}, {f1, 0, "      0.0"}, {f1, -14500, " -14500.0"},
-        {f1, 0.05, "      0.1"}, {f1, -0.05, "     -0.1"}, {f1, 0.25, "      0.3"},
-        {f1, 2.675, "      2.7"},
-        {f1, -0.04, "      0.0"}, {f1, 9999999.94, "9999999.9"}, {f1, 9999999.95, "#######.#"},
-        {f1, 12345678.9, "#######.#"}, {f1, -999999.95, "#######.#"}, {f1, 1e300, "#######.#"},
-        {f4, 0.52032, "   0.5203"}, {f4, 0.00015, "   0.0002"}, {f4, -0.00015, "  -0.0002"},
-        {f4, 0.99995, "   1.0000"}, {f4, 9999.99995, "####.####"}, {f4, -999.9999, "-999.9999"},
-        {f4, -1000, "####.####"}, {f3, 1.6, "    1.600"}, {f3, -2.0005, "   -2.001"},
-        {f3, 99999.9994, "99999.999"}, {f3, 99999.9995, "#####.###"},
-        // The unit forms round half to even on the double and never overflow.
-        {u1, 0, "      0.0"}, {u1, -14500, " -14500.0"}, {u1, 0.25, "      0.2"},
-        {u1, 0.35, "      0.3"}, {u1, 0.45, "      0.5"}, {u1, -0.04, "      0.0"},
-        {u1, 12345678.9, "12345678.9"}, {u1, 1e15, "1000000000000000.0"},
-        {u3, 37, "   37.000"}, {u3, -0.0001, "    0.000"}, {u3, 123456.5, "123456.500"}};
-    for (const Caso& c : casi) EXPECT_EQ(c.forma(c.x), c.testo) << c.x;
+    const Caso casi[] = {// The fixed masks round the fifteen digits half away from zero.
+                         {f1, 123.45, "    123.5"},
+                         {f1, 0, "      0.0"},
+                         {f1, -14500, " -14500.0"},
+                         {f1, 0.05, "      0.1"},
+                         {f1, -0.05, "     -0.1"},
+                         {f1, 0.25, "      0.3"},
+                         {f1, 2.675, "      2.7"},
+                         {f1, -0.04, "      0.0"},
+                         {f1, 9999999.94, "9999999.9"},
+                         {f1, 9999999.95, "#######.#"},
+                         {f1, 12345678.9, "#######.#"},
+                         {f1, -999999.95, "#######.#"},
+                         {f1, 1e300, "#######.#"},
+                         {f4, 0.52032, "   0.5203"},
+                         {f4, 0.00015, "   0.0002"},
+                         {f4, -0.00015, "  -0.0002"},
+                         {f4, 0.99995, "   1.0000"},
+                         {f4, 9999.99995, "####.####"},
+                         {f4, -999.9999, "-999.9999"},
+                         {f4, -1000, "####.####"},
+                         {f3, 1.6, "    1.600"},
+                         {f3, -2.0005, "   -2.001"},
+                         {f3, 99999.9994, "99999.999"},
+                         {f3, 99999.9995, "#####.###"},
+                         // The unit forms round half to even on the double and never overflow.
+                         {u1, 0, "      0.0"},
+                         {u1, -14500, " -14500.0"},
+                         {u1, 0.25, "      0.2"},
+                         {u1, 0.35, "      0.3"},
+                         {u1, 0.45, "      0.5"},
+                         {u1, -0.04, "      0.0"},
+                         {u1, 12345678.9, "12345678.9"},
+                         {u1, 1e15, "1000000000000000.0"},
+                         {u3, 37, "   37.000"},
+                         {u3, -0.0001, "    0.000"},
+                         {u3, 123456.5, "123456.500"}};
+    for (const Caso& c : casi)
+        EXPECT_EQ(c.forma(c.x), c.testo) << c.x;
 }
 
 TEST(Formati, TheUnitFactorScalesTheValueAndItsDecimals) {

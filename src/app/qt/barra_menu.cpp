@@ -1,6 +1,7 @@
 // The menu bar of the window "tessaro".
 #include "app/qt/barra_menu.h"
 
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QMenu>
 
@@ -39,6 +40,16 @@ QMenuBar* barra_menu(AzioniMenu& a, QWidget* genitore) {
     a.pianta_grande = voce(vista, "&Pianta grande", "pianta_grande", QKeySequence("Ctrl+G"));
     a.ingrandisci = voce(vista, "+", "ingrandisci", QKeySequence::ZoomIn);
     a.riduci = voce(vista, "-", "riduci", QKeySequence::ZoomOut);
+    vista->addSeparator();
+    QMenu* unita = vista->addMenu("&Unità");
+    auto* sistemi = new QActionGroup(unita);
+    a.unita_tecniche = voce(unita, "Unità &tecniche (kg, cm)", "unita_tecniche");
+    a.unita_si = voce(unita, "Unità &SI (kN, mm, N/mm²)", "unita_si");
+    for (QAction* s : {a.unita_tecniche, a.unita_si}) {
+        s->setCheckable(true);
+        sistemi->addAction(s);
+    }
+    a.unita_tecniche->setChecked(true);
 
     QMenu* aiuto = barra->addMenu("&Aiuto");
     a.manuale = voce(aiuto, "&Manuale", "manuale", QKeySequence::HelpContents);

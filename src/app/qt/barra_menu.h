@@ -15,6 +15,7 @@ struct AzioniMenu {
     QAction* proponi = nullptr;
     // Vista
     QAction *pianta_grande = nullptr, *ingrandisci = nullptr, *riduci = nullptr;
+    QAction *unita_tecniche = nullptr, *unita_si = nullptr; // one of the two checked
     // Aiuto
     QAction *manuale = nullptr, *informazioni = nullptr;
 };

@@ -20,13 +20,13 @@ class CampoTesto;
 class Splash;
 class VistaCanvas;
 
-// A caption whose text follows a Label1 caption of the model (the pairs that the axis
-// rotation exchanges), after a fixed prefix such as "β" and before a unit such as " (cm)".
-struct DidascaliaLabel1 {
+// The caption of a quantity in the window: the model's caption (with the Label1 part that the
+// axis rotation exchanges) in the view's unit system, and in technical units a unit the fixed
+// caption leaves out.
+struct DidascaliaGrandezza {
     QLabel* etichetta;
-    int indice; // Label1 index
-    const char* prefisso;
-    const char* suffisso = "";
+    const Grandezza* grandezza;
+    const char* suffisso_tecnico = "";
 };
 
 // The property of an input that holds its own tooltip, shown whenever no reading error takes
@@ -43,7 +43,7 @@ struct Controlli {
     std::array<QPushButton*, 11> Command1{};
     std::array<QPushButton*, 2> Command2{};
     QPushButton* proponi = nullptr; // "Proponi armatura", a command of the window alone
-    std::vector<DidascaliaLabel1> Label1;
+    std::vector<DidascaliaGrandezza> didascalie;
     PerNome<QLabel*, N_RISULTATI, Risultato> Label3{};
     PerNome<QLabel*, 11, Verdetto> Label4{}; // 6 and 7 have no label
     QLabel *Label6 = nullptr, *Label8 = nullptr, *Label9 = nullptr, *Label10 = nullptr;

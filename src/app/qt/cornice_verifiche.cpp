@@ -50,6 +50,7 @@ QGridLayout* colonna_effettiva(Controlli& c) {
     c.fichiodo = fichiodo;
     c.ordine_tab.push_back(fichiodo);
     QLabel* didascalia = etichetta(QString::fromUtf8(grandezza_fichiodo().didascalia));
+    c.didascalie.push_back({didascalia, &grandezza_fichiodo()});
     didascalia->setBuddy(fichiodo);
     g->addWidget(didascalia, 0, 0);
     g->addWidget(fichiodo, 0, 1);

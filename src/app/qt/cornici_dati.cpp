@@ -88,14 +88,14 @@ QGroupBox* cornice_soletta(Controlli& c) {
     // from their names: the unit in the caption, the rule in a tooltip. The axis rotation may
     // exchange their names, so the tooltip speaks of both.
     const QString suggerimento = QString::fromUtf8(
-        "Distanza netta dal pilastro al bordo libero della soletta, in cm: Db_a lungo il lato a, "
+        "Distanza netta dal pilastro al bordo libero della soletta: Db_a lungo il lato a, "
         "Db_b lungo il lato b (il calcolo scambia i nomi quando ruota gli assi). Con le due "
         "distanze il calcolo trova la posizione del pilastro, centrale, di bordo o d'angolo: "
         "quella con il perimetro di verifica u1 più corto; una distanza grande (1000) vuol dire "
         "nessun bordo vicino.");
-    for (DidascaliaLabel1& d : c.Label1)
-        if (d.etichetta->buddy() == c.Text1[Dato::Db_a] || d.etichetta->buddy() == c.Text1[Dato::Db_b]) {
-            d.suffisso = " (cm)";
+    for (DidascaliaGrandezza& d : c.didascalie)
+        if (d.grandezza == &grandezza(Dato::Db_a) || d.grandezza == &grandezza(Dato::Db_b)) {
+            d.suffisso_tecnico = " (cm)";
             d.etichetta->setToolTip(suggerimento);
             d.etichetta->buddy()->setProperty(SUGGERIMENTO, suggerimento);
         }

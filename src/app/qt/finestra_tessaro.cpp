@@ -63,6 +63,9 @@ FinestraTessaro::FinestraTessaro()
     for (std::size_t i = 1; i < c_.ordine_tab.size(); ++i)
         setTabOrder(c_.ordine_tab[i - 1], c_.ordine_tab[i]);
     collega();
+    const bool si = QSettings().value(CHIAVE_UNITA).toString() == QStringLiteral("SI");
+    modello_.sistema = si ? Sistema::SI : Sistema::tecnico;
+    (si ? azioni_.unita_si : azioni_.unita_tecniche)->setChecked(true);
 
     // The working size of the window in twips is the menu bar over the form laid out at its
     // natural size, with the captions the model gives its labels from the start: the scale of
@@ -115,6 +118,19 @@ void FinestraTessaro::a_lavoro(bool lavoro) {
     setGeometry(geometria_iniziale(screen()->availableGeometry(), modulo, cornice));
 }
 
+void FinestraTessaro::unita(Sistema s) {
+    (s == Sistema::SI ? azioni_.unita_si : azioni_.unita_tecniche)->setChecked(true);
+    QSettings().setValue(CHIAVE_UNITA, s == Sistema::SI ? "SI" : "tecniche");
+    if (modello_.sistema == s) return;
+    modello_.sistema = s;
+    // The plan prints its dimensions as it is drawn: current results are drawn again from the
+    // same inputs; stale ones keep their plan until the next recalculation.
+    if (stato_caso(modello_).aggiornati)
+        esegui([this] { modello_.Command1_Click(0); });
+    else
+        mostra();
+}
+
 FinestraPianta& FinestraTessaro::apri_pianta() {
     if (!pianta_)
         pianta_ = new FinestraPianta(
@@ -163,27 +179,30 @@ template <class Gestore> void FinestraTessaro::esegui(Gestore&& gestore) {
 
 void FinestraTessaro::collega() {
     Tessaro& f = modello_;
-    for (std::size_t i = 0; i < c_.Text1.size(); ++i) {
-        // Typing only changes the model's text, and shows that the results no longer belong
-        // to the inputs; leaving the field recalculates.
-        connect(c_.Text1[i], &QLineEdit::textEdited, this, [this, &f, i](const QString& t) {
-            f.Text1[i].Text = t.toStdString();
-            mostra();
-        });
-        c_.Text1[i]->lasciato = [this, i] {
-            if (!mostrando_) esegui([this, i] { modello_.Text1_LostFocus(static_cast<int>(i)); });
+    // What is typed in the view's unit system reaches the model with the point moved back.
+    for (const Grandezza& g : grandezze) {
+        if (g.controllo.tipo == Controllo::Tipo::Label3) continue;
+        const auto nel_modello = [&f, &g](const QString& t) {
+            return da_sistema(t.toStdString(), g.unita, f.sistema);
         };
-    }
-    connect(c_.fichiodo, &QLineEdit::textEdited, this, [this](const QString& t) {
-        esegui([this, testo = t.toStdString()] { modello_.imposta_fichiodo(testo); });
-    });
-    const std::array<Campo*, 4> foro{&f.Text2, &f.Text3, &f.Text4, &f.Text5};
-    for (std::size_t i = 0; i < foro.size(); ++i)
-        connect(c_.Text2_5[i], &QLineEdit::textEdited, this,
-                [this, campo = foro[i]](const QString& t) {
-                    campo->Text = t.toStdString();
+        if (g.controllo.tipo == Controllo::Tipo::fichiodo) {
+            connect(c_.fichiodo, &QLineEdit::textEdited, this, [this, nel_modello](const QString& t) {
+                esegui([this, testo = nel_modello(t)] { modello_.imposta_fichiodo(testo); });
+            });
+            continue;
+        }
+        // Typing only changes the model's text, and shows that the results no longer belong
+        // to the inputs; leaving a field of Text1 recalculates.
+        connect(c_.campo(g), &QLineEdit::textEdited, this,
+                [this, &f, &g, nel_modello](const QString& t) {
+                    f.campo(g).Text = nel_modello(t);
                     mostra();
                 });
+        if (g.controllo.tipo != Controllo::Tipo::Text1) continue;
+        c_.Text1[static_cast<std::size_t>(g.controllo.indice)]->lasciato = [this, &g] {
+            if (!mostrando_) esegui([this, &g] { modello_.Text1_LostFocus(g.controllo.indice); });
+        };
+    }
 
     connect(c_.Option1[0]->group(), &QButtonGroup::idClicked, this,
             [this](int i) { esegui([this, i] { modello_.imposta_Option1(i, true); }); });
@@ -208,6 +227,9 @@ void FinestraTessaro::collega() {
     connect(a.esporta_dxf, &QAction::triggered, this, &FinestraTessaro::dxf);
     connect(a.proponi, &QAction::triggered, this, &FinestraTessaro::proponi);
     connect(c_.proponi, &QPushButton::clicked, this, &FinestraTessaro::proponi);
+    for (const auto& [azione, sistema] :
+         {std::pair{a.unita_tecniche, Sistema::tecnico}, {a.unita_si, Sistema::SI}})
+        connect(azione, &QAction::triggered, this, [this, s = sistema] { unita(s); });
     c_.Pic->doppio_clic = [this] { apri_pianta(); };
 
     for (std::size_t i = 0; i < c_.Command2.size(); ++i)

@@ -31,6 +31,8 @@ class FinestraTessaro : public QWidget {
 
     // The key of the user's settings that keeps the size and place of the window at work.
     static constexpr const char* CHIAVE_GEOMETRIA = "finestra/geometria";
+    // The key of the unit system of the view: "SI" or "tecniche".
+    static constexpr const char* CHIAVE_UNITA = "vista/unita";
 
     Tessaro& modello() { return modello_; }
     // Shows the model's state; raises no model event.
@@ -49,6 +51,10 @@ class FinestraTessaro : public QWidget {
     // first as by every command; the layout chosen in the dialog typed into the fields, then
     // one recalculation.
     void proponi();
+
+    // Vista > Unità: the unit system in which the window and the documents show the case,
+    // remembered in the user's settings. The model's numbers do not change.
+    void unita(Sistema s);
 
   protected:
     // Every close request goes to the model, which refuses it and says goodbye; the timer

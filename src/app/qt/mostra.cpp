@@ -4,6 +4,7 @@
 #include "app/qt/campo_testo.h"
 #include "app/qt/splash.h"
 #include "app/qt/vista_canvas.h"
+#include "form/didascalie.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -25,8 +26,11 @@ void testo(QLineEdit& e, const std::string& t) {
     e.setText(q);
 }
 
-void campo(QLineEdit& e, const Campo& m) {
-    testo(e, m.Text);
+// A field shows the model's text in the view's unit system; a text typed there stays as typed
+// while it gives the model the same text ("1.50" kN typed for the model's "150" kg).
+void campo(QLineEdit& e, const CalcoTess& f, const Grandezza& g) {
+    const Campo& m = f.campo(g);
+    if (da_sistema(e.text().toStdString(), g.unita, f.sistema) != m.Text) testo(e, testo_vista(f, g));
     if (e.isEnabled() != m.Enabled) e.setEnabled(m.Enabled);
 }
 
@@ -50,9 +54,19 @@ void didascalia(QLabel& l, const QString& t) {
     if (l.text() != t) l.setText(t);
 }
 
-void etichetta(QLabel& l, const Etichetta& e) {
-    didascalia(l, qs(e.Caption));
+void etichetta(QLabel& l, const Etichetta& e, const std::string& testo) {
+    didascalia(l, qs(testo));
     aspetto(l, e.ForeColor, e.FontBold);
+}
+
+// "VERIFICHE (Veff =200000 kg):" with the effective shear in the view's unit system.
+std::string verifiche(const CalcoTess& f) {
+    const std::string& t = f.Frame5.Caption;
+    const std::string prima = "VERIFICHE (Veff =", dopo = " kg):";
+    if (f.sistema == Sistema::tecnico || !t.starts_with(prima) || !t.ends_with(dopo)) return t;
+    const std::string numero = t.substr(prima.size(), t.size() - prima.size() - dopo.size());
+    return prima + in_sistema(numero, Unita::forza, f.sistema) + " " +
+           nome_unita(Unita::forza, f.sistema) + "):";
 }
 
 // The model may leave a group with no button set (a file sets the first buttons off), which an
@@ -146,20 +160,33 @@ QString freccia(const std::string& Caption) {
 
 void mostra(const CalcoTess& f, const Twips& twips, Controlli& c, QWidget& finestra) {
     for (const Grandezza& g : grandezze)
-        if (g.controllo.tipo != Controllo::Tipo::Label3) campo(*c.campo(g), f.campo(g));
+        if (g.controllo.tipo != Controllo::Tipo::Label3) campo(*c.campo(g), f, g);
 
     opzioni(c.Option1, f.Option1);
     posizione(c.Option2, f.Option2);
     opzioni(c.Option3, f.Option3);
 
-    for (const DidascaliaLabel1& d : c.Label1)
-        didascalia(*d.etichetta, QString::fromUtf8(d.prefisso) +
-                                     qs(f.Label1[static_cast<std::size_t>(d.indice)].Caption) +
-                                     QString::fromUtf8(d.suffisso));
-    for (std::size_t i = 0; i < f.Label3.size(); ++i)
-        if (c.Label3[i]) etichetta(*c.Label3[i], f.Label3[i]);
-    for (std::size_t i = 0; i < f.Label4.size(); ++i)
-        if (c.Label4[i]) etichetta(*c.Label4[i], f.Label4[i]);
+    for (const DidascaliaGrandezza& d : c.didascalie)
+        didascalia(*d.etichetta,
+                   qs(tessaro::didascalia(f, *d.grandezza) +
+                      (f.sistema == Sistema::tecnico ? d.suffisso_tecnico : "")));
+    for (const Grandezza& g : grandezze) {
+        if (g.controllo.tipo != Controllo::Tipo::Label3) continue;
+        const auto i = static_cast<std::size_t>(g.controllo.indice);
+        if (c.Label3[i]) etichetta(*c.Label3[i], f.Label3[i], testo_vista(f, g));
+        if (g.label4 < 0) continue;
+        // The verdicts beside Vrd,c and Vrd,max begin with the unit of the force, "kg (> …".
+        const auto j = static_cast<std::size_t>(g.label4);
+        const bool verdetto = j == static_cast<std::size_t>(Verdetto::Vrdc) ||
+                              j == static_cast<std::size_t>(Verdetto::Vrd_max);
+        const std::string& kg = unita_di(Unita::forza).didascalia;
+        std::string testo = f.Label4[j].Caption;
+        if (!verdetto)
+            testo = unita_accanto(f, g);
+        else if (testo.starts_with(kg))
+            testo = nome_unita(Unita::forza, f.sistema) + testo.substr(kg.size());
+        if (c.Label4[j]) etichetta(*c.Label4[j], f.Label4[j], testo);
+    }
     for (const auto& [l, m] : {std::pair{c.Label6, &f.Label6},
                                {c.Label8, &f.Label8},
                                {c.Label9, &f.Label9},
@@ -168,7 +195,7 @@ void mostra(const CalcoTess& f, const Twips& twips, Controlli& c, QWidget& fines
         aspetto(*l, m->ForeColor, m->FontBold);
     }
 
-    if (c.Frame5->title() != qs(f.Frame5.Caption)) c.Frame5->setTitle(qs(f.Frame5.Caption));
+    if (c.Frame5->title() != qs(verifiche(f))) c.Frame5->setTitle(qs(verifiche(f)));
     if (c.Frame4->title() != qs(f.Frame4.Caption)) c.Frame4->setTitle(qs(f.Frame4.Caption));
     visibile(*c.Frame4, f.Frame4.Visible);
     if (finestra.windowTitle() != qs(f.Caption)) finestra.setWindowTitle(qs(f.Caption));

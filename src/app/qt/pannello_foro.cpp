@@ -144,6 +144,7 @@ QFrame* pannello_foro(Controlli& c) {
         c.Text2_5.at(static_cast<std::size_t>(i)) = campo;
         c.ordine_tab.push_back(campo);
         QLabel* l = etichetta(QString::fromUtf8(g.didascalia));
+        c.didascalie.push_back({l, &g});
         l->setBuddy(campo);
         campi->addWidget(l, i, 0);
         campi->addWidget(campo, i, 1);

@@ -36,7 +36,7 @@ QLabel* intestazione(const QString& testo) {
 void riga_campo(QGridLayout& g, int riga, Dato d, Controlli& c) {
     const Grandezza& q = grandezza(d);
     QLabel* l = etichetta(QString::fromUtf8(q.didascalia));
-    if (q.label1 >= 0) c.Label1.push_back({l, q.label1, q.didascalia});
+    c.didascalie.push_back({l, &q});
     auto* campo = new CampoTesto;
     campo->setObjectName(QString::fromStdString(nome_controllo(q.controllo)));
     campo->setFixedWidth(LARGHEZZA_CAMPO);
@@ -57,7 +57,9 @@ void riga_risultato(QGridLayout& g, int riga, Risultato r, Controlli& c) {
     valore->setAutoFillBackground(true);
     valore->setBackgroundRole(QPalette::Base);
     c.Label3[r] = valore;
-    g.addWidget(etichetta(QString::fromUtf8(q.didascalia)), riga, 0);
+    QLabel* didascalia = etichetta(QString::fromUtf8(q.didascalia));
+    c.didascalie.push_back({didascalia, &q});
+    g.addWidget(didascalia, riga, 0);
     g.addWidget(valore, riga, 1);
     if (q.label4 < 0) return;
     QLabel* unita = etichetta("");

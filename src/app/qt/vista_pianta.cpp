@@ -59,8 +59,8 @@ void disegna(QPainter& p, const CalcoTess& f, const QRectF& area, const QTransfo
     p.setPen(QPen(QColor(200, 200, 200), 0));
     p.drawLine(c.topRight(), c.bottomRight());
     const double m = MARGINE_MM * punti_per_mm;
-    disegna_legenda(p, c.topLeft() + QPointF(m, m), punti_per_mm);
-    disegna_scala_grafica(p, c.bottomLeft() + QPointF(m, -2 * m), t, punti_per_mm);
+    disegna_legenda(p, c.topLeft() + QPointF(m, m), punti_per_mm, f.sistema);
+    disegna_scala_grafica(p, c.bottomLeft() + QPointF(m, -2 * m), t, punti_per_mm, f.sistema);
 }
 
 } // namespace

@@ -52,13 +52,20 @@ Tabella leggi(const QDialog& d) {
     return t;
 }
 
+// "Applica" when there is a row to apply, else "Chiudi": the dialog closes whatever it shows.
+void applica(QDialog& d) {
+    auto* applica = d.findChild<QPushButton*>("applica");
+    QTest::mouseClick(applica->isEnabled() ? applica : d.findChild<QPushButton*>("chiudi"),
+                      Qt::LeftButton);
+}
+
 TEST_F(Proposta, CtrlRProposesAndApplicaTypesTheLightestLayoutIntoTheFields) {
     digita_e_esci(1, "-200000"); // 12 straight rails: the corners too open
     ASSERT_EQ(stato_caso(f).esito, Esito::dettagli_non_rispettati);
     Tabella t;
     quando_proposta([&t](QDialog& d) {
         t = leggi(d);
-        QTest::mouseClick(d.findChild<QPushButton*>("applica"), Qt::LeftButton);
+        applica(d);
     });
     QTest::keyClick(campo(1), Qt::Key_R, Qt::ControlModifier);
     ASSERT_EQ(t.righe.size(), 6);
@@ -98,6 +105,29 @@ TEST_F(Proposta, ChiudiChangesNothing) {
     EXPECT_TRUE(aperto);
     EXPECT_EQ(dump(f), prima);
     EXPECT_FALSE(campo(29)->isUndoAvailable());
+}
+
+// In SI the dialog and the fields show millimetres; the model is typed in its own units.
+TEST_F(Proposta, InSITheProposalIsShownAndTypedInMillimetres) {
+    finestra.findChild<QMenuBar*>("barra_menu")->findChild<QAction*>("unita_si")->trigger();
+    digita_e_esci(1, "-2000"); // kN
+    QString intestazione;
+    Tabella t;
+    quando_proposta([&](QDialog& d) {
+        t = leggi(d);
+        intestazione = d.findChild<QTableWidget*>("proposte")->horizontalHeaderItem(2)->text();
+        applica(d);
+    });
+    QTest::keyClick(campo(1), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(intestazione, "S1 (mm)");
+    ASSERT_FALSE(t.righe.isEmpty());
+    EXPECT_EQ(t.righe[0], "1: 16 1 185 235 10 3 48 10.06 0.93 verificato");
+    EXPECT_EQ(QStringList({testo(28), testo(29)}), QStringList({"185", "235"}));
+    EXPECT_EQ(f.Text1[Dato::S1].Text, "18.5");
+    EXPECT_EQ(f.Text1[Dato::S].Text, "23.5");
+    EXPECT_EQ(stato_caso(f).esito, Esito::verificato_con_chiodi);
+    // The settings keep the system: the windows of the tests that follow start technical.
+    finestra.findChild<QMenuBar*>("barra_menu")->findChild<QAction*>("unita_tecniche")->trigger();
 }
 
 // Nothing to propose: the reason, no row to apply. The menu item is the button.

@@ -21,6 +21,7 @@ struct OpzioniLotto {
     ScrittoreDocumenti scrivi_documenti; // how they are written (needed with `documenti`)
     unsigned lavori = 0;                 // worker threads, at most MASSIMO_LAVORI; 0: one per core
     bool barra = false;                  // a progress bar on `err` when the table takes over 1 s
+    Sistema sistema = Sistema::tecnico;  // the units of the table's numbers and of the results
 };
 
 // Runs the batch. The table is read as a stream: its rows are evaluated a bounded window ahead

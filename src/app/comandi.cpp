@@ -40,7 +40,7 @@ void Tessaro::Command1_Click(int Index) {
             Picture1.Top = (finestra.Height - Picture1.Height) / 2;
             break;
         case 5: // "OK": the input is kept for the next start, then the window closes
-            if (file_di_lavoro) salva_dati(*this, percorso_ultimo_input(cartella_lavoro));
+            if (file_di_lavoro) salva_dati(*this, percorso_ultimo_input(cartella_lavoro), true);
             chiudi_finestra();
             break;
         case 6: // "Annulla": closes without keeping the input

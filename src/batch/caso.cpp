@@ -176,8 +176,8 @@ void risultati(const Tessaro& f, const StatoCaso& s, EsitoCaso& e) {
     if (chiodi > 0) v[r::N_chiodi] = std::to_string(chiodi);
 }
 
-// The columns of --propose: the best layout with the values the script line prints, or the
-// reason as it follows "proposal=none".
+// The columns of --propose: the best layout with the values the script line prints (in the
+// table's unit system), or the reason as it follows "proposal=none".
 void proposta_di(const Tessaro& f, EsitoCaso& e) {
     const Proposta p = proponi(f);
     auto& v = e.proposta;
@@ -186,7 +186,7 @@ void proposta_di(const Tessaro& f, EsitoCaso& e) {
         v[proposta::esito] = std::string(chiave_motivo(p.motivo)) + " " + p.perche;
         return;
     }
-    const ValoriCandidato c = valori(p.migliori.front());
+    const ValoriCandidato c = valori(p.migliori.front(), f.sistema); // the table's units
     v[proposta::Ntot] = c.N_totali;
     v[proposta::Ndiag] = c.N_diag;
     v[proposta::S1] = c.S1;
@@ -208,13 +208,17 @@ EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione, const std:
     f.Picture3_MouseUp();
 
     // In the order of the input columns, as a person fills the window from the top: the shape
-    // and the load format clicked, then the fields and the stud diameter typed. Clicking
-    // "Circolare" copies a into b as they stand then; a b typed afterwards is kept.
+    // and the load format clicked, then the fields and the stud diameter typed, in the table's
+    // unit system as a person types in the window's.
     using C = Controllo::Tipo;
     const auto nel_pannello = [](const ColonnaIngresso& c) {
         return c.tipo == T::grandezza && del_foro(*c.grandezza);
     };
+    f.sistema = caso.sistema;
     const auto& t = caso.testi;
+    const auto nel_modello = [&](std::size_t k) {
+        return da_sistema(*t[k], colonne_ingresso[k].grandezza->unita, f.sistema);
+    };
     bool foro = false;
     for (std::size_t k = 0; k < t.size(); ++k) {
         if (!t[k]) continue;
@@ -224,15 +228,15 @@ EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione, const std:
         if (nel_pannello(c))
             foro = true;
         else if (c.tipo == T::grandezza && c.grandezza->controllo.tipo == C::fichiodo)
-            f.imposta_fichiodo(*t[k]);
+            f.imposta_fichiodo(nel_modello(k));
         else if (c.tipo == T::grandezza)
-            f.campo(*c.grandezza).Text = *t[k];
+            f.campo(*c.grandezza).Text = nel_modello(k);
     }
     if (foro) { // "Foro", the panel's fields, its "OK"
         f.Command1_Click(4);
         for (std::size_t k = 0; k < t.size(); ++k)
             if (t[k] && nel_pannello(colonne_ingresso[k]))
-                f.campo(*colonne_ingresso[k].grandezza).Text = *t[k];
+                f.campo(*colonne_ingresso[k].grandezza).Text = nel_modello(k);
         f.Command2_Click(0);
     }
     f.Command1_Click(0); // "Aggiorna"
@@ -243,7 +247,7 @@ EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione, const std:
         for (std::size_t i = 0; i < s.non_validi.size(); ++i) {
             const Grandezza& g = *s.non_validi[i].grandezza;
             errore += (i ? "; " : "") + std::string("colonna «") + g.colonna + "», «" +
-                      senza_spazi(f.testo(g)) + "»: " + s.non_validi[i].motivo;
+                      senza_spazi(testo_vista(f, g)) + "»: " + s.non_validi[i].motivo;
         }
         return caso_illeggibile(caso.id, errore);
     }
@@ -254,6 +258,8 @@ EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione, const std:
     EsitoCaso e;
     e.valori[risultato::id] = caso.id;
     risultati(f, s, e);
+    for (std::size_t k = 0; k < colonne_risultato.size(); ++k) // in the table's unit system
+        e.valori[k] = in_sistema(e.valori[k], colonne_risultato[k].unita, f.sistema);
     if (proponi) proposta_di(f, e);
     if (!relazione_negata(f, s).empty()) return e;
     const auto fallita = [&](const std::string& cosa) {

@@ -17,6 +17,9 @@ class CalcoTess;
 
 struct Caso {
     int riga = 0; // as the spreadsheet numbers it
+    // The unit system of the table's numbers and of the results; the model's own, technical,
+    // unless the run asks for SI.
+    Sistema sistema = Sistema::tecnico;
     std::string id;
     // For each input column (index of colonne_ingresso) the text the window is given: numbers
     // with a decimal point, the shape and the load format as the index of their option;

@@ -2,6 +2,8 @@
 // results, in the order the results table lists them.
 #pragma once
 
+#include "form/grandezze.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -28,6 +30,7 @@ std::optional<std::size_t> colonna_ingresso(std::string_view nome);
 struct ColonnaRisultato {
     const char* nome;
     bool numero; // written as a number: decimal comma in the ";" dialect, a JSON number
+    Unita unita = Unita::nessuna; // the kind of unit of the number: SI moves its point
 };
 
 // The results columns by their place in the table.

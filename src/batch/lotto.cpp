@@ -263,7 +263,8 @@ class Esecuzione {
             std::string errore;
             if (!celle_caso(t_, r.testo, celle, errore))
                 return caso_illeggibile(l.id, "riga " + std::to_string(r.riga) + ": " + errore);
-            const Caso caso = leggi_caso(celle, t_.dialetto, r.riga, errore);
+            Caso caso = leggi_caso(celle, t_.dialetto, r.riga, errore);
+            caso.sistema = o_.sistema;
             if (!errore.empty()) return caso_illeggibile(caso.id, errore);
             const auto file = [&](const fs::path& cartella, const char* finale) {
                 return cartella.empty() || l.nome.empty() ? std::string()

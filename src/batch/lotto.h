@@ -22,6 +22,7 @@ struct OpzioniLotto {
     unsigned lavori = 0;                 // worker threads, at most MASSIMO_LAVORI; 0: one per core
     bool proponi = false;                // the columns of "Proponi armatura" after the others
     bool barra = false;                  // a progress bar on `err` when the table takes over 1 s
+    Sistema sistema = Sistema::tecnico;  // the units of the table's numbers and of the results
 };
 
 // Runs the batch. The table is read as a stream: its rows are evaluated a bounded window ahead

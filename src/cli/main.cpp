@@ -25,10 +25,14 @@ int uso() {
     std::cerr
         << "uso: tessaro-cli run SCRIPT [--workdir DIR]\n"
            "     tessaro-cli batch INPUT [--out RESULTS] [--json] [--reports DIR] [--export DIR]\n"
-           "                           [--jobs N] [--propose]   (N thread di calcolo, da 1 a 256)\n"
+           "                           [--jobs N] [--unita SI|tecniche] [--propose]\n"
+           "       (N thread di calcolo, da 1 a 256; le unità dei numeri della tabella e dei\n"
+           "       risultati, tecniche se non indicate)\n"
            "  righe dello script oltre agli eventi della finestra:\n"
            "    export FILE.pdf    la relazione di calcolo in PDF\n"
-           "    export FILE.dxf    la chiodatura in DXF (unità cm)\n"
+           "    export FILE.dxf    la chiodatura in DXF (cm, o mm con units SI)\n"
+           "    units SI|tecniche  le unità delle righe che seguono (type, view, export)\n"
+           "    view               ogni campo e risultato come lo mostra la finestra\n"
            "    export FILE.csv    la distinta dei chiodi (CSV con ';')\n"
            "    picture FILE.pdf   la pianta quotata da sola, in PDF\n"
            "    propose            le disposizioni di chiodi più leggere (Proponi armatura)\n";
@@ -75,6 +79,10 @@ int lotto(int argc, char** argv) {
             o.relazioni = argv[++i];
         } else if (opzione == "--export" && valore) {
             o.documenti = argv[++i];
+        } else if (opzione == "--unita" && valore) {
+            const std::string u = argv[++i];
+            if (u != "SI" && u != "tecniche") return uso();
+            o.sistema = u == "SI" ? tessaro::Sistema::SI : tessaro::Sistema::tecnico;
         } else if (opzione == "--jobs" && valore) {
             const std::string n = argv[++i];
             const auto [p, ec] = std::from_chars(n.data(), n.data() + n.size(), o.lavori);

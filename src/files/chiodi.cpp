@@ -16,7 +16,7 @@ namespace {
 // written leaves none rather than another case's, and the state of the case says so.
 bool sostituisci_chiodi(CalcoTess& f, const ListaChiodi& righe) {
     if (f.chiodi_scritti == righe) return true;
-    FileTesto file(percorso_chiodi(f.cartella_lavoro));
+    FileTesto file(percorso_chiodi(f.cartella_lavoro), true);
     for (const std::string& riga : righe.intestazione) file.riga(riga);
     for (std::size_t i = 0; i + 1 < righe.numeri.size(); i += 2)
         file.riga(RigaZone().numero(righe.numeri[i]).zona().numero(righe.numeri[i + 1]));

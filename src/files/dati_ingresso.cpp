@@ -84,8 +84,8 @@ std::filesystem::path percorso_ultimo_input(const std::string& cartella_lavoro) 
     return std::filesystem::path(cartella_lavoro) / "ZR_tessa.tmp";
 }
 
-bool salva_dati(const CalcoTess& f, const std::filesystem::path& nome) {
-    FileTesto file(nome);
+bool salva_dati(const CalcoTess& f, const std::filesystem::path& nome, bool di_lavoro) {
+    FileTesto file(nome, di_lavoro);
     for (const Voce& v : record)
         file.riga(voce_scritta(testo_voce(f, v)));
     return file.chiudi(f.piattaforma);

@@ -12,8 +12,9 @@ class CalcoTess;
 std::filesystem::path percorso_ultimo_input(const std::string& cartella_lavoro);
 
 // Writes the record, replacing the file only when every line was written. A failure is told
-// to the user, and the previous file, if any, is left as it was.
-bool salva_dati(const CalcoTess& f, const std::filesystem::path& nome);
+// to the user, and the previous file, if any, is left as it was. A working file (di_lavoro,
+// ZR_tessa.tmp) is written only over a regular file.
+bool salva_dati(const CalcoTess& f, const std::filesystem::path& nome, bool di_lavoro = false);
 
 // Reads the record into the controls: a number comes back in its plain form, a state "True"
 // sets its option button on (running its click handler) and "False" sets it off, the stud

@@ -69,7 +69,8 @@ std::optional<std::string> leggi_file_regolare(const std::filesystem::path& nome
     return letto;
 }
 
-FileTesto::FileTesto(std::filesystem::path destinazione) : destinazione_(std::move(destinazione)) {}
+FileTesto::FileTesto(std::filesystem::path destinazione, bool di_lavoro)
+    : destinazione_(std::move(destinazione)), di_lavoro_(di_lavoro) {}
 
 void FileTesto::riga(std::string_view utf8) {
     byte_ += a_cp1252(utf8);
@@ -79,7 +80,8 @@ void FileTesto::riga(std::string_view utf8) {
 bool FileTesto::chiudi() {
     if (!chiuso_) {
         chiuso_ = true;
-        buono_ = sostituisci_file(destinazione_, byte_);
+        buono_ = di_lavoro_ ? sostituisci_file_di_lavoro(destinazione_, byte_)
+                            : sostituisci_file(destinazione_, byte_);
     }
     return buono_;
 }

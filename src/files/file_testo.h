@@ -37,7 +37,8 @@ std::optional<std::string> leggi_file_regolare(const std::filesystem::path& nome
 // kept until chiudi(), which replaces the destination with them (sostituisci_file).
 class FileTesto {
   public:
-    explicit FileTesto(std::filesystem::path destinazione);
+    // A working file of the program (di_lavoro) is written only over a regular file.
+    explicit FileTesto(std::filesystem::path destinazione, bool di_lavoro = false);
     ~FileTesto() = default; // an unclosed file is abandoned: the destination is untouched
     FileTesto(const FileTesto&) = delete;
     FileTesto& operator=(const FileTesto&) = delete;
@@ -52,6 +53,7 @@ class FileTesto {
   private:
     std::filesystem::path destinazione_;
     std::string byte_;
+    bool di_lavoro_;
     bool buono_ = false;
     bool chiuso_ = false;
 };

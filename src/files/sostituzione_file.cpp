@@ -173,6 +173,13 @@ bool sostituisci_file(const fs::path& destinazione, std::string_view byte) {
     return s.scrivi(byte) && s.concludi();
 }
 
+bool sostituisci_file_di_lavoro(const fs::path& destinazione, std::string_view byte) {
+    std::error_code ec;
+    const fs::file_status stato = fs::status(destinazione, ec); // through links
+    if (fs::exists(stato) && !fs::is_regular_file(stato)) return false;
+    return sostituisci_file(destinazione, byte);
+}
+
 bool temporaneo_di_sostituzione(const std::string& nome) {
     const auto i = nome.rfind(SUFFISSO_TEMPORANEO);
     if (i == std::string::npos || i == 0) return false;

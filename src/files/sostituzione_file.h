@@ -47,6 +47,12 @@ std::filesystem::path bersaglio_collegamento(std::filesystem::path p);
 // NUL byte included. Every file the program writes goes through here.
 bool sostituisci_file(const std::filesystem::path& destinazione, std::string_view byte);
 
+// The same for a working file of the program (chiodi.tmp, ZR_tessa.tmp), which nobody chose:
+// written only where a regular file (or a link to one) or nothing stands. Anything else there,
+// a FIFO above all, would hold the window until somebody read it; as their reading does, the
+// writing refuses it at once.
+bool sostituisci_file_di_lavoro(const std::filesystem::path& destinazione, std::string_view byte);
+
 // Whether a file name is that of a temporary of sostituisci_file ("DEST.scrittura-" and its
 // random tail, or the PID-N tail of earlier versions).
 bool temporaneo_di_sostituzione(const std::string& nome);

@@ -310,6 +310,15 @@ TEST(Lotto, ProposeGivesEachRowTheProposalOfTheScriptLine) {
     }
     EXPECT_EQ(r[1].at("prop_kg"), "10,06");
     EXPECT_TRUE(r[3].at("prop_esito").starts_with("face-fails La faccia del pilastro non regge"));
+
+    // In SI, as the table's other lengths: S1 and S in mm.
+    Lotto si;
+    o.sistema = Sistema::SI;
+    ASSERT_EQ(si.esegui("id;Nd\r\nchiodi;-2000\r\n", o), 0) << si.err;
+    const auto s = si.risultati(';').at(0);
+    EXPECT_EQ(std::vector<std::string>({s.at("prop_Ntot"), s.at("prop_S1"), s.at("prop_S"),
+                                        s.at("prop_phi"), s.at("prop_kg")}),
+              std::vector<std::string>({"16", "185", "235", "10", "10,06"}));
 }
 
 TEST(Lotto, ABadRowIsNamedAndTheOthersAreComputed) {
@@ -341,9 +350,8 @@ TEST(Lotto, ABadRowIsNamedAndTheOthersAreComputed) {
 // column and the limit; a circle needs no b; ρ above 2 % is capped and told.
 TEST(Lotto, AnInputOutOfItsRangeFailsItsRowNamingTheColumnAndLimit) {
     Lotto l;
-    const int stato =
-        l.esegui("id,H,deff,forma,a,rox,roy,Nd\r\nP1,-40,,,,,,\r\nP2,40,41,,,,,\r\n"
-                 "P3,,,Circolare,50,,,-60000\r\nP4,,,,,5,5,-220000\r\n");
+    const int stato = l.esegui("id,H,deff,forma,a,rox,roy,Nd\r\nP1,-40,,,,,,\r\nP2,40,41,,,,,\r\n"
+                               "P3,,,Circolare,50,,,-60000\r\nP4,,,,,5,5,-220000\r\n");
     EXPECT_EQ(stato, 1);
     const auto r = l.risultati(',');
     ASSERT_EQ(r.size(), 4u);
@@ -468,6 +476,46 @@ TEST(Lotto, TheShippedTemplatesRunCleanInBothDialects) {
     }
     EXPECT_NE(uscite[0].find("P2 con chiodi,,0,200,664.956,"), std::string::npos);
     EXPECT_NE(uscite[1].find("P2 con chiodi;;0;200;664,956;"), std::string::npos);
+}
+
+// The same table in SI, each number with its point moved, gives the same cases: every result
+// the technical one moved, the texts in SI.
+TEST(Lotto, ATableInSIGivesTheTechnicalResultsWithThePointMoved) {
+    OpzioniLotto o;
+    o.ingresso = fs::path(TESSARO_DOCS_DIR) / "tabella_modello.csv";
+    std::ostringstream out, err;
+    ASSERT_EQ(esegui_lotto(o, out, err), 0) << err.str();
+    const auto record = record_di(prova::leggi_file(o.ingresso));
+    const auto nomi = *celle_di(record.at(0).testo, ',');
+    std::string tabella_si = record.at(0).testo + "\r\n";
+    for (std::size_t r = 1; r < record.size(); ++r) {
+        auto celle = *celle_di(record[r].testo, ',');
+        for (std::size_t k = 0; k < nomi.size(); ++k) {
+            const auto c = colonna_ingresso(nomi[k]);
+            if (c && colonne_ingresso[*c].grandezza)
+                celle[k] = in_sistema(celle[k], colonne_ingresso[*c].grandezza->unita, Sistema::SI);
+            tabella_si +=
+                (k ? "," : "") +
+                (celle[k].find(',') != std::string::npos ? "\"" + celle[k] + "\"" : celle[k]);
+        }
+        tabella_si += "\r\n";
+    }
+    prova::Lotto tecnico, si;
+    tecnico.out = out.str();
+    OpzioniLotto o_si;
+    o_si.sistema = Sistema::SI;
+    ASSERT_EQ(si.esegui(tabella_si, o_si), 0) << si.err;
+    const auto t = tecnico.risultati(), s = si.risultati();
+    ASSERT_EQ(t.size(), s.size());
+    ASSERT_GT(t.size(), 3u);
+    for (std::size_t r = 0; r < t.size(); ++r)
+        for (const ColonnaRisultato& c : colonne_risultato) {
+            if (std::string(c.nome) == "testo_verdetto" || std::string(c.nome) == "avvisi")
+                continue;
+            EXPECT_EQ(s[r].at(c.nome), in_sistema(t[r].at(c.nome), c.unita, Sistema::SI))
+                << c.nome << " of " << t[r].at("id");
+        }
+    EXPECT_NE(si.out.find("fino a 1039 mm"), std::string::npos);
 }
 
 } // namespace

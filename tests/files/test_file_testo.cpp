@@ -173,6 +173,15 @@ TEST(FileTesto, OnlyARegularFileIsReadAndNothingWaitsOnAFifo) {
     EXPECT_FALSE(leggi_file_regolare(std::string("dati\0x", 6), 100));
     EXPECT_EQ(leggi_file_regolare("dati", 100), "0123456789");
     EXPECT_EQ(leggi_file_regolare("dati", 4), "0123");
+    // A working file is written over a regular file or nothing, never into a FIFO planted in
+    // its place, which would hold the window until somebody read it.
+    std::filesystem::create_symlink("fifo", "link_fifo");
+    EXPECT_FALSE(sostituisci_file_di_lavoro("fifo", "x"));
+    EXPECT_FALSE(sostituisci_file_di_lavoro("link_fifo", "x"));
+    EXPECT_TRUE(std::filesystem::is_fifo("fifo"));
+    EXPECT_TRUE(sostituisci_file_di_lavoro("dati", "nuovi"));
+    EXPECT_TRUE(sostituisci_file_di_lavoro("nuovo", "x"));
+    EXPECT_EQ(leggi_file_regolare("dati", 100), "nuovi");
 }
 
 TEST(Formati, FixedAndUnitFormsWithTheirHalvesAndOverflow) {

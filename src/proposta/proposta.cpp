@@ -106,13 +106,6 @@ Proposta proponi(const CalcoTess& f, const Avanzamento& avanzamento) {
     const bool solo_contorno =
         sc.contorno > 0 && sc.diametro == 0 && sc.dettagli.empty() && sc.altro == 0;
     if (solo_contorno) return nessuna_proposta(Motivo::contorno, contorno(m));
-    if (spazio.geometrie() == 0)
-        return nessuna_proposta(
-            Motivo::nessuna,
-            "Nessuna disposizione da provare: con deff = " +
-                misura(m, m.dati.deff, 2, Unita::lunghezza) + " nessun multiplo di " +
-                misura(m, 0.5, 1, Unita::lunghezza) +
-                " fra 0.3·deff e 0.5·deff per S1 o fra 0.3·deff e 0.75·deff per S.");
     return nessuna_proposta(Motivo::nessuna, nessuna(sc));
 }
 

@@ -1,5 +1,5 @@
 // The layouts the user can type for a case: the rail counts that the design keeps for the
-// column's shape and position, first stud distances and spacings on a 0.5 cm grid within the
+// column's shape and position, first stud distances and spacings in 0.5 cm steps within the
 // detailing limits, and the standard stud diameters.
 #pragma once
 
@@ -33,7 +33,7 @@ inline constexpr std::array<int, 6> DIAMETRI_UNIFICATI{10, 12, 14, 16, 20, 25};
 // ascending order.
 struct Spazio {
     std::vector<Tralicci> tralicci;
-    std::vector<double> S1, S; // cm, ascending
+    std::vector<double> S1, S;    // cm, ascending
     std::vector<double> diametri; // mm, ascending
 
     std::size_t geometrie() const { return tralicci.size() * S1.size() * S.size(); }
@@ -42,8 +42,9 @@ struct Spazio {
 // The space of a column: rectangular or circular, its position (0 interior, 1 edge, 2 corner)
 // and d (cm). Rails from the fewest the design lays out (2 straight rails a face, 2 rails round
 // a circular column) to 48 in all, 0 to 4 diagonal rails a corner of a rectangular column; S1
-// from 0.3·d to 0.5·d and S from 0.3·d to 0.75·d, the multiples of 0.5 cm between, so that
-// neither the detailing rule on S1 nor the caps act.
+// from 0.3·d to 0.5·d and S from 0.3·d to 0.75·d in 0.5 cm steps, both the round multiples of
+// 0.5 cm and the steps from 0.3·d, with the limits themselves, so that neither the detailing
+// rule on S1 nor the caps act.
 Spazio spazio_di(bool circolare, int posizione, double deff);
 
 } // namespace tessaro

@@ -69,14 +69,14 @@ TEST_F(Proposta, CtrlRProposesAndApplicaTypesTheLightestLayoutIntoTheFields) {
     });
     QTest::keyClick(campo(1), Qt::Key_R, Qt::ControlModifier);
     ASSERT_EQ(t.righe.size(), 6);
-    EXPECT_EQ(t.righe[0], "1: 16 1 18.5 23.5 10 3 48 10.06 0.93 verificato");
+    EXPECT_EQ(t.righe[0], "1: 16 1 18.5 23.6 10 3 48 10.06 0.93 verificato");
     EXPECT_EQ(t.righe[5], "Attuale: 12 0 18.5 27.5 12 6 72 21.73 0.99 dettagli non rispettati");
-    EXPECT_TRUE(t.riepilogo.contains("disposizioni calcolate su 133650 possibili"))
+    EXPECT_TRUE(t.riepilogo.contains("disposizioni calcolate su 550800 possibili"))
         << t.riepilogo.toStdString();
 
     // Typed and recalculated: verified with studs, the fields as typed.
     EXPECT_EQ(QStringList({testo(31), testo(30), testo(28), testo(29)}),
-              QStringList({" 16", "1", "18.5", "23.5"}));
+              QStringList({" 16", "1", "18.5", "23.6"}));
     EXPECT_EQ(controllo<QLineEdit>("fichiodo")->text(), " 10");
     const StatoCaso s = stato_caso(f);
     EXPECT_EQ(s.esito, Esito::verificato_con_chiodi) << s.testo_esito;
@@ -121,10 +121,10 @@ TEST_F(Proposta, InSITheProposalIsShownAndTypedInMillimetres) {
     QTest::keyClick(campo(1), Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(intestazione, "S1 (mm)");
     ASSERT_FALSE(t.righe.isEmpty());
-    EXPECT_EQ(t.righe[0], "1: 16 1 185 235 10 3 48 10.06 0.93 verificato");
-    EXPECT_EQ(QStringList({testo(28), testo(29)}), QStringList({"185", "235"}));
+    EXPECT_EQ(t.righe[0], "1: 16 1 185 236 10 3 48 10.06 0.93 verificato");
+    EXPECT_EQ(QStringList({testo(28), testo(29)}), QStringList({"185", "236"}));
     EXPECT_EQ(f.Text1[Dato::S1].Text, "18.5");
-    EXPECT_EQ(f.Text1[Dato::S].Text, "23.5");
+    EXPECT_EQ(f.Text1[Dato::S].Text, "23.6");
     EXPECT_EQ(stato_caso(f).esito, Esito::verificato_con_chiodi);
     // The settings keep the system: the windows of the tests that follow start technical.
     finestra.findChild<QMenuBar*>("barra_menu")->findChild<QAction*>("unita_tecniche")->trigger();

@@ -41,7 +41,7 @@ struct Finestra {
 void Ricalcolo(benchmark::State& state) {
     Finestra w;
     for (auto _ : state)
-        w.f.Text1_LostFocus(5);
+        w.f.Text1_LostFocus(indice(Dato::deff));
 }
 BENCHMARK(Ricalcolo);
 
@@ -50,25 +50,31 @@ void RicalcoloIngressoVariabile(benchmark::State& state) {
     Finestra w;
     int i = 0;
     for (auto _ : state) {
-        w.f.Text1[1].Text = std::to_string(-14500 - i++ % 1000);
-        w.f.Text1_LostFocus(1);
+        w.f.Text1[Dato::Nd].Text = std::to_string(-14500 - i++ % 1000);
+        w.f.Text1_LostFocus(indice(Dato::Nd));
     }
 }
 BENCHMARK(RicalcoloIngressoVariabile);
 
+// A case that needs studs: the column load, first stud distance and spacing typed, then d left.
+void con_chiodi(Finestra& w, benchmark::State& state, const char* Nd, const char* S1,
+                const char* S) {
+    w.f.Text1[Dato::Nd].Text = Nd;
+    w.f.Text1[Dato::S1].Text = S1;
+    w.f.Text1[Dato::S].Text = S;
+    w.f.Text1_LostFocus(indice(Dato::deff));
+    state.counters["strati"] = w.f.dati.nlayer;
+}
+
 // A design: the column load, first stud distance and spacing given; Nd changed at every event.
 void Progetto(benchmark::State& state, const char* Nd, const char* S1, const char* S) {
     Finestra w;
-    w.f.Text1[1].Text = Nd;
-    w.f.Text1[28].Text = S1;
-    w.f.Text1[29].Text = S;
-    w.f.Text1_LostFocus(5);
-    state.counters["strati"] = w.f.dati.nlayer;
+    con_chiodi(w, state, Nd, S1, S);
     const int base = std::stoi(Nd);
     int i = 0;
     for (auto _ : state) {
-        w.f.Text1[1].Text = std::to_string(base - i++ % 2);
-        w.f.Text1_LostFocus(1);
+        w.f.Text1[Dato::Nd].Text = std::to_string(base - i++ % 2);
+        w.f.Text1_LostFocus(indice(Dato::Nd));
     }
 }
 // A heavy column load with close layers: the outer perimeter holds only after many layers.
@@ -79,11 +85,7 @@ BENCHMARK_CAPTURE(Progetto, 10 strati, "-220000", "18.5", "27.5");
 // layout from a window's model, without its own start-up.
 void Proposta(benchmark::State& state, const char* Nd, const char* S1, const char* S) {
     Finestra w;
-    w.f.Text1[1].Text = Nd;
-    w.f.Text1[28].Text = S1;
-    w.f.Text1[29].Text = S;
-    w.f.Text1_LostFocus(5);
-    state.counters["strati"] = w.f.dati.nlayer;
+    con_chiodi(w, state, Nd, S1, S);
     int provate = 0;
     for (auto _ : state)
         provate = proponi(w.f).provate;

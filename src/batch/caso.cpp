@@ -2,6 +2,7 @@
 #include "batch/caso.h"
 
 #include "app/Tessaro.h"
+#include "app/senza_finestra.h"
 #include "files/codifica.h"
 #include "form/didascalie.h"
 #include "numeric/conversioni.h"
@@ -100,34 +101,17 @@ EsitoCaso caso_illeggibile(const std::string& id, const std::string& errore) {
 
 namespace {
 
-// Every character 5 pixels wide, every line 13 high: the text measure only places the
-// drawing's labels, which a batch never shows.
-class MisuraFissa : public MisuraTesto {
-  public:
-    double larghezza_px(const std::string& t) const override { return 5.0 * t.size(); }
-    double altezza_px(const std::string&) const override { return 13.0; }
-};
-
-// The desktop of a batch case: the save dialog answers the report's path, a box is only
-// recorded, no viewer opens, no window and no timer.
-class PiattaformaLotto : public Piattaforma {
+// The desktop of a batch case: the save dialog answers the report's path, and a failed write
+// is told.
+class PiattaformaLotto : public PiattaformaMuta {
   public:
     std::string relazione; // the answer of the save dialog
     bool scrittura_fallita = false;
 
     std::string dialogo_salva(const DialogoFile&) override { return relazione; }
-    std::string dialogo_apri(const DialogoFile& d) override { return d.nome_iniziale; }
     void messaggio(const std::string& testo, const std::string&, Icona) override {
         if (testo.starts_with("Impossibile scrivere")) scrittura_fallita = true;
     }
-    bool apri_documento(const std::string&) override { return true; }
-    void processa_eventi() override {}
-    std::string cartella_corrente() override { return "."; }
-    std::string cartella_programma() override { return ""; }
-    Geometria schermo() override { return {0, 0, 1920 * 15, 1080 * 15}; }
-    void finestra(const Geometria&) override {}
-    void timer(bool) override {}
-    void termina() override {}
 };
 
 const char* verifica(const Etichetta& e) {
@@ -200,7 +184,7 @@ void proposta_di(const Tessaro& f, EsitoCaso& e) {
 
 EsitoCaso valuta_caso(const Caso& caso, const std::string& relazione, const std::string& documenti,
                       const ScrittoreDocumenti& scrivi, bool proponi) {
-    MisuraFissa misura;
+    MisuraMuta misura;
     PiattaformaLotto piattaforma;
     Tessaro f(piattaforma, misura);
     f.file_di_lavoro = false;

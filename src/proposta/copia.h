@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/Tessaro.h"
+#include "app/senza_finestra.h"
 #include "proposta/spazio.h"
 
 #include <string>
@@ -10,31 +11,6 @@
 #include <vector>
 
 namespace tessaro {
-
-// The desktop of a model that nobody sees: every dialog cancelled, every box only recorded, no
-// viewer, no window, no timer.
-class PiattaformaMuta : public Piattaforma {
-  public:
-    std::string dialogo_salva(const DialogoFile& d) override { return d.nome_iniziale; }
-    std::string dialogo_apri(const DialogoFile& d) override { return d.nome_iniziale; }
-    void messaggio(const std::string&, const std::string&, Icona) override {}
-    bool apri_documento(const std::string&) override { return true; }
-    void processa_eventi() override {}
-    std::string cartella_corrente() override { return "."; }
-    std::string cartella_programma() override { return ""; }
-    Geometria schermo() override { return {0, 0, 1920 * 15, 1080 * 15}; }
-    void finestra(const Geometria&) override {}
-    void timer(bool) override {}
-    void termina() override {}
-};
-
-// Every character 5 pixels wide, every line 13 high: the text measure only places the plan's
-// labels, which nobody sees here.
-class MisuraMuta : public MisuraTesto {
-  public:
-    double larghezza_px(const std::string& t) const override { return 5.0 * t.size(); }
-    double altezza_px(const std::string&) const override { return 13.0; }
-};
 
 // A new program given the inputs of `f`: started afresh without working files (it neither
 // reads ZR_tessa.tmp nor writes chiodi.tmp), the options set as in `f` (the shape and the

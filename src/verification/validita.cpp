@@ -24,10 +24,7 @@ std::string illeggibile(const std::string& testo) {
 // The range said in words, with its clause, in the view's unit system.
 std::string fuori_campo(const CalcoTess& f, const Intervallo& v, Unita u) {
     const auto numero = [&](double x) { return in_sistema(show(x), u, f.sistema); };
-    const auto limite = [&](double x) {
-        const std::string nome = nome_unita(u, f.sistema);
-        return numero(x) + (nome.empty() ? "" : " " + nome);
-    };
+    const auto limite = [&](double x) { return misura(f, x, 15, u); };
     const bool sotto = std::isfinite(v.minimo), sopra = std::isfinite(v.massimo);
     std::string t;
     if (sotto && sopra && !v.minimo_escluso && !v.massimo_escluso)
